@@ -1,0 +1,18 @@
+#pragma once
+
+#include "localization/EnglishBritishStrings.h"
+
+#include <string_view>
+#include <vector>
+
+namespace ratio {
+
+class CzechStrings : public EnglishBritishStrings {
+public:
+    CzechStrings();
+
+    // Text fields whose British English text is also right in this language.
+    static const std::vector<std::string_view> sameAsBritish;
+};
+
+} // namespace ratio

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "localization/EnglishBritishStrings.h"
+
+namespace ratio {
+
+// Not translated yet: every text falls back to British English.
+class DutchStrings : public EnglishBritishStrings {};
+
+} // namespace ratio

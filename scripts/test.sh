@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds everything and runs all tests: once normally, once under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+jobs="$(nproc)"
+for preset in default sanitize; do
+  cmake --preset "$preset"
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset" -j "$jobs"
+done

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "units/UnitDefinition.h"
+
+#include <string>
+#include <vector>
+
+namespace ratio {
+
+// A group of mutually convertible units with the texts that present it.
+struct Category {
+    std::string nameSingle;
+    std::string additionalUnitsNumber; // count text with one "%i"
+    std::string pickFirstUnit;
+    std::string pickSecondUnit;
+    std::vector<UnitDefinition> unitDefinitions;
+};
+
+} // namespace ratio

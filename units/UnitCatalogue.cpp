@@ -1,0 +1,10 @@
+#include "units/UnitCatalogue.h"
+
+namespace ratio {
+
+UnitCatalogue& unitCatalogue() {
+    static UnitCatalogue* catalogue = new UnitCatalogue();
+    return *catalogue;
+}
+
+} // namespace ratio
