@@ -1,9 +1,218 @@
 #include "localization/tables/CzechStrings.h"
 
+#include <array>
+
 namespace ratio {
 
-const std::vector<std::string_view> CzechStrings::sameAsBritish = {};
+namespace {
 
-CzechStrings::CzechStrings() {}
+// The four texts of one category; Czech derives the last three from the name.
+struct CategoryTexts {
+    std::string LocalizedStrings::*name;
+    std::string LocalizedStrings::*count;
+    std::string LocalizedStrings::*pickFirst;
+    std::string LocalizedStrings::*pickSecond;
+};
+
+using L = LocalizedStrings;
+
+const std::array<CategoryTexts, 13> categoryTexts{{
+    {&L::Currency, &L::NUM_more_currencies, &L::Pick_first_currency, &L::Pick_second_currency},
+    {&L::Length, &L::NUM_more_lengths, &L::Pick_first_length, &L::Pick_second_length},
+    {&L::Speed, &L::NUM_more_speed_units, &L::Pick_first_speed, &L::Pick_second_speed},
+    {&L::Mass, &L::NUM_more_mass_units, &L::Pick_first_mass_unit, &L::Pick_second_mass_unit},
+    {&L::Area, &L::NUM_more_area_units, &L::Pick_first_area_unit, &L::Pick_second_area_unit},
+    {&L::Units_of_information, &L::NUM_more_units_of_information,
+     &L::Pick_first_unit_of_information, &L::Pick_second_unit_of_information},
+    {&L::Volume, &L::NUM_more_volumes, &L::Pick_first_volume, &L::Pick_second_volume},
+    {&L::Pressure, &L::NUM_more_pressure_units, &L::Pick_first_pressure_unit,
+     &L::Pick_second_pressure_unit},
+    {&L::Power, &L::NUM_more_power_units, &L::Pick_first_power_unit, &L::Pick_second_power_unit},
+    {&L::Energy, &L::NUM_more_energy_units, &L::Pick_first_energy_unit,
+     &L::Pick_second_energy_unit},
+    {&L::Time, &L::NUM_more_time_units, &L::Pick_first_time_unit, &L::Pick_second_time_unit},
+    {&L::Fuel_consumption, &L::NUM_more_consumption_units, &L::Pick_first_consumption_unit,
+     &L::Pick_second_consumption_unit},
+    {&L::Temperature, &L::NUM_more_temperatures, &L::Pick_first_temperature,
+     &L::Pick_second_temperature},
+}};
+
+} // namespace
+
+// Symbols and names that Czech writes exactly as British English does.
+const std::vector<std::string_view> CzechStrings::sameAsBritish = {
+    "OK_Yes",   "Euro",     "Yard", "Kilogram",  "Gram",  "Bar", "Pascal", "Torr",
+    "Megawatt", "Kilowatt", "Watt", "Kilojoule", "Joule", "Bit", "Kelvin",
+};
+
+CzechStrings::CzechStrings() {
+    China = "Čína";
+    Taiwan = "Tchaj-wan";
+    Thousandth_of_an_inch = "Tisícina palce";
+    Angstrom = "Ångström (Å)";
+    Fathom = "Sáh";
+    Cancel = "Zrušit";
+    Pick_first_unit = "Vyberte první jednotku";
+    Done = "Hotovo";
+    Back = "Zpět";
+    No = "Ne";
+    Share = "Sdílet";
+    Select_Auswählen = "Vybrat";
+    Not_Now = "Teď ne";
+    Clear = "Vymazat";
+    Search = "Hledat";
+    United_States_dollar = "Americký dolar ($, USD)";
+    Japanese_yen = "Japonský jen (¥, JPY, 円)";
+    UK_Pound_sterling = "Britská libra (£, GBP)";
+    Australian_dollar = "Australský dolar ($A, AUD, $)";
+    Canadian_dollar = "Kanadský dolar (Can$, CAD, $)";
+    Swiss_franc = "Švýcarský frank (SFr., CHF, Fr.)";
+    Swedish_krona = "Švédská koruna (Skr, kr, SEK)";
+    New_Zealand_dollar = "Novozélandský dolar (NZ$, NZD, $)";
+    Mexican_peso = "Mexické peso (Mex$, MXN, $)";
+    Russian_ruble = "Ruský rubl (₽, RUB, руб)";
+    Turkish_lira = "Turecká lira (₺, TRY, TL)";
+    Indian_rupee = "Indická rupie (₹, INR)";
+    Brazilian_real = "Brazilský real (R$, BRL)";
+    South_Korean_won = "Jihokorejský won (₩, KRW)";
+    Bulgarian_lev = "Bulharský lev (лв, BGN)";
+    Czech_koruna = "Česká koruna (Kč, CZK)";
+    Danish_krone = "Dánská koruna (kr., DKK, dkr.)";
+    Hungarian_forint = "Maďarský forint (Ft, HUF)";
+    Polish_złoty = "Polský zlotý (zł, PLN)";
+    Romanian_leu = "Rumunský leu (L, RON)";
+    Hong_Kong_dollar = "Hongkongský dolar (HK$, HKD)";
+    Norwegian_krone = "Norská koruna (NOK, kr)";
+    Icelandic_króna = "Islandská koruna (ISK, kr, ikr)";
+    Croatian_kuna = "Chorvatská kuna (HRK, kn)";
+    Indonesian_rupiah = "Indonéská rupie (IDR, Rp)";
+    Israeli_new_shekel = "Izraelský nový šekel (ILS, ₪)";
+    Malaysian_ringgit = "Malajsijský ringgit (MYR, RM)";
+    Philippine_peso = "Filipínské peso (PHP, ₱)";
+    Singapore_dollar = "Singapurský dolar (SGD, S$, $)";
+    Thai_baht = "Thajský baht (THB, ฿)";
+    South_African_rand = "Jihoafrický rand (ZAR, R)";
+    Unit = "Jednotka";
+    Currency = "Měna";
+    Length = "Délka";
+    Speed = "Rychlost";
+    Mass = "Hmotnost";
+    Area = "Plocha";
+    Units_of_information = "Jednotky informace";
+    Volume = "Objem";
+    Pressure = "Tlak";
+    Power = "Výkon";
+    Energy = "Energie";
+    Time = "Čas";
+    Fuel_consumption = "Spotřeba paliva";
+    Temperature = "Teplota";
+    US_Miles_per_gallon = "Míle na americký galon";
+    Miles_per_liter = "Míle na litr";
+    Mile = "Míle (mile, mi)";
+    Kilometer = "Kilometr (km)";
+    Meter = "Metr (m)";
+    Foot = "Stopa (ft)";
+    Decimeter = "Decimetr (dm)";
+    Inch = "Palec";
+    Centimeter = "Centimetr (cm)";
+    Millimeter = "Milimetr (mm)";
+    Micrometer = "Mikrometr (μm)";
+    Nanometer = "Nanometr (nm)";
+    Nautical_mile = "Námořní míle (M, NM)";
+    Light_second = "Světelná sekunda";
+    Light_minute = "Světelná minuta (lm)";
+    Light_hour = "Světelná hodina (lh)";
+    Light_day = "Světelný den (ld)";
+    Light_year = "Světelný rok (ly)";
+    Parsec = "Parsek";
+    Miles_per_hour = "Míle za hodinu (mph, mi/h)";
+    Kilometer_per_hour = "Kilometry za hodinu (km/h)";
+    Meter_per_second = "Metr za sekundu (m/s, mps)";
+    Foot_per_second = "Stopa za sekundu";
+    Knot = "Uzel (kn, kt)";
+    Imperial_ton_Long_ton = "Britská tuna / Dlouhá tuna (tn. l., ts)";
+    Tonne = "Tuna";
+    US_Ton_Short_Ton = "Americká tuna / Krátká tuna (tn. sh.)";
+    Stone = "Kámen";
+    Pound = "Libra (lb)";
+    Ounce = "Unce (oz.)";
+    Milligram = "Miligram (mg)";
+    Microgram = "Mikrogram (μg)";
+    Square_mile = "Míle čtvereční (mi², sqmi)";
+    Square_kilometer = "Kilometr čtvereční (km²)";
+    Square_meter = "Metr čtvereční (m²)";
+    Hectare = "Hektar (ha)";
+    Acre = "Akr (ac)";
+    Square_centimeter = "Centimetr čtvereční (cm²)";
+    Square_millimeter = "Milimetr čtvereční (mm²)";
+    Square_inch = "Palec čtvereční";
+    Square_yard = "Yard čtvereční";
+    Square_foot = "Stopa čtvereční";
+    Cubic_meter = "Metr krychlový (m³)";
+    Imperial_gallon = "Britský galon";
+    US_liquid_gallon = "Americký galon (US.liq.gal.)";
+    US_dry_gallon = "Americký suchý galon (US.dry.gal.)";
+    Imperial_quart = "Britský kvart";
+    Imperial_pint = "Britská pinta";
+    Liter = "Litr (l)";
+    US_liquid_quart = "Americký kvart (US.liq.qt.)";
+    US_liquid_pint = "Americká pinta (US.liq.pt.)";
+    US_Fluid_ounce = "Americká dutá unce";
+    Imperial_cup = "Britský šálek";
+    Deciliter = "Decilitr (dl)";
+    Milliliter = "Mililitr (ml)";
+    US_Legal_cup = "Americký šálek";
+    Cubic_foot = "Stopa krychlová (ft3, cft)";
+    Cubic_inch = "Palec krychlový (in3, cuin)";
+    US_Tablespoon = "Americká polévková lžíce";
+    US_Teaspoon = "Americká čajová lžička";
+    Imperial_tablespoon = "Britská polévková lžíce";
+    Metric_tablespoon = "Metrická polévková lžíce";
+    Standard_atmosphere = "Fyzikální atmosféra (atm)";
+    Hectopascal = "Hektopascal";
+    Millibar = "Milibar";
+    Millimeter_of_mercury = "Milimetr rtuťového sloupce";
+    Pounds_per_square_inch = "Libra na čtvereční palec (psi, lbf/in2)";
+    // Czech writes "k" (koní) for metric horsepower; the row keeps hp(M).
+    Metric_horsepower = "Koňská síla (k, hp(M))";
+    Year = "Rok";
+    Week = "Týden (w)";
+    Day = "Den (d)";
+    Hour = "Hodina (h)";
+    Minute = "Minuta (min)";
+    Second = "Sekunda (s)";
+    Millisecond = "Milisekunda (ms)";
+    Microsecond = "Mikrosekunda (μs)";
+    Nanosecond = "Nanosekunda (ns)";
+    Kilocalorie = "Kilokalorie";
+    Calorie = "Kalorie";
+    Zettabyte = "Zettabajt";
+    Exabyte = "Exabajt";
+    Petabyte = "Petabajt";
+    Terabyte = "Terabajt";
+    Gigabyte = "Gigabajt";
+    Megabyte = "Megabajt";
+    Kibibyte = "Kibibajt";
+    Kilobyte = "Kilobajt";
+    Byte = "Bajt";
+    Celsius = "Stupeň Celsia";
+    Fahrenheit = "Stupeň Fahrenheita";
+    // Czech recipes write the 15 ml spoon as "PL" (polévková lžíce).
+    Metric_Tbsp = "PL";
+    Unit_of_measurement = "Měrná jednotka";
+    Conversion_of_units = "Převod jednotek";
+
+    // Czech avoids inflecting category names after a number or a verb: the
+    // name stands alone, as a count ("+3 × Délka") or in a bracket.
+    const std::string pickSecondUnit = "Vyberte druhou jednotku";
+    for (const CategoryTexts& category : categoryTexts) {
+        const std::string& name = this->*category.name;
+        this->*category.count = "+%i × " + name;
+        this->*category.pickFirst = Pick_first_unit + " [" + name + "]";
+        this->*category.pickSecond = pickSecondUnit + " [" + name + "]";
+    }
+
+    composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Jüan (元, CNY, RMB¥, CNH)"}});
+}
 
 } // namespace ratio
