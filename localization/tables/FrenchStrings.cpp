@@ -2,8 +2,205 @@
 
 namespace ratio {
 
-const std::vector<std::string_view> FrenchStrings::sameAsBritish = {};
+// Texts that French writes exactly as British English does: OK and the units
+// whose French name is spelt the same.
+const std::vector<std::string_view> FrenchStrings::sameAsBritish = {
+    "OK_Yes",      "Euro",     "Volume", "Mile",     "Yard",       "Parsec", "Tonne",
+    "Stone",       "Hectare",  "Acre",   "Liter",    "Milliliter", "Bar",    "Pascal",
+    "Hectopascal", "Millibar", "Torr",   "Kilowatt", "Watt",       "Minute", "Kilocalorie",
+    "Kilojoule",   "Calorie",  "Joule",  "Bit",      "Kelvin",
+};
 
-FrenchStrings::FrenchStrings() {}
+FrenchStrings::FrenchStrings() {
+    China = "Chine";
+    Taiwan = "Taïwan";
+    Thousandth_of_an_inch = "Millième de pouce";
+    Angstrom = "Ångström (Å)";
+    Fathom = "Brasse";
+    Cancel = "Annuler";
+    Pick_first_unit = "Choisir la première unité";
+    Done = "OK";
+    Back = "Retour";
+    No = "Non";
+    Share = "Partager";
+    Select_Auswählen = "Sélectionner";
+    Not_Now = "Plus tard";
+    Clear = "Effacer";
+    Search = "Rechercher";
+    United_States_dollar = "Dollar des États-Unis ($, USD)";
+    Japanese_yen = "Yen japonais (¥, JPY, 円)";
+    UK_Pound_sterling = "[Royaume-Uni]\u00A0Livre sterling (£, GBP)";
+    Australian_dollar = "Dollar australien ($A, AUD, $)";
+    Canadian_dollar = "Dollar canadien (Can$, CAD, $)";
+    Swiss_franc = "Franc suisse (SFr., CHF, Fr.)";
+    Swedish_krona = "Couronne suédoise (Skr, kr, SEK)";
+    New_Zealand_dollar = "Dollar néo-zélandais (NZ$, NZD, $)";
+    Mexican_peso = "Peso mexicain (Mex$, MXN, $)";
+    Russian_ruble = "Rouble russe (₽, RUB, руб)";
+    Turkish_lira = "Livre turque (₺, TRY, TL)";
+    Indian_rupee = "Roupie indienne (₹, INR)";
+    Brazilian_real = "Réal brésilien (R$, BRL)";
+    South_Korean_won = "Won sud-coréen (₩, KRW)";
+    Bulgarian_lev = "Lev bulgare (лв, BGN)";
+    Czech_koruna = "Couronne tchèque (Kč, CZK)";
+    Danish_krone = "Couronne danoise (kr., DKK, dkr.)";
+    Hungarian_forint = "Forint hongrois (Ft, HUF)";
+    Polish_złoty = "Zloty polonais (zł, PLN)";
+    Romanian_leu = "Leu roumain (L, RON)";
+    Hong_Kong_dollar = "Dollar de Hong Kong (HK$, HKD)";
+    Norwegian_krone = "Couronne norvégienne (NOK, kr)";
+    Icelandic_króna = "Couronne islandaise (ISK, kr, ikr)";
+    Croatian_kuna = "Kuna croate (HRK, kn)";
+    Indonesian_rupiah = "Roupie indonésienne (IDR, Rp)";
+    Israeli_new_shekel = "Nouveau shekel israélien (ILS, ₪)";
+    Malaysian_ringgit = "Ringgit malais (MYR, RM)";
+    Philippine_peso = "Peso philippin (PHP, ₱)";
+    Singapore_dollar = "Dollar de Singapour (SGD, S$, $)";
+    Thai_baht = "Baht thaïlandais (THB, ฿)";
+    South_African_rand = "Rand sud-africain (ZAR, R)";
+    Unit = "Unité";
+
+    // "Autres … (n)" reads correctly for every count, including 0 and 1.
+    Currency = "Devise";
+    NUM_more_currencies = "Autres devises (%i)";
+    Pick_first_currency = "Choisir la première devise";
+    Pick_second_currency = "Choisir la seconde devise";
+    Length = "Longueur";
+    NUM_more_lengths = "Autres unités de longueur (%i)";
+    Pick_first_length = "Choisir la première unité de longueur";
+    Pick_second_length = "Choisir la seconde unité de longueur";
+    Speed = "Vitesse";
+    NUM_more_speed_units = "Autres unités de vitesse (%i)";
+    Pick_first_speed = "Choisir la première unité de vitesse";
+    Pick_second_speed = "Choisir la seconde unité de vitesse";
+    Mass = "Masse";
+    NUM_more_mass_units = "Autres unités de masse (%i)";
+    Pick_first_mass_unit = "Choisir la première unité de masse";
+    Pick_second_mass_unit = "Choisir la seconde unité de masse";
+    Area = "Superficie";
+    NUM_more_area_units = "Autres unités de superficie (%i)";
+    Pick_first_area_unit = "Choisir la première unité de superficie";
+    Pick_second_area_unit = "Choisir la seconde unité de superficie";
+    Units_of_information = "Unités d’information";
+    NUM_more_units_of_information = "Autres unités d’information (%i)";
+    Pick_first_unit_of_information = "Choisir la première unité d’information";
+    Pick_second_unit_of_information = "Choisir la seconde unité d’information";
+    NUM_more_volumes = "Autres unités de volume (%i)";
+    Pick_first_volume = "Choisir la première unité de volume";
+    Pick_second_volume = "Choisir la seconde unité de volume";
+    Pressure = "Pression";
+    NUM_more_pressure_units = "Autres unités de pression (%i)";
+    Pick_first_pressure_unit = "Choisir la première unité de pression";
+    Pick_second_pressure_unit = "Choisir la seconde unité de pression";
+    Power = "Puissance";
+    NUM_more_power_units = "Autres unités de puissance (%i)";
+    Pick_first_power_unit = "Choisir la première unité de puissance";
+    Pick_second_power_unit = "Choisir la seconde unité de puissance";
+    Energy = "Énergie";
+    NUM_more_energy_units = "Autres unités d’énergie (%i)";
+    Pick_first_energy_unit = "Choisir la première unité d’énergie";
+    Pick_second_energy_unit = "Choisir la seconde unité d’énergie";
+    Time = "Durée";
+    NUM_more_time_units = "Autres unités de durée (%i)";
+    Pick_first_time_unit = "Choisir la première unité de durée";
+    Pick_second_time_unit = "Choisir la seconde unité de durée";
+    Fuel_consumption = "Consommation de carburant";
+    NUM_more_consumption_units = "Autres unités de consommation (%i)";
+    Pick_first_consumption_unit = "Choisir la première unité de consommation";
+    Pick_second_consumption_unit = "Choisir la seconde unité de consommation";
+
+    US_Miles_per_gallon = "[US]\u00A0Miles par gallon";
+    Miles_per_liter = "Miles par litre";
+    Kilometer = "Kilomètre (km)";
+    Meter = "Mètre (m)";
+    Foot = "Pied (ft)";
+    Decimeter = "Décimètre (dm)";
+    Inch = "Pouce";
+    Centimeter = "Centimètre (cm)";
+    Millimeter = "Millimètre (mm)";
+    Micrometer = "Micromètre (μm)";
+    Nanometer = "Nanomètre (nm)";
+    Nautical_mile = "Mille marin (M, NM)";
+    Light_second = "Seconde-lumière";
+    Light_minute = "Minute-lumière (lm)";
+    Light_hour = "Heure-lumière (lh)";
+    Light_day = "Jour-lumière (ld)";
+    Light_year = "Année-lumière (al, ly)";
+    Miles_per_hour = "Miles par heure (mph, mi/h)";
+    Kilometer_per_hour = "Kilomètres par heure (km/h)";
+    Meter_per_second = "Mètre par seconde (m/s, mps)";
+    Foot_per_second = "Pied par seconde";
+    Knot = "Nœud (nd, kn, kt)";
+    Imperial_ton_Long_ton = "Tonne impériale / longue (tn. l., ts)";
+    US_Ton_Short_Ton = "[US] Tonne courte (tn. sh.)";
+    Kilogram = "Kilogramme (kg)";
+    Pound = "Livre (lb)";
+    Ounce = "Once (oz.)";
+    Gram = "Gramme (g)";
+    Milligram = "Milligramme (mg)";
+    Microgram = "Microgramme (μg)";
+    Square_mile = "Mile carré (mi², sqmi)";
+    Square_kilometer = "Kilomètre carré (km²)";
+    Square_meter = "Mètre carré (m²)";
+    Square_centimeter = "Centimètre carré (cm²)";
+    Square_millimeter = "Millimètre carré (mm²)";
+    Square_inch = "Pouce carré";
+    Square_yard = "Yard carré";
+    Square_foot = "Pied carré";
+    Cubic_meter = "Mètre cube (m³)";
+    Imperial_gallon = "Gallon impérial";
+    US_liquid_gallon = "Gallon liquide US (US.liq.gal.)";
+    US_dry_gallon = "Gallon sec US (US.dry.gal.)";
+    Imperial_quart = "Quart impérial";
+    Imperial_pint = "Pinte impériale";
+    US_liquid_quart = "Quart liquide US (US.liq.qt.)";
+    US_liquid_pint = "Pinte liquide US (US.liq.pt.)";
+    US_Fluid_ounce = "[US] Once liquide";
+    Imperial_cup = "Tasse impériale";
+    Deciliter = "Décilitre (dl)";
+    Milliliter = "Millilitre (ml)";
+    US_Legal_cup = "[US] Tasse légale";
+    Cubic_foot = "Pied cube (ft3, cft)";
+    Cubic_inch = "Pouce cube (in3, cuin)";
+    US_Tablespoon = "[US] Cuillère à soupe";
+    US_Teaspoon = "[US] Cuillère à café";
+    Imperial_tablespoon = "Cuillère à soupe impériale";
+    Metric_tablespoon = "Cuillère à soupe métrique";
+    Standard_atmosphere = "Atmosphère normale (atm)";
+    Millimeter_of_mercury = "Millimètre de mercure";
+    Pounds_per_square_inch = "Livre-force par pouce carré (psi, lbf/in2)";
+    Megawatt = "Mégawatt (MW)";
+    Metric_horsepower = "Cheval-vapeur (ch, hp(M))";
+    Year = "Année";
+    Week = "Semaine (w)";
+    Day = "Jour (d)";
+    Hour = "Heure (h)";
+    Second = "Seconde (s)";
+    Millisecond = "Milliseconde (ms)";
+    Microsecond = "Microseconde (μs)";
+    Nanosecond = "Nanoseconde (ns)";
+    // The French symbols lead; the short names the rows show follow them.
+    Zettabyte = "Zettaoctet (Zo, ZB)";
+    Exabyte = "Exaoctet (Eo, EB)";
+    Petabyte = "Pétaoctet (Po, PB)";
+    Terabyte = "Téraoctet (To, TB)";
+    Gigabyte = "Gigaoctet (Go, GB)";
+    Megabyte = "Mégaoctet (Mo, MB)";
+    Kibibyte = "Kibioctet (Kio, KiB)";
+    Kilobyte = "Kilooctet (ko, KB)";
+    Byte = "Octet (o, B)";
+    Temperature = "Température";
+    Celsius = "Degré Celsius";
+    Fahrenheit = "Degré Fahrenheit";
+    NUM_more_temperatures = "Autres unités de température (%i)";
+    Pick_first_temperature = "Choisir la première unité de température";
+    Pick_second_temperature = "Choisir la seconde unité de température";
+    Metric_Tbsp = "c. à s.";
+    Unit_of_measurement = "Unité de mesure";
+    Conversion_of_units = "Conversion des unités";
+
+    composeRegionalNames(
+        {{&LocalizedStrings::China_Renminbi, "Yuan renminbi (元, CNY, RMB¥, CNH)"}});
+}
 
 } // namespace ratio
