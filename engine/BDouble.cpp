@@ -6,7 +6,9 @@ namespace ratio {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Checks the whole text before GMP sees any of it, so hostile input costs one scan.
 bool isDecimalText(std::string_view text, std::size_t& pointAt) {
@@ -56,11 +58,19 @@ std::optional<BDouble> BDouble::fromText(std::string_view text) {
     return BDouble(std::move(result));
 }
 
-BDouble operator+(const BDouble& a, const BDouble& b) { return BDouble(mpq_class(a.value + b.value)); }
-BDouble operator-(const BDouble& a, const BDouble& b) { return BDouble(mpq_class(a.value - b.value)); }
-BDouble operator*(const BDouble& a, const BDouble& b) { return BDouble(mpq_class(a.value * b.value)); }
+BDouble operator+(const BDouble& a, const BDouble& b) {
+    return BDouble(mpq_class(a.value + b.value));
+}
+BDouble operator-(const BDouble& a, const BDouble& b) {
+    return BDouble(mpq_class(a.value - b.value));
+}
+BDouble operator*(const BDouble& a, const BDouble& b) {
+    return BDouble(mpq_class(a.value * b.value));
+}
 
-BDouble operator/(const BDouble& a, const BDouble& b) { return a.dividedBy(b).value_or(a); }
+BDouble operator/(const BDouble& a, const BDouble& b) {
+    return a.dividedBy(b).value_or(a);
+}
 
 std::optional<BDouble> BDouble::dividedBy(const BDouble& divisor) const {
     if (divisor.isZero())
@@ -73,10 +83,13 @@ BDouble& BDouble::operator-=(const BDouble& other) {
     return *this;
 }
 
-void BDouble::negate() { mpq_neg(value.get_mpq_t(), value.get_mpq_t()); }
+void BDouble::negate() {
+    mpq_neg(value.get_mpq_t(), value.get_mpq_t());
+}
 
 std::string BDouble::decimalExpansion(int precisionAfterDecimalPoint, bool rounded) const {
-    const unsigned long places = static_cast<unsigned long>(std::max(precisionAfterDecimalPoint, 0));
+    const unsigned long places =
+        static_cast<unsigned long>(std::max(precisionAfterDecimalPoint, 0));
     mpz_class magnitude = abs(value.get_num()) * tenToThe(places);
     const mpz_class& den = value.get_den();
     mpz_class scaled;

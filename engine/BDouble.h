@@ -17,7 +17,7 @@ namespace ratio {
 // An exact rational number with a decimal text form: a plain value type
 // around GMP's mpq_class.
 class BDouble {
-public:
+  public:
     BDouble() = default;
     BDouble(long integer); // NOLINT: integers convert implicitly, as in arithmetic
 
@@ -51,7 +51,7 @@ public:
     // 10^-exponent, exactly.
     static BDouble tenToTheMinus(unsigned long exponent);
 
-private:
+  private:
     explicit BDouble(mpq_class v) : value(std::move(v)) {}
     mpq_class value;
 };

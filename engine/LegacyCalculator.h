@@ -1,0 +1,72 @@
+// The four-function calculator behind the keypad.
+//
+// A key changes the state below, row 0 is written from Number0, and
+// updateConversion takes Number0 through the two units' chains into Number1
+// and row 1. Operators work strictly from left to right.
+#pragma once
+
+#include "engine/BaseCalculator.h"
+#include "engine/CalculatorDisplayHost.h"
+#include "engine/OperatorMode.h"
+
+#include <functional>
+#include <string>
+
+namespace ratio {
+
+class LegacyCalculator : public BaseCalculator {
+  public:
+    enum class Status {
+        Cleared,
+        IntegerEntered,
+        DecimalEntered,
+        CalculationStart,
+        IntegerEnteredInCalculation,
+        DecimalEnteredInCalculation
+    };
+
+    // `host` may be null (no screen): the rows are then not written and both
+    // units convert as the identity.
+    LegacyCalculator(std::string_view decimalSeparator, std::string_view groupingSeparator,
+                     CalculatorDisplayHost* host,
+                     OperatorMode& operatorMode = OperatorMode::shared());
+
+    void enterDigit(int digit);
+    void enterDecimalSeparator();
+    void selectOperator(Mode mode);
+    void evaluate();
+    void clear();
+    void changeSign();
+    void updateConversion();
+
+    // The number half of swapping the two rows: the screen exchanges the
+    // texts, names and chains itself. The next digit starts a new number.
+    void swapNumbers();
+
+    // Receives the diagnostic line written for each decimal digit typed;
+    // standard output unless a front end routes it elsewhere.
+    std::function<void(const std::string& line)> diagnosticSink;
+
+    BDouble Number0{0};
+    BDouble Number1{0};
+    Status status = Status::Cleared;
+    BDouble CalculationNum{0};
+    bool CalculationInputBegan = false;
+    int DecimalInputPlace = -1;
+    bool InputEnded = false;
+
+  private:
+    void appendDigit(int signedDigit);
+    void storeOperand();
+    void enteredInteger();
+    void showNumber0(const std::string& numberText);
+    void showNumber1(const std::string& numberText);
+    Mode mode() const { return operatorMode.modeEnum(); }
+
+    CalculatorDisplayHost* host;
+    OperatorMode& operatorMode;
+};
+
+using Status = LegacyCalculator::Status;
+
+} // namespace ratio

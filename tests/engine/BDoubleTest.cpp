@@ -1,0 +1,107 @@
+#include "engine/BDouble.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace ratio {
+namespace {
+
+BDouble number(const char* text) {
+    return *BDouble::fromText(text);
+}
+
+TEST(BDoubleParsing, RejectsEverythingButPlainDecimals) {
+    const std::string rejected[] = {
+        "",
+        "-",
+        ".",
+        "1.",
+        ".5",
+        "-.5",
+        "1e3",
+        "1/0",
+        " 1",
+        "1 ",
+        "+1",
+        "--1",
+        "nan",
+        "inf",
+        "0x10",
+        "1,5",
+        "1.2.3",
+        "١",
+        "\xEF\xBC\x91",
+        std::string("1\0"
+                    "2",
+                    3),
+        "12a",
+    };
+    for (const std::string& text : rejected)
+        EXPECT_FALSE(BDouble::fromText(text)) << '"' << text << '"';
+}
+
+TEST(BDoubleParsing, GarbageOfMegabytesGivesNoValue) {
+    std::string garbage(4 << 20, '7');
+    garbage[garbage.size() / 2] = 'x';
+    EXPECT_FALSE(BDouble::fromText(garbage));
+    std::string binary;
+    for (int i = 0; i < (1 << 20); ++i)
+        binary.push_back(static_cast<char>(i * 131 % 256));
+    EXPECT_FALSE(BDouble::fromText(binary));
+}
+
+TEST(BDoubleParsing, KeepsEveryDigitExactly) {
+    EXPECT_EQ(number("1609.344").decimalExpansion(3), "1609.344");
+    EXPECT_EQ(number("-0.000025").decimalExpansion(6), "-0.000025");
+    EXPECT_EQ(number("33.33333333333333333333").decimalExpansion(20), "33.33333333333333333333");
+    EXPECT_EQ(number("007.50"), number("7.5"));
+    const std::string million(1000000, '9');
+    EXPECT_EQ(number(million.c_str()).decimalExpansion(0), million + ".0");
+}
+
+TEST(BDoubleArithmetic, IsExact) {
+    EXPECT_EQ(number("0.1") + number("0.2"), number("0.3"));
+    EXPECT_EQ(BDouble(1) / BDouble(3) * BDouble(3), BDouble(1));
+    BDouble value = number("5.5");
+    value -= number("0.25");
+    EXPECT_EQ(value, number("5.25"));
+    value.negate();
+    EXPECT_TRUE(value.isNegative());
+    EXPECT_EQ(value, number("-5.25"));
+}
+
+TEST(BDoubleArithmetic, RefusesAZeroDivisorWithoutStopping) {
+    EXPECT_FALSE(BDouble(7).dividedBy(BDouble(0)));
+    EXPECT_EQ(BDouble(7) / BDouble(0), BDouble(7));
+    EXPECT_EQ(*BDouble(7).dividedBy(BDouble(2)), number("3.5"));
+}
+
+TEST(BDoubleExpansion, HasAFixedShapeAndRoundsHalfAwayFromZero) {
+    struct Case {
+        const char* value;
+        int places;
+        const char* text;
+    } cases[] = {
+        {"100", 0, "100.0"},      {"0.5", 0, "1.0"},
+        {"-2.5", 0, "-3.0"},      {"2.4", 0, "2.0"},
+        {"0.125", 2, "0.13"},     {"-0.125", 2, "-0.13"},
+        {"0", 3, "0.000"},        {"-0.000000001", 8, "0.00000000"},
+        {"0.5", 8, "0.50000000"}, {"12.345", 1, "12.3"},
+        {"-12.35", 1, "-12.4"},   {"0.000000005", 8, "0.00000001"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(number(c.value).decimalExpansion(c.places), c.text) << c.value;
+    EXPECT_EQ((BDouble(1) / BDouble(3)).decimalExpansion(8), "0.33333333");
+    EXPECT_EQ((BDouble(2) / BDouble(3)).decimalExpansion(8), "0.66666667");
+}
+
+TEST(BDoubleExpansion, FractionDescriptionGivesTheIntegerDigits) {
+    EXPECT_EQ(number("12").fractionDescription(), "12");
+    EXPECT_EQ(number("-12").fractionDescription(), "-12");
+    EXPECT_EQ(BDouble(0).fractionDescription(), "0");
+    EXPECT_EQ(number("-0.5").fractionDescription(), "-0");
+}
+
+} // namespace
+} // namespace ratio

@@ -1,0 +1,215 @@
+#include "FakeDisplayHost.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ratio {
+namespace {
+
+using testing::FakeDisplayHost;
+using testing::press;
+
+class CalculatorTest : public ::testing::Test {
+  protected:
+    FakeDisplayHost host;
+    OperatorMode operatorMode;
+    LegacyCalculator calculator{".", ",", &host, operatorMode};
+    std::vector<std::string> diagnostics;
+
+    void SetUp() override {
+        calculator.diagnosticSink = [this](const std::string& line) {
+            diagnostics.push_back(line);
+        };
+    }
+};
+
+struct KeyCase {
+    const char* keys;
+    const char* row0;
+};
+
+TEST_F(CalculatorTest, KeySequencesShowTheExpectedRow) {
+    const KeyCase cases[] = {
+        {"C1234", "1,234"},
+        {"C00", "0"},
+        {"1.50", "1.50"},
+        {"1.50=", "1.5"},
+        {"1/3=", "0.33333333"},
+        {"1/3=*3=", "1"},
+        {"2+3*", "5"},
+        {"2+3*4=", "20"},
+        {"10-2-3=", "5"},
+        {"5+=", "5"},
+        {"5+.3=", "5.3"},
+        {"5+.=", "0."},
+        {".", "0."},
+        {".5", "0.5"},
+        {"1..5", "1.5"},
+        {"2+3=4", "4"},
+        {"2+3=*2=", "10"},
+        {"2-5=", "-3"},
+        {"2-5=7", "-7"},
+        {"2-5=.5", "0.5"},
+        {"12N", "-12"},
+        {"12N3", "-123"},
+        {"1.N", "-1."},
+        {"1.20N", "-1.20"},
+        {"5/2=N", "-2.5"},
+        {"1/3=N", "-0.33333333"},
+        {"4N5", "-45"},
+        {"9/3=.25", "0.25"},
+        {"123456789012345678901234567890", "123,456,789,012,345,678,901,234,567,890"},
+        {"0.000000001*1000000000=", "1"},
+        {"1.000000001=", "1"},
+    };
+    for (const KeyCase& c : cases) {
+        press(calculator, "C");
+        press(calculator, c.keys);
+        EXPECT_EQ(host.row0, c.row0) << c.keys;
+    }
+}
+
+TEST_F(CalculatorTest, DivisionByZeroAlertsAndShowsTheDivisor) {
+    press(calculator, "5/0=");
+    EXPECT_EQ(host.alerts, 1);
+    EXPECT_EQ(host.row0, "0");
+    EXPECT_TRUE(calculator.Number0.isZero());
+    press(calculator, "7");
+    EXPECT_EQ(host.row0, "7");
+    press(calculator, "/0.0+");
+    EXPECT_EQ(host.alerts, 2);
+}
+
+TEST_F(CalculatorTest, ThirtyDigitsStayExact) {
+    press(calculator, "999999999999999999999999999999+1=");
+    EXPECT_EQ(host.row0, "1,000,000,000,000,000,000,000,000,000,000");
+    press(calculator, "C.000000000000000000000000000001*3=");
+    EXPECT_EQ(calculator.Number0, *BDouble::fromText("0.000000000000000000000000000003"));
+}
+
+TEST_F(CalculatorTest, StatusFollowsTheKeys) {
+    press(calculator, "C");
+    EXPECT_EQ(calculator.status, Status::Cleared);
+    press(calculator, "1");
+    EXPECT_EQ(calculator.status, Status::IntegerEntered);
+    press(calculator, ".");
+    EXPECT_EQ(calculator.status, Status::DecimalEntered);
+    press(calculator, "+");
+    EXPECT_EQ(calculator.status, Status::CalculationStart);
+    press(calculator, "2");
+    EXPECT_EQ(calculator.status, Status::IntegerEnteredInCalculation);
+    press(calculator, ".");
+    EXPECT_EQ(calculator.status, Status::DecimalEnteredInCalculation);
+    press(calculator, "N");
+    EXPECT_EQ(calculator.status, Status::DecimalEnteredInCalculation);
+    press(calculator, "=");
+    EXPECT_EQ(calculator.status, Status::Cleared);
+}
+
+TEST_F(CalculatorTest, OperatorChangesAreReportedOnlyWhenTheModeChanges) {
+    std::vector<std::pair<Mode, Mode>> switches;
+    operatorMode.modeSwitchedSelector = [&](Mode from, Mode to) {
+        switches.emplace_back(from, to);
+    };
+    press(calculator, "2+3*4=C");
+    const std::vector<std::pair<Mode, Mode>> expected{{Mode::None, Mode::Addition},
+                                                      {Mode::Addition, Mode::None},
+                                                      {Mode::None, Mode::Multiplication},
+                                                      {Mode::Multiplication, Mode::None}};
+    EXPECT_EQ(switches, expected);
+}
+
+TEST_F(CalculatorTest, DecimalDigitsWriteTheDiagnosticLine) {
+    press(calculator, "1.25");
+    EXPECT_EQ(diagnostics, (std::vector<std::string>{"DecimalSeparatorInputPlace 0",
+                                                     "DecimalSeparatorInputPlace 1"}));
+}
+
+TEST_F(CalculatorTest, ConverterModeAddsUnitsAndConvertsOnEveryKey) {
+    host.converterMode = true;
+    host.chain0 = testing::chainOf(Operator::Multiplication, "1609.344");
+    host.chain1 = testing::chainOf(Operator::Multiplication, "1000");
+    press(calculator, "C");
+    EXPECT_EQ(host.row0, "0 mile");
+    EXPECT_EQ(host.row1, "0 km");
+    press(calculator, "2");
+    EXPECT_EQ(host.row0, "2 mile");
+    EXPECT_EQ(host.row1, "3.218688 km");
+    press(calculator, "000");
+    EXPECT_EQ(host.row0, "2,000 mile");
+    EXPECT_EQ(host.row1, "3,218.688 km");
+    press(calculator, "N");
+    EXPECT_EQ(host.row1, "-3,218.688 km");
+    press(calculator, "+1=");
+    EXPECT_EQ(host.row0, "-1,999 mile");
+}
+
+TEST_F(CalculatorTest, ClearConvertsZeroThroughAnOffset) {
+    host.converterMode = true;
+    host.unit0 = "°C";
+    host.unit1 = "°F";
+    host.chain0 = testing::chainOf(Operator::Addition, "273.15");
+    host.chain1 = {{Operator::Subtraction, 32},
+                   {Operator::Multiplication, 5},
+                   {Operator::Division, 9},
+                   {Operator::Addition, *BDouble::fromText("273.15")}};
+    press(calculator, "C");
+    EXPECT_EQ(host.row0, "0 °C");
+    EXPECT_EQ(host.row1, "32 °F");
+    press(calculator, "100");
+    EXPECT_EQ(host.row1, "212 °F");
+}
+
+TEST_F(CalculatorTest, AChainDividingByZeroLeavesRowOneAsItWas) {
+    host.chain1 = testing::chainOf(Operator::Multiplication, "2");
+    press(calculator, "3");
+    EXPECT_EQ(host.row1, "1.5 km");
+    host.chain1 = testing::chainOf(Operator::Multiplication, "0"); // undone by dividing by 0
+    press(calculator, "4");
+    EXPECT_EQ(host.row0, "34");
+    EXPECT_EQ(host.row1, "1.5 km");
+    EXPECT_EQ(calculator.Number1, *BDouble::fromText("1.5"));
+}
+
+TEST_F(CalculatorTest, SwappedNumbersStartANewNumberWithoutAPendingOperator) {
+    press(calculator, "12+");
+    calculator.Number1 = 7;
+    calculator.swapNumbers();
+    EXPECT_EQ(calculator.Number0, BDouble(7));
+    EXPECT_EQ(calculator.Number1, BDouble(12));
+    EXPECT_EQ(operatorMode.modeEnum(), Mode::None);
+    press(calculator, "5");
+    EXPECT_EQ(host.row0, "5");
+}
+
+TEST(CalculatorWithoutScreen, KeepsCountingWithoutWritingRows) {
+    OperatorMode operatorMode;
+    LegacyCalculator calculator(",", ".", nullptr, operatorMode);
+    calculator.diagnosticSink = nullptr;
+    press(calculator, "12.5*2=");
+    EXPECT_EQ(calculator.Number0, BDouble(25));
+    EXPECT_EQ(calculator.Number1, BDouble(25));
+    press(calculator, "/0=");
+    EXPECT_TRUE(calculator.Number0.isZero());
+}
+
+TEST(CalculatorSeparators, GermanAndMultiByteSeparatorsShowInTheRows) {
+    FakeDisplayHost host;
+    OperatorMode operatorMode;
+    LegacyCalculator german(",", ".", &host, operatorMode);
+    german.diagnosticSink = nullptr;
+    press(german, "1234.5");
+    EXPECT_EQ(host.row0, "1.234,5");
+    LegacyCalculator arabic("\u066B", "\u066C", &host, operatorMode);
+    arabic.diagnosticSink = nullptr;
+    press(arabic, "C12345.");
+    EXPECT_EQ(host.row0, "12\u066C345\u066B");
+    press(arabic, "/4=");
+    EXPECT_EQ(host.row0, "3\u066C086\u066B25");
+}
+
+} // namespace
+} // namespace ratio

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "engine/CalculatorDisplayHost.h"
+#include "engine/LegacyCalculator.h"
+
+#include <string>
+#include <string_view>
+
+namespace ratio::testing {
+
+// A screen stand-in that records what the calculator shows.
+struct FakeDisplayHost : CalculatorDisplayHost {
+    bool converterMode = false;
+    std::string unit0 = "mile";
+    std::string unit1 = "km";
+    MetricsCalculations chain0{MetricsCalculation{}};
+    MetricsCalculations chain1{MetricsCalculation{}};
+    std::string row0;
+    std::string row1;
+    int alerts = 0;
+
+    bool isConverterMode() const override { return converterMode; }
+    std::string shortName0() const override { return unit0; }
+    std::string shortName1() const override { return unit1; }
+    const MetricsCalculations& metricsCalculations0() const override { return chain0; }
+    const MetricsCalculations& metricsCalculations1() const override { return chain1; }
+    void setNumber0Text(const std::string& text) override { row0 = text; }
+    void setNumber1Text(const std::string& text) override { row1 = text; }
+    void showDivisionByZeroAlert() override { ++alerts; }
+};
+
+// Presses keys as the keypad would: digits, "." separator, + - * / operators,
+// "=" equals, "C" clear, "N" sign change; spaces are ignored.
+inline void press(LegacyCalculator& calculator, std::string_view keys) {
+    for (char key : keys) {
+        switch (key) {
+        case '.':
+            calculator.enterDecimalSeparator();
+            break;
+        case '+':
+            calculator.selectOperator(Mode::Addition);
+            break;
+        case '-':
+            calculator.selectOperator(Mode::Subtraction);
+            break;
+        case '*':
+            calculator.selectOperator(Mode::Multiplication);
+            break;
+        case '/':
+            calculator.selectOperator(Mode::Division);
+            break;
+        case '=':
+            calculator.evaluate();
+            break;
+        case 'C':
+            calculator.clear();
+            break;
+        case 'N':
+            calculator.changeSign();
+            break;
+        case ' ':
+            break;
+        default:
+            calculator.enterDigit(key - '0');
+        }
+    }
+}
+
+inline MetricsCalculations chainOf(Operator op, const char* number) {
+    return {MetricsCalculation{op, *BDouble::fromText(number)}};
+}
+
+} // namespace ratio::testing
