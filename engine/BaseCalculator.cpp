@@ -65,19 +65,23 @@ std::string BaseCalculator::insertGroupingSeparators(std::string_view text) cons
         return std::string(text);
     const std::size_t split = std::min(text.find(decimalSeparator), text.size());
 
-    // Byte offsets of the characters before the split.
+    // Byte offsets of the characters before the split; digits are one byte
+    // each, so only an unusual text needs the offsets listed.
     std::vector<std::size_t> starts;
-    starts.reserve(split);
-    for (std::size_t i = 0; i < split; ++i)
-        if (!isContinuationByte(text[i]))
-            starts.push_back(i);
+    const bool ascii = std::none_of(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(split),
+                                    [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (!ascii)
+        for (std::size_t i = 0; i < split; ++i)
+            if (!isContinuationByte(text[i]))
+                starts.push_back(i);
+    auto offsetOf = [&](std::size_t character) { return ascii ? character : starts[character]; };
 
     const std::size_t minimum = text.front() == '-' ? 4 : 3;
-    std::size_t count = starts.size();
+    std::size_t count = ascii ? split : starts.size();
     std::vector<std::size_t> insertAt; // byte offsets, from the split towards the start
     while (count > minimum) {
         count -= 3;
-        insertAt.push_back(starts[count]);
+        insertAt.push_back(offsetOf(count));
     }
 
     std::string grouped;

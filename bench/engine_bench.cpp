@@ -1,0 +1,117 @@
+// Cost of one key on numbers of growing length, and of the bare GMP work
+// that the same key needs, for comparison.
+#include "engine/BDouble.h"
+#include "engine/LegacyCalculator.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+using namespace ratio;
+
+// A converter screen that keeps the texts, as a label would.
+struct KeepingHost : CalculatorDisplayHost {
+    MetricsCalculations chain0{{Operator::Multiplication, 5868000}, {Operator::Division, 121}};
+    MetricsCalculations chain1{{Operator::Multiplication, *BDouble::fromText("1609.344")}};
+    std::string row0, row1;
+    bool isConverterMode() const override { return true; }
+    std::string shortName0() const override { return "Lê"; }
+    std::string shortName1() const override { return "mile"; }
+    const MetricsCalculations& metricsCalculations0() const override { return chain0; }
+    const MetricsCalculations& metricsCalculations1() const override { return chain1; }
+    void setNumber0Text(const std::string& text) override { row0 = text; }
+    void setNumber1Text(const std::string& text) override { row1 = text; }
+    void showDivisionByZeroAlert() override {}
+};
+
+std::string digits(std::size_t count) {
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i)
+        text.push_back(static_cast<char>('1' + i % 9));
+    return text;
+}
+
+// A digit key (integer part) with its conversion through a two-step chain.
+void BM_DigitKey(benchmark::State& state) {
+    KeepingHost host;
+    OperatorMode mode;
+    LegacyCalculator calculator(".", ",", &host, mode);
+    const BDouble start = *BDouble::fromText(digits(static_cast<std::size_t>(state.range(0))));
+    for (auto _ : state) {
+        state.PauseTiming();
+        calculator.Number0 = start;
+        state.ResumeTiming();
+        calculator.enterDigit(7);
+        benchmark::DoNotOptimize(host.row1.data());
+    }
+}
+BENCHMARK(BM_DigitKey)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// A digit key after as many decimal places.
+void BM_DecimalDigitKey(benchmark::State& state) {
+    KeepingHost host;
+    OperatorMode mode;
+    LegacyCalculator calculator(".", ",", &host, mode);
+    calculator.diagnosticSink = nullptr;
+    const std::size_t places = static_cast<std::size_t>(state.range(0));
+    const BDouble start = *BDouble::fromText("1." + digits(places));
+    for (auto _ : state) {
+        state.PauseTiming();
+        calculator.Number0 = start;
+        calculator.DecimalInputPlace = static_cast<int>(places);
+        state.ResumeTiming();
+        calculator.enterDigit(7);
+        benchmark::DoNotOptimize(host.row1.data());
+    }
+}
+BENCHMARK(BM_DecimalDigitKey)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// The same work on bare GMP: append the digit, convert, write both numbers as text.
+void BM_BareGmpDigitKey(benchmark::State& state) {
+    const mpz_class start(digits(static_cast<std::size_t>(state.range(0))));
+    const mpq_class factor(mpz_class(5868000), mpz_class(121));
+    const mpq_class mile(mpz_class(201168), mpz_class(125));
+    mpz_class scale;
+    mpz_ui_pow_ui(scale.get_mpz_t(), 10, 8);
+    for (auto _ : state) {
+        mpq_class typed(mpz_class(start * 10 + 7));
+        std::string row0 = typed.get_num().get_str();
+        mpq_class converted = typed * factor / mile;
+        mpz_class shown = converted.get_num() * scale / converted.get_den();
+        std::string row1 = shown.get_str();
+        benchmark::DoNotOptimize(row0.data());
+        benchmark::DoNotOptimize(row1.data());
+    }
+}
+BENCHMARK(BM_BareGmpDigitKey)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// The result text of an exact 1/3 whose denominator has 10,000 digits.
+void BM_ResultTextOfThird(benchmark::State& state) {
+    BaseCalculator calculator(".", ",");
+    const BDouble third = BDouble(1) / (BDouble(3) / BDouble::tenToTheMinus(9999));
+    for (auto _ : state) {
+        std::string text = calculator.insertGroupingSeparators(calculator.resultText(third));
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+BENCHMARK(BM_ResultTextOfThird)->Unit(benchmark::kMicrosecond);
+
+void BM_BareGmpResultTextOfThird(benchmark::State& state) {
+    mpz_class den;
+    mpz_ui_pow_ui(den.get_mpz_t(), 10, 9999);
+    const mpq_class third(mpz_class(1), mpz_class(3 * den));
+    mpz_class scale;
+    mpz_ui_pow_ui(scale.get_mpz_t(), 10, 8);
+    for (auto _ : state) {
+        mpz_class shown = third.get_num() * scale / third.get_den();
+        std::string text = shown.get_str();
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+BENCHMARK(BM_BareGmpResultTextOfThird)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
