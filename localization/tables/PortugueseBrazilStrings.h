@@ -4,7 +4,10 @@
 
 namespace ratio {
 
-// Not translated yet: every text falls back to British English.
-class PortugueseBrazilStrings : public EnglishBritishStrings {};
+// Not translated yet: every text but the horsepower symbol falls back to British English.
+class PortugueseBrazilStrings : public EnglishBritishStrings {
+public:
+    PortugueseBrazilStrings() { hp_M = {"cv"}; }
+};
 
 } // namespace ratio

@@ -4,7 +4,10 @@
 
 namespace ratio {
 
-// Not translated yet: every text falls back to British English.
-class SpanishStrings : public EnglishBritishStrings {};
+// Not translated yet: every text but the horsepower symbol falls back to British English.
+class SpanishStrings : public EnglishBritishStrings {
+public:
+    SpanishStrings() { hp_M = {"CV"}; }
+};
 
 } // namespace ratio
