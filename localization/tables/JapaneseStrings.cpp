@@ -36,11 +36,11 @@ JapaneseStrings::JapaneseStrings() {
     New_Zealand_dollar = "ニュージーランド ドル (NZ$, NZD, $)";
     Mexican_peso = "メキシコ ペソ (Mex$, MXN, $)";
     Russian_ruble = "ロシア ルーブル (₽, RUB, руб)";
-    Turkish_lira = "新トルコリラ (₺, TRY, TL)";
+    Turkish_lira = "トルコ リラ (₺, TRY, TL)";
     Indian_rupee = "インド ルピー (₹, INR)";
     Brazilian_real = "ブラジル レアル (R$, BRL)";
     South_Korean_won = "韓国ウォン (₩, KRW)";
-    Bulgarian_lev = "ブルガリア 新レフ (лв, BGN)";
+    Bulgarian_lev = "ブルガリア レフ (лв, BGN)";
     Czech_koruna = "チェコ コルナ (Kč, CZK)";
     Danish_krone = "デンマーク クローネ (kr., DKK, dkr.)";
     Hungarian_forint = "ハンガリー フォリント (Ft, HUF)";
