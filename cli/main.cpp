@@ -1,0 +1,16 @@
+#include "cli/CliApplication.h"
+
+#include <QCoreApplication>
+
+#include <iostream>
+
+int main(int argc, char* argv[]) {
+    // The same names as the app, so the app's kept rate document is found.
+    QCoreApplication::setOrganizationName("Ratio");
+    QCoreApplication::setApplicationName("Ratio");
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const int status = ratio::runCli(arguments, std::cin, std::cout, std::cerr);
+    std::cout.flush();
+    return status;
+}
