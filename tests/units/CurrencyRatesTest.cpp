@@ -150,11 +150,6 @@ TEST_F(CurrencyApply, ConvertsExactlyBothWays) {
     EXPECT_EQ(converted("1.0854", dollar, dollar), "1.0854");
 }
 
-TEST_F(CurrencyApply, MissingCurrencyMovesTheLaterOnesUp) {
-    ASSERT_TRUE(apply(feed({{"AUD", "1.6"}, {"USD", "1.1"}, {"XAU", "0.001"}})));
-    EXPECT_EQ(shortNames(currency()), (std::vector<std::string>{"€", "$", "$A"}));
-}
-
 TEST_F(CurrencyApply, RebuildResetsWhatTheUserChanged) {
     ASSERT_TRUE(apply(feed({{"USD", "1.1"}, {"SEK", "11.5"}}), std::nullopt));
     currency().unitDefinitions[2].added = true;
