@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QObject;
+
+namespace ratio {
+
+// Downloads the daily rate document. Each call sends one GET; calls are
+// neither merged nor cancelled. A body is handed over only after a complete
+// 2xx answer of at most maximumRatesDocumentSize bytes; transport errors,
+// other statuses, oversized bodies and time-outs are dropped silently.
+//
+// Both callbacks run on the thread that created the object (the main
+// thread), through a queued call, never inside the network code.
+class CurrencyRateRequest {
+  public:
+    using Receiver = std::function<void(const QByteArray& document)>;
+    // Runs once per request after it ends, with or without a document.
+    using Settled = std::function<void()>;
+
+    explicit CurrencyRateRequest(Receiver receiver, Settled settled = {});
+    ~CurrencyRateRequest();
+    CurrencyRateRequest(const CurrencyRateRequest&) = delete;
+    CurrencyRateRequest& operator=(const CurrencyRateRequest&) = delete;
+
+    void requestCurrencyRates();
+
+    // Requests still waiting for their callbacks.
+    int pendingRequests() const { return pending; }
+
+    // Gives up on a request after this long (30 s unless changed).
+    void setTimeoutMilliseconds(int milliseconds) { timeoutMilliseconds = milliseconds; }
+
+    // RATIO_RATES_URL when set and non-empty, else the central bank's address.
+    static QUrl address();
+    static QUrl defaultAddress();
+
+  private:
+    void finished(QNetworkReply* reply);
+
+    Receiver receiver;
+    Settled settled;
+    int timeoutMilliseconds = 30000;
+    int pending = 0;
+    std::unique_ptr<QNetworkAccessManager> manager;
+    // Context of every connection and queued call: deleted first, so nothing
+    // reaches a destroyed object.
+    std::unique_ptr<QObject> guard;
+};
+
+} // namespace ratio
