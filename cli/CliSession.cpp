@@ -1,5 +1,7 @@
 #include "cli/CliSession.h"
 
+#include "engine/KeypadKey.h"
+
 #include <utility>
 
 namespace ratio {
@@ -18,38 +20,10 @@ CliSession::CliSession(std::string_view decimalSeparator, std::string_view group
 }
 
 void CliSession::press(char key) {
-    switch (key) {
-    case '.':
-        calculator.enterDecimalSeparator();
-        break;
-    case '+':
-        calculator.selectOperator(Mode::Addition);
-        break;
-    case '-':
-        calculator.selectOperator(Mode::Subtraction);
-        break;
-    case '*':
-        calculator.selectOperator(Mode::Multiplication);
-        break;
-    case '/':
-        calculator.selectOperator(Mode::Division);
-        break;
-    case '=':
-        calculator.evaluate();
-        break;
-    case 'C':
-        calculator.clear();
-        break;
-    case 'N':
-        calculator.changeSign();
-        break;
-    case 'X':
+    if (key == 'X')
         swapUnits();
-        break;
-    default:
-        if (key >= '0' && key <= '9')
-            calculator.enterDigit(key - '0');
-    }
+    else
+        pressKeypadKey(calculator, key);
 }
 
 void CliSession::showDivisionByZeroAlert() {

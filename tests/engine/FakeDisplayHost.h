@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/CalculatorDisplayHost.h"
+#include "engine/KeypadKey.h"
 #include "engine/LegacyCalculator.h"
 
 #include <string>
@@ -29,41 +30,11 @@ struct FakeDisplayHost : CalculatorDisplayHost {
     void showDivisionByZeroAlert() override { ++alerts; }
 };
 
-// Presses keys as the keypad would: digits, "." separator, + - * / operators,
-// "=" equals, "C" clear, "N" sign change; spaces are ignored.
+// Presses keys as the keypad would (see pressKeypadKey); spaces are ignored.
 inline void press(LegacyCalculator& calculator, std::string_view keys) {
-    for (char key : keys) {
-        switch (key) {
-        case '.':
-            calculator.enterDecimalSeparator();
-            break;
-        case '+':
-            calculator.selectOperator(Mode::Addition);
-            break;
-        case '-':
-            calculator.selectOperator(Mode::Subtraction);
-            break;
-        case '*':
-            calculator.selectOperator(Mode::Multiplication);
-            break;
-        case '/':
-            calculator.selectOperator(Mode::Division);
-            break;
-        case '=':
-            calculator.evaluate();
-            break;
-        case 'C':
-            calculator.clear();
-            break;
-        case 'N':
-            calculator.changeSign();
-            break;
-        case ' ':
-            break;
-        default:
-            calculator.enterDigit(key - '0');
-        }
-    }
+    for (char key : keys)
+        if (key != ' ')
+            pressKeypadKey(calculator, key);
 }
 
 inline MetricsCalculations chainOf(Operator op, const char* number) {

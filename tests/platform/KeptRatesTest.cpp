@@ -1,5 +1,7 @@
 #include "platform/CurrencyUpdate.h"
+
 #include "platform/KeptRatesDocument.h"
+#include "support/CurrencyCategory.h"
 
 #include "localization/EnglishBritishStrings.h"
 
@@ -25,18 +27,7 @@ const QByteArray sampleDocument = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
 const QDate downloadDay(2026, 3, 2);
 const QLocale british(QLocale::English, QLocale::UnitedKingdom);
 
-UnitCatalogue freshCatalogue() {
-    Category currency;
-    currency.nameSingle = "Currency";
-    return UnitCatalogue{currency};
-}
-
-std::vector<std::string> shortNames(const Category& category) {
-    std::vector<std::string> names;
-    for (const UnitDefinition& unit : category.unitDefinitions)
-        names.push_back(unit.shortName);
-    return names;
-}
+using testing::shortNames;
 
 class KeptRatesTest : public ::testing::Test {
   protected:
@@ -99,13 +90,13 @@ TEST_F(KeptRatesTest, UnwritableFolderKeepsTheOldFile) {
 
 TEST_F(KeptRatesTest, DownloadedThenRestoredWithItsOwnDate) {
     const KeptRatesDocument kept(folder.path());
-    UnitCatalogue running = freshCatalogue();
+    UnitCatalogue running = testing::catalogueWithCurrencyCategory();
     ASSERT_TRUE(applyDownloadedRates(running, strings, kept, sampleDocument, british, downloadDay));
     EXPECT_EQ(running[0].nameSingle, "Currency 02/03/2026");
     EXPECT_TRUE(running[0].unitDefinitions.at(2).added) << "£ is the British locale's currency";
 
     // The next start, days later and offline.
-    UnitCatalogue restarted = freshCatalogue();
+    UnitCatalogue restarted = testing::catalogueWithCurrencyCategory();
     ASSERT_TRUE(applyKeptRates(restarted, strings, KeptRatesDocument(folder.path()), british));
     EXPECT_EQ(restarted[0].nameSingle, "Currency 02/03/2026");
     EXPECT_EQ(shortNames(restarted[0]), (std::vector<std::string>{"€", "$", "£", "SFr."}));
@@ -113,7 +104,7 @@ TEST_F(KeptRatesTest, DownloadedThenRestoredWithItsOwnDate) {
 
 TEST_F(KeptRatesTest, DocumentWithoutRatesIsNeitherAppliedNorKept) {
     const KeptRatesDocument kept(folder.path());
-    UnitCatalogue catalogue = freshCatalogue();
+    UnitCatalogue catalogue = testing::catalogueWithCurrencyCategory();
     EXPECT_FALSE(applyKeptRates(catalogue, strings, kept, british)); // nothing kept yet
     EXPECT_TRUE(catalogue[0].unitDefinitions.empty());
     ASSERT_TRUE(
@@ -127,7 +118,7 @@ TEST_F(KeptRatesTest, DocumentWithoutRatesIsNeitherAppliedNorKept) {
 
     // A kept file that somehow holds no rates changes nothing either.
     ASSERT_TRUE(kept.save(errorPage, downloadDay));
-    UnitCatalogue restarted = freshCatalogue();
+    UnitCatalogue restarted = testing::catalogueWithCurrencyCategory();
     EXPECT_FALSE(applyKeptRates(restarted, strings, kept, british));
     EXPECT_TRUE(restarted[0].unitDefinitions.empty());
     EXPECT_EQ(restarted[0].nameSingle, "Currency");

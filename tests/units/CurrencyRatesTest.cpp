@@ -1,5 +1,7 @@
 #include "units/CurrencyRates.h"
 
+#include "support/CurrencyCategory.h"
+
 #include "engine/ConversionChain.h"
 #include "localization/EnglishBritishStrings.h"
 
@@ -35,18 +37,7 @@ std::vector<std::pair<std::string, std::string>> allRates() {
     return rates;
 }
 
-UnitCatalogue freshCatalogue() {
-    Category currency;
-    currency.nameSingle = "Currency";
-    return UnitCatalogue{currency};
-}
-
-std::vector<std::string> shortNames(const Category& category) {
-    std::vector<std::string> names;
-    for (const UnitDefinition& unit : category.unitDefinitions)
-        names.push_back(unit.shortName);
-    return names;
-}
+using testing::shortNames;
 
 // value in `from`, converted and shown with 8 places and trailing zeros trimmed.
 std::string converted(const std::string& value, const UnitDefinition& from,
@@ -99,7 +90,7 @@ class CurrencyApply : public ::testing::Test {
     Category& currency() { return catalogue.front(); }
 
     EnglishBritishStrings strings;
-    UnitCatalogue catalogue = freshCatalogue();
+    UnitCatalogue catalogue = testing::catalogueWithCurrencyCategory();
 };
 
 TEST_F(CurrencyApply, FullDocumentGivesEveryCurrencyInTableOrder) {
