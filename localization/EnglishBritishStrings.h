@@ -10,10 +10,10 @@ namespace ratio {
 
 // British English: the complete table every other language starts from.
 class EnglishBritishStrings : public LocalizedStrings {
-public:
+  public:
     EnglishBritishStrings();
 
-protected:
+  protected:
     // The Chinese and Taiwanese names read "[" + China or Taiwan + "] " + rest.
     // A table calls this again after setting its own China and Taiwan words;
     // `translatedRests` replaces the British rest of the fields it names.

@@ -1,39 +1,39 @@
 #include "localization/Localization.h"
 
-#include "localization/tables/GermanStrings.h"
-#include "localization/tables/EnglishUSAStrings.h"
-#include "localization/tables/FrenchStrings.h"
-#include "localization/tables/SpanishStrings.h"
-#include "localization/tables/PortugueseBrazilStrings.h"
-#include "localization/tables/PortuguesePortugalStrings.h"
-#include "localization/tables/ItalianStrings.h"
+#include "localization/tables/ArabicStrings.h"
 #include "localization/tables/CatalanStrings.h"
-#include "localization/tables/PolishStrings.h"
+#include "localization/tables/ChineseSimplifiedStrings.h"
+#include "localization/tables/ChineseTraditionalStrings.h"
+#include "localization/tables/CroatianStrings.h"
+#include "localization/tables/CzechStrings.h"
 #include "localization/tables/DanishStrings.h"
 #include "localization/tables/DutchStrings.h"
-#include "localization/tables/SwedishStrings.h"
+#include "localization/tables/EnglishUSAStrings.h"
 #include "localization/tables/FinnishStrings.h"
-#include "localization/tables/NorwegianStrings.h"
-#include "localization/tables/RomanianStrings.h"
-#include "localization/tables/SlovacStrings.h"
-#include "localization/tables/CzechStrings.h"
-#include "localization/tables/TurkishStrings.h"
-#include "localization/tables/IndonesianStrings.h"
-#include "localization/tables/CroatianStrings.h"
-#include "localization/tables/HungarianStrings.h"
-#include "localization/tables/MalayStrings.h"
-#include "localization/tables/VietnameseStrings.h"
+#include "localization/tables/FrenchStrings.h"
+#include "localization/tables/GermanStrings.h"
 #include "localization/tables/GreekStrings.h"
-#include "localization/tables/RussianStrings.h"
-#include "localization/tables/UkrainianStrings.h"
-#include "localization/tables/JapaneseStrings.h"
-#include "localization/tables/ChineseTraditionalStrings.h"
-#include "localization/tables/ChineseSimplifiedStrings.h"
-#include "localization/tables/HindiStrings.h"
-#include "localization/tables/KoreanStrings.h"
-#include "localization/tables/ThaiStrings.h"
-#include "localization/tables/ArabicStrings.h"
 #include "localization/tables/HebrewStrings.h"
+#include "localization/tables/HindiStrings.h"
+#include "localization/tables/HungarianStrings.h"
+#include "localization/tables/IndonesianStrings.h"
+#include "localization/tables/ItalianStrings.h"
+#include "localization/tables/JapaneseStrings.h"
+#include "localization/tables/KoreanStrings.h"
+#include "localization/tables/MalayStrings.h"
+#include "localization/tables/NorwegianStrings.h"
+#include "localization/tables/PolishStrings.h"
+#include "localization/tables/PortugueseBrazilStrings.h"
+#include "localization/tables/PortuguesePortugalStrings.h"
+#include "localization/tables/RomanianStrings.h"
+#include "localization/tables/RussianStrings.h"
+#include "localization/tables/SlovacStrings.h"
+#include "localization/tables/SpanishStrings.h"
+#include "localization/tables/SwedishStrings.h"
+#include "localization/tables/ThaiStrings.h"
+#include "localization/tables/TurkishStrings.h"
+#include "localization/tables/UkrainianStrings.h"
+#include "localization/tables/VietnameseStrings.h"
 
 #include <algorithm>
 #include <array>
@@ -45,23 +45,40 @@ namespace {
 
 // Longer codes stand before the shorter codes they begin with.
 const std::array<std::pair<std::string_view, Language>, 35> languageCodes{{
-    {"de", Language::German},          {"en-US", Language::EnglishUSA},
-    {"en", Language::EnglishBritish},  {"fr", Language::French},
-    {"es", Language::Spanish},         {"pt-PT", Language::PortuguesePortugal},
-    {"pt", Language::PortugueseBrazil}, {"it", Language::Italian},
-    {"ca", Language::Catalan},         {"pl", Language::Polish},
-    {"da", Language::Danish},          {"nl", Language::Dutch},
-    {"sv", Language::Swedish},         {"fi", Language::Finnish},
-    {"nb", Language::Norwegian},       {"ro", Language::Romanian},
-    {"sk", Language::Slovac},          {"cs", Language::Czech},
-    {"tr", Language::Turkish},         {"id", Language::Indonesian},
-    {"hr", Language::Croatian},        {"hu", Language::Hungarian},
-    {"ms", Language::Malay},           {"vi", Language::Vietnamese},
-    {"el", Language::Greek},           {"ru", Language::Russian},
-    {"uk", Language::Ukrainian},       {"ja", Language::Japanese},
-    {"zh-Hant", Language::ChineseTraditional}, {"zh", Language::ChineseSimplified},
-    {"hi", Language::Hindi},           {"ko", Language::Korean},
-    {"th", Language::Thai},            {"ar", Language::Arabic},
+    {"de", Language::German},
+    {"en-US", Language::EnglishUSA},
+    {"en", Language::EnglishBritish},
+    {"fr", Language::French},
+    {"es", Language::Spanish},
+    {"pt-PT", Language::PortuguesePortugal},
+    {"pt", Language::PortugueseBrazil},
+    {"it", Language::Italian},
+    {"ca", Language::Catalan},
+    {"pl", Language::Polish},
+    {"da", Language::Danish},
+    {"nl", Language::Dutch},
+    {"sv", Language::Swedish},
+    {"fi", Language::Finnish},
+    {"nb", Language::Norwegian},
+    {"ro", Language::Romanian},
+    {"sk", Language::Slovac},
+    {"cs", Language::Czech},
+    {"tr", Language::Turkish},
+    {"id", Language::Indonesian},
+    {"hr", Language::Croatian},
+    {"hu", Language::Hungarian},
+    {"ms", Language::Malay},
+    {"vi", Language::Vietnamese},
+    {"el", Language::Greek},
+    {"ru", Language::Russian},
+    {"uk", Language::Ukrainian},
+    {"ja", Language::Japanese},
+    {"zh-Hant", Language::ChineseTraditional},
+    {"zh", Language::ChineseSimplified},
+    {"hi", Language::Hindi},
+    {"ko", Language::Korean},
+    {"th", Language::Thai},
+    {"ar", Language::Arabic},
     {"he", Language::Hebrew},
 }};
 
@@ -69,7 +86,9 @@ bool startsWithCode(std::string_view entry, std::string_view code) {
     return entry.substr(0, code.size()) == code;
 }
 
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 } // namespace
 

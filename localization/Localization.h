@@ -18,13 +18,44 @@
 namespace ratio {
 
 class Localization {
-public:
+  public:
     enum class Language : int {
-        German, EnglishUSA, EnglishBritish, French, Spanish, PortugueseBrazil,
-        PortuguesePortugal, Italian, Catalan, Polish, Danish, Dutch, Swedish, Finnish,
-        Norwegian, Romanian, Slovac, Czech, Turkish, Indonesian, Croatian, Hungarian,
-        Malay, Vietnamese, Greek, Russian, Ukrainian, Japanese, ChineseTraditional,
-        ChineseSimplified, Hindi, Korean, Thai, Arabic, Hebrew, Count
+        German,
+        EnglishUSA,
+        EnglishBritish,
+        French,
+        Spanish,
+        PortugueseBrazil,
+        PortuguesePortugal,
+        Italian,
+        Catalan,
+        Polish,
+        Danish,
+        Dutch,
+        Swedish,
+        Finnish,
+        Norwegian,
+        Romanian,
+        Slovac,
+        Czech,
+        Turkish,
+        Indonesian,
+        Croatian,
+        Hungarian,
+        Malay,
+        Vietnamese,
+        Greek,
+        Russian,
+        Ukrainian,
+        Japanese,
+        ChineseTraditional,
+        ChineseSimplified,
+        Hindi,
+        Korean,
+        Thai,
+        Arabic,
+        Hebrew,
+        Count
     };
 
     // The case with that raw value; none for values outside 0 to 35.
@@ -47,7 +78,7 @@ public:
     // The process-wide British English table, whatever the chosen language.
     static const EnglishBritishStrings& sharedBritishStrings();
 
-private:
+  private:
     std::unique_ptr<LocalizedStrings> table;
 };
 

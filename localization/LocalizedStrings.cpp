@@ -6,7 +6,10 @@ namespace ratio {
 
 namespace {
 
-#define RATIO_FIELD(name) LocalizedStrings::TextField{#name, &LocalizedStrings::name}
+#define RATIO_FIELD(name)                                                                          \
+    LocalizedStrings::TextField {                                                                  \
+#name, &LocalizedStrings::name                                                             \
+    }
 
 const std::array<LocalizedStrings::TextField, 226> allTextFields{{
     RATIO_FIELD(China),
@@ -241,6 +244,8 @@ const std::array<LocalizedStrings::TextField, 226> allTextFields{{
 
 } // namespace
 
-std::span<const LocalizedStrings::TextField> LocalizedStrings::textFields() { return allTextFields; }
+std::span<const LocalizedStrings::TextField> LocalizedStrings::textFields() {
+    return allTextFields;
+}
 
 } // namespace ratio

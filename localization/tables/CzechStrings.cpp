@@ -1,43 +1,8 @@
 #include "localization/tables/CzechStrings.h"
 
-#include <array>
+#include "localization/CategoryTexts.h"
 
 namespace ratio {
-
-namespace {
-
-// The four texts of one category; Czech derives the last three from the name.
-struct CategoryTexts {
-    std::string LocalizedStrings::*name;
-    std::string LocalizedStrings::*count;
-    std::string LocalizedStrings::*pickFirst;
-    std::string LocalizedStrings::*pickSecond;
-};
-
-using L = LocalizedStrings;
-
-const std::array<CategoryTexts, 13> categoryTexts{{
-    {&L::Currency, &L::NUM_more_currencies, &L::Pick_first_currency, &L::Pick_second_currency},
-    {&L::Length, &L::NUM_more_lengths, &L::Pick_first_length, &L::Pick_second_length},
-    {&L::Speed, &L::NUM_more_speed_units, &L::Pick_first_speed, &L::Pick_second_speed},
-    {&L::Mass, &L::NUM_more_mass_units, &L::Pick_first_mass_unit, &L::Pick_second_mass_unit},
-    {&L::Area, &L::NUM_more_area_units, &L::Pick_first_area_unit, &L::Pick_second_area_unit},
-    {&L::Units_of_information, &L::NUM_more_units_of_information,
-     &L::Pick_first_unit_of_information, &L::Pick_second_unit_of_information},
-    {&L::Volume, &L::NUM_more_volumes, &L::Pick_first_volume, &L::Pick_second_volume},
-    {&L::Pressure, &L::NUM_more_pressure_units, &L::Pick_first_pressure_unit,
-     &L::Pick_second_pressure_unit},
-    {&L::Power, &L::NUM_more_power_units, &L::Pick_first_power_unit, &L::Pick_second_power_unit},
-    {&L::Energy, &L::NUM_more_energy_units, &L::Pick_first_energy_unit,
-     &L::Pick_second_energy_unit},
-    {&L::Time, &L::NUM_more_time_units, &L::Pick_first_time_unit, &L::Pick_second_time_unit},
-    {&L::Fuel_consumption, &L::NUM_more_consumption_units, &L::Pick_first_consumption_unit,
-     &L::Pick_second_consumption_unit},
-    {&L::Temperature, &L::NUM_more_temperatures, &L::Pick_first_temperature,
-     &L::Pick_second_temperature},
-}};
-
-} // namespace
 
 // Symbols and names that Czech writes exactly as British English does.
 const std::vector<std::string_view> CzechStrings::sameAsBritish = {
@@ -205,9 +170,9 @@ CzechStrings::CzechStrings() {
     // Czech avoids inflecting category names after a number or a verb: the
     // name stands alone, as a count ("+3 × Délka") or in a bracket.
     const std::string pickSecondUnit = "Vyberte druhou jednotku";
-    for (const CategoryTexts& category : categoryTexts) {
+    for (const CategoryTexts& category : categoryTexts()) {
         const std::string& name = this->*category.name;
-        this->*category.count = "+%i × " + name;
+        this->*category.moreUnits = "+%i × " + name;
         this->*category.pickFirst = Pick_first_unit + " [" + name + "]";
         this->*category.pickSecond = pickSecondUnit + " [" + name + "]";
     }

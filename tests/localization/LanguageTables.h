@@ -109,34 +109,4 @@ inline int occurrences(std::string_view text, std::string_view needle) {
     return count;
 }
 
-// Category rows: the name and its three texts, in catalogue order.
-struct CategoryTexts {
-    std::string LocalizedStrings::*name;
-    std::string LocalizedStrings::*moreUnits;
-    std::string LocalizedStrings::*pickFirst;
-    std::string LocalizedStrings::*pickSecond;
-};
-
-using S = LocalizedStrings;
-inline const std::array<CategoryTexts, 13> allCategories{{
-    {&S::Currency, &S::NUM_more_currencies, &S::Pick_first_currency, &S::Pick_second_currency},
-    {&S::Length, &S::NUM_more_lengths, &S::Pick_first_length, &S::Pick_second_length},
-    {&S::Speed, &S::NUM_more_speed_units, &S::Pick_first_speed, &S::Pick_second_speed},
-    {&S::Mass, &S::NUM_more_mass_units, &S::Pick_first_mass_unit, &S::Pick_second_mass_unit},
-    {&S::Area, &S::NUM_more_area_units, &S::Pick_first_area_unit, &S::Pick_second_area_unit},
-    {&S::Units_of_information, &S::NUM_more_units_of_information,
-     &S::Pick_first_unit_of_information, &S::Pick_second_unit_of_information},
-    {&S::Volume, &S::NUM_more_volumes, &S::Pick_first_volume, &S::Pick_second_volume},
-    {&S::Pressure, &S::NUM_more_pressure_units, &S::Pick_first_pressure_unit,
-     &S::Pick_second_pressure_unit},
-    {&S::Power, &S::NUM_more_power_units, &S::Pick_first_power_unit, &S::Pick_second_power_unit},
-    {&S::Energy, &S::NUM_more_energy_units, &S::Pick_first_energy_unit,
-     &S::Pick_second_energy_unit},
-    {&S::Time, &S::NUM_more_time_units, &S::Pick_first_time_unit, &S::Pick_second_time_unit},
-    {&S::Fuel_consumption, &S::NUM_more_consumption_units, &S::Pick_first_consumption_unit,
-     &S::Pick_second_consumption_unit},
-    {&S::Temperature, &S::NUM_more_temperatures, &S::Pick_first_temperature,
-     &S::Pick_second_temperature},
-}};
-
 } // namespace ratio::testing

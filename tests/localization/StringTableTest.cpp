@@ -1,3 +1,4 @@
+#include "localization/CategoryTexts.h"
 #include "localization/CountFormat.h"
 #include "localization/LanguageTables.h"
 
@@ -12,7 +13,6 @@
 namespace ratio {
 namespace {
 
-using testing::allCategories;
 using testing::allLanguages;
 using testing::occurrences;
 using S = LocalizedStrings;
@@ -142,12 +142,36 @@ TEST(BritishStrings, RegionalNamesAreComposedFromChinaAndTaiwan) {
 
 TEST(BritishStrings, CategoryTextsFollowOnePattern) {
     const EnglishBritishStrings british;
-    for (const auto& category : allCategories) {
+    for (const auto& category : categoryTexts()) {
         SCOPED_TRACE(british.*category.name);
         EXPECT_EQ((british.*category.moreUnits).rfind("%i more ", 0), 0u);
         EXPECT_EQ((british.*category.pickFirst).rfind("Pick first ", 0), 0u);
         EXPECT_EQ((british.*category.pickSecond).rfind("Pick second ", 0), 0u);
     }
+}
+
+TEST(CategoryTexts, ListEveryCategoryFieldOnce) {
+    std::set<std::string> listed;
+    for (const auto& category : categoryTexts())
+        for (auto member :
+             {category.name, category.moreUnits, category.pickFirst, category.pickSecond})
+            for (const auto& field : LocalizedStrings::textFields())
+                if (field.member == member) {
+                    EXPECT_TRUE(listed.insert(field.name).second) << field.name;
+                }
+    std::set<std::string> expected;
+    for (const auto& field : LocalizedStrings::textFields()) {
+        const std::string name = field.name;
+        const bool prompt = name.starts_with("Pick_first_") || name.starts_with("Pick_second_");
+        if (name.starts_with("NUM_more_") || (prompt && name != "Pick_first_unit"))
+            expected.insert(name);
+    }
+    for (const auto& category : categoryTexts())
+        for (const auto& field : LocalizedStrings::textFields())
+            if (field.member == category.name)
+                expected.insert(field.name);
+    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(listed.size(), 52u);
 }
 
 TEST(PartialTable, UnassignedFieldsKeepTheBritishText) {
@@ -258,7 +282,7 @@ TEST(EveryTable, CountTextsTakeExactlyOneNumber) {
     for (const auto& row : allLanguages) {
         SCOPED_TRACE(row.name);
         const auto table = Localization::makeStrings(row.language);
-        for (const auto& category : allCategories) {
+        for (const auto& category : categoryTexts()) {
             const std::string& text = *table.*category.moreUnits;
             SCOPED_TRACE(text);
             EXPECT_EQ(occurrences(text, "%i"), 1);

@@ -1,5 +1,6 @@
 // The translated tables: their telling texts, and that each one really
 // translates every field it does not declare to be the same as British English.
+#include "localization/CategoryTexts.h"
 #include "localization/LanguageTables.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,6 @@
 namespace ratio {
 namespace {
 
-using testing::allCategories;
 using testing::occurrences;
 using testing::textFieldNamed;
 using S = LocalizedStrings;
@@ -135,7 +135,7 @@ TEST_P(TranslationCompleteness, EveryOtherFieldIsTranslated) {
 }
 
 TEST_P(TranslationCompleteness, CountTextsHoldOneNumber) {
-    for (const auto& category : allCategories)
+    for (const auto& category : categoryTexts())
         EXPECT_EQ(occurrences(*table.*category.moreUnits, "%i"), 1) << *table.*category.moreUnits;
 }
 
@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Czech builds every category's three texts from the category's name.
 TEST(CzechComposition, EveryCategoryIsNamedInItsTexts) {
     const CzechStrings czech;
-    for (const auto& category : allCategories) {
+    for (const auto& category : categoryTexts()) {
         const std::string& name = czech.*category.name;
         SCOPED_TRACE(name);
         EXPECT_EQ(czech.*category.moreUnits, "+%i × " + name);
