@@ -10,8 +10,8 @@ namespace ratio {
 // list, and its chain to the base unit.
 struct UnitDefinition {
     // A long name without "(" gets " (shortName)" appended.
-    UnitDefinition(std::string shortName, std::string longName, bool added,
-                   int indexOfCompactList, MetricsCalculations metricsCalculations);
+    UnitDefinition(std::string shortName, std::string longName, bool added, int indexOfCompactList,
+                   MetricsCalculations metricsCalculations);
 
     std::string shortName;
     std::string longName;

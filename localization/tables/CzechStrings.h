@@ -8,7 +8,7 @@
 namespace ratio {
 
 class CzechStrings : public EnglishBritishStrings {
-public:
+  public:
     CzechStrings();
 
     // Text fields whose British English text is also right in this language.

@@ -6,7 +6,7 @@ namespace ratio {
 
 // US English: British English with American spellings of the metric names.
 class EnglishUSAStrings : public EnglishBritishStrings {
-public:
+  public:
     EnglishUSAStrings();
 };
 

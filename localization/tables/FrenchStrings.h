@@ -8,7 +8,7 @@
 namespace ratio {
 
 class FrenchStrings : public EnglishBritishStrings {
-public:
+  public:
     FrenchStrings();
 
     // Text fields whose British English text is also right in this language.

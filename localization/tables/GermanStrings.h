@@ -8,7 +8,7 @@
 namespace ratio {
 
 class GermanStrings : public EnglishBritishStrings {
-public:
+  public:
     GermanStrings();
 
     // Text fields whose British English text is also right in this language.

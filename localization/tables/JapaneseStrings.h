@@ -8,7 +8,7 @@
 namespace ratio {
 
 class JapaneseStrings : public EnglishBritishStrings {
-public:
+  public:
     JapaneseStrings();
 
     // Text fields whose British English text is also right in this language.

@@ -6,7 +6,7 @@ namespace ratio {
 
 // Not translated yet: every text but the horsepower symbol falls back to British English.
 class PortugueseBrazilStrings : public EnglishBritishStrings {
-public:
+  public:
     PortugueseBrazilStrings() { hp_M = {"cv"}; }
 };
 

@@ -6,7 +6,7 @@ namespace ratio {
 
 // Not translated yet: every text but the horsepower symbol falls back to British English.
 class PortuguesePortugalStrings : public EnglishBritishStrings {
-public:
+  public:
     PortuguesePortugalStrings() { hp_M = {"cv"}; }
 };
 

@@ -6,7 +6,7 @@ namespace ratio {
 
 // Not translated yet: every text but the horsepower symbol falls back to British English.
 class SpanishStrings : public EnglishBritishStrings {
-public:
+  public:
     SpanishStrings() { hp_M = {"CV"}; }
 };
 
