@@ -16,7 +16,7 @@ struct CategoryTexts {
     std::string LocalizedStrings::*pickSecond;
 };
 
-// All 13 categories, in the record's field order.
+// All 13 categories, in the order the unit catalogue presents them.
 std::span<const CategoryTexts> categoryTexts();
 
 } // namespace ratio

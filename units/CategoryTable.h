@@ -1,6 +1,6 @@
 #pragma once
 
-#include "localization/LocalizedStrings.h"
+#include "localization/CategoryTexts.h"
 #include "units/UnitRow.h"
 
 #include <span>
@@ -11,10 +11,7 @@ namespace ratio {
 // One category of the built-in catalogue as data: the fields that hold its
 // four texts and its units in catalogue order.
 struct CategoryTable {
-    std::string LocalizedStrings::*nameSingle;
-    std::string LocalizedStrings::*additionalUnitsNumber;
-    std::string LocalizedStrings::*pickFirstUnit;
-    std::string LocalizedStrings::*pickSecondUnit;
+    const CategoryTexts& texts;
     std::span<const UnitRow> units;
 };
 

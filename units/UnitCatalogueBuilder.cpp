@@ -80,10 +80,10 @@ void buildUnitCatalogue(UnitCatalogue& catalogue, const LocalizedStrings& string
     const std::span<const CategoryTable> tables = categoryTables();
     catalogue.reserve(tables.size());
     for (const CategoryTable& table : tables)
-        catalogue.push_back({strings.*table.nameSingle,
-                             strings.*table.additionalUnitsNumber,
-                             strings.*table.pickFirstUnit,
-                             strings.*table.pickSecondUnit,
+        catalogue.push_back({strings.*table.texts.name,
+                             strings.*table.texts.moreUnits,
+                             strings.*table.texts.pickFirst,
+                             strings.*table.texts.pickSecond,
                              {}});
 
     for (std::size_t index = 0; index < tables.size(); ++index) {
