@@ -36,11 +36,9 @@ TEST(CliKeys, PrintBothRowsAsTheMainScreenShowsThem) {
     const KeysCase cases[] = {
         {{}, "0 mile\n0 km\n"},
         {{"2"}, "2 mile\n3.218688 km\n"},
-        {{"1 2 3 4"}, "1,234 mile\n1,985.930496 km\n"},
         {{"--calculator"}, "0\n0 km\n"},
         {{"--calculator", "1/3="}, "0.33333333\n0.536448 km\n"},
         {{"--calculator", "X"}, "0 km\n0 mile\n"},
-        {{"2X"}, "3.218688 km\n2 mile\n"},
         {{"2X1"}, "1 km\n0.62137119 mile\n"},
         {{"2+X3="}, "3 km\n1.86411358 mile\n"},
         {{"--from", "°C", "--to", "°F", "C"}, "0 °C\n32 °F\n"},
@@ -75,7 +73,6 @@ TEST(CliKeys, DivisionByZeroIsReportedAndTheKeysGoOn) {
 TEST(CliConvert, ConvertsBetweenNamedUnits) {
     EXPECT_EQ(run({"convert", "100", "°C", "°F"}).output, "212 °F\n");
     EXPECT_EQ(run({"convert", "-40", "°F", "°C"}).output, "-40 °C\n");
-    EXPECT_EQ(run({"convert", "1", "Mile (mile, mi)", "Kilometre (km)"}).output, "1.609344 km\n");
     EXPECT_EQ(run({"convert", "3", "[China] chǐ (市尺)", "m"}).output, "1 m\n");
     EXPECT_EQ(run({"--locale", "de_DE", "convert", "1234.5", "km", "m"}).output, "1.234.500 m\n");
     EXPECT_EQ(run({"--language", "de-DE", "convert", "1", "Zoll / Inch (in)", "cm"}).output,

