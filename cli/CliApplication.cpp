@@ -96,38 +96,56 @@ int runKeys(Context& context) {
     return ExitSuccess;
 }
 
-// "VALUE FROM TO" to the result line, or the problem.
-std::variant<std::string, std::string>
-convertLine(const Context& context, const UnitResolver& resolver, const BaseCalculator& text,
-            const std::string& value, const std::string& from, const std::string& to) {
-    using Result = std::variant<std::string, std::string>;
-    const auto number = BDouble::fromText(value);
-    if (!number)
-        return Result(std::in_place_index<1>, "not a decimal number: '" + value + "'");
-    const auto resolved = resolver.resolvePair(from, to);
-    if (const auto* problem = std::get_if<std::string>(&resolved))
-        return Result(std::in_place_index<1>, *problem);
-    const auto& units = std::get<UnitResolver::Pair>(resolved);
-    const auto& target = units.to.definition(context.catalogue);
-    const auto converted =
-        convert(*number, units.from.definition(context.catalogue).metricsCalculations,
-                target.metricsCalculations);
-    if (!converted)
-        return Result(std::in_place_index<1>, "the conversion divides by zero");
-    return Result(std::in_place_index<0>,
-                  text.insertGroupingSeparators(text.resultText(*converted)) + " " +
-                      target.shortName);
+// One conversion's printed line, or the problem that stopped it.
+struct ConvertedLine {
+    std::string text;
+    std::string problem;
+    bool ok() const { return problem.empty(); }
+};
+
+ConvertedLine failedLine(std::string problem) {
+    return {{}, std::move(problem)};
 }
 
+// Converts as the converter row would show it: 8 places, grouped, with the unit.
+class LineConverter {
+  public:
+    explicit LineConverter(const Context& context)
+        : catalogue(context.catalogue), resolver(context.catalogue),
+          text(context.facts.decimalSeparator, context.facts.groupingSeparator) {}
+
+    ConvertedLine convertLine(const std::string& value, const std::string& from,
+                              const std::string& to) const {
+        const auto number = BDouble::fromText(value);
+        if (!number)
+            return failedLine("not a decimal number: '" + value + "'");
+        const auto resolved = resolver.resolvePair(from, to);
+        if (const auto* problem = std::get_if<std::string>(&resolved))
+            return failedLine(*problem);
+        const auto& units = std::get<UnitResolver::Pair>(resolved);
+        const UnitDefinition& target = units.to.definition(catalogue);
+        const auto converted =
+            convert(*number, units.from.definition(catalogue).metricsCalculations,
+                    target.metricsCalculations);
+        if (!converted)
+            return failedLine("the conversion divides by zero");
+        return {text.insertGroupingSeparators(text.resultText(*converted)) + " " + target.shortName,
+                {}};
+    }
+
+  private:
+    const UnitCatalogue& catalogue;
+    const UnitResolver resolver;
+    const BaseCalculator text;
+};
+
 int runConvert(Context& context) {
-    const UnitResolver resolver(context.catalogue);
-    const BaseCalculator text(context.facts.decimalSeparator, context.facts.groupingSeparator);
     const auto& arguments = context.options.convertArguments;
-    const auto result =
-        convertLine(context, resolver, text, arguments[0], arguments[1], arguments[2]);
-    if (result.index() == 1)
-        throw UsageError(std::get<1>(result));
-    context.output << std::get<0>(result) << '\n';
+    const ConvertedLine line =
+        LineConverter(context).convertLine(arguments[0], arguments[1], arguments[2]);
+    if (!line.ok())
+        throw UsageError(line.problem);
+    context.output << line.text << '\n';
     return ExitSuccess;
 }
 
@@ -143,22 +161,20 @@ std::vector<std::string> splitTabs(const std::string& line) {
 }
 
 int runBatch(Context& context, std::istream& input) {
-    const UnitResolver resolver(context.catalogue);
-    const BaseCalculator text(context.facts.decimalSeparator, context.facts.groupingSeparator);
+    const LineConverter converter(context);
     bool failed = false;
     std::string line;
     for (long number = 1; std::getline(input, line); ++number) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         const auto fields = splitTabs(line);
-        std::variant<std::string, std::string> result(std::in_place_index<1>,
-                                                      "expected VALUE<TAB>FROM<TAB>TO");
-        if (fields.size() == 3)
-            result = convertLine(context, resolver, text, fields[0], fields[1], fields[2]);
-        if (result.index() == 0) {
-            context.output << std::get<0>(result) << '\n';
+        const ConvertedLine converted = fields.size() == 3
+                                            ? converter.convertLine(fields[0], fields[1], fields[2])
+                                            : failedLine("expected VALUE<TAB>FROM<TAB>TO");
+        if (converted.ok()) {
+            context.output << converted.text << '\n';
         } else {
-            context.errors << "ratio-cli: line " << number << ": " << std::get<1>(result) << '\n';
+            context.errors << "ratio-cli: line " << number << ": " << converted.problem << '\n';
             failed = true;
         }
     }
