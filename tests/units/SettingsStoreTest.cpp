@@ -1,6 +1,6 @@
+#include "support/MemoryKeyValueStore.h"
 #include "units/LastSelection.h"
 #include "units/LaunchCounter.h"
-#include "units/MemoryKeyValueStore.h"
 #include "units/SelectedUnits.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +11,8 @@
 
 namespace ratio {
 namespace {
+
+using testing::MemoryKeyValueStore;
 
 struct RecordingDisplay : SelectedUnitsDisplay {
     std::optional<std::string> unit0Label, unit1Label, buttonTitle;
