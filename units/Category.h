@@ -10,7 +10,7 @@ namespace ratio {
 // A group of mutually convertible units with the texts that present it.
 struct Category {
     std::string nameSingle;
-    std::string additionalUnitsNumber; // count text with one "%i"
+    std::string additionalUnitsNumber; // a count text: show it through formatCount
     std::string pickFirstUnit;
     std::string pickSecondUnit;
     std::vector<UnitDefinition> unitDefinitions;

@@ -167,15 +167,32 @@ CzechStrings::CzechStrings() {
     Unit_of_measurement = "Měrná jednotka";
     Conversion_of_units = "Převod jednotek";
 
-    // Czech avoids inflecting category names after a number or a verb: the
-    // name stands alone, as a count ("+3 × Délka") or in a bracket.
+    // Counts take the three Czech forms: 1 další jednotka, 2 další jednotky,
+    // 5 dalších jednotek; a unit "of length" is the genitive after them.
+    // The prompts keep the category's name alone in a bracket, uninflected.
     const std::string pickSecondUnit = "Vyberte druhou jednotku";
     for (const CategoryTexts& category : categoryTexts()) {
         const std::string& name = this->*category.name;
-        this->*category.moreUnits = "+%i × " + name;
         this->*category.pickFirst = Pick_first_unit + " [" + name + "]";
         this->*category.pickSecond = pickSecondUnit + " [" + name + "]";
     }
+    NUM_more_currencies = "one{%i další měna} few{%i další měny} other{%i dalších měn}";
+    const auto moreUnitsOf = [](const std::string& genitive) {
+        return "one{%i další jednotka " + genitive + "} few{%i další jednotky " + genitive +
+               "} other{%i dalších jednotek " + genitive + "}";
+    };
+    NUM_more_lengths = moreUnitsOf("délky");
+    NUM_more_speed_units = moreUnitsOf("rychlosti");
+    NUM_more_mass_units = moreUnitsOf("hmotnosti");
+    NUM_more_area_units = moreUnitsOf("plochy");
+    NUM_more_units_of_information = moreUnitsOf("informace");
+    NUM_more_volumes = moreUnitsOf("objemu");
+    NUM_more_pressure_units = moreUnitsOf("tlaku");
+    NUM_more_power_units = moreUnitsOf("výkonu");
+    NUM_more_energy_units = moreUnitsOf("energie");
+    NUM_more_time_units = moreUnitsOf("času");
+    NUM_more_temperatures = moreUnitsOf("teploty");
+    NUM_more_consumption_units = moreUnitsOf("spotřeby");
 
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Jüan (元, CNY, RMB¥, CNH)"}});
 }

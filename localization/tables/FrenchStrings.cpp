@@ -60,52 +60,54 @@ FrenchStrings::FrenchStrings() {
     South_African_rand = "Rand sud-africain (ZAR, R)";
     Unit = "Unité";
 
-    // "Autres … (n)" reads correctly for every count, including 0 and 1.
+    // French counts 0 and 1 in the singular: "0 autre devise", "2 autres devises".
     Currency = "Devise";
-    NUM_more_currencies = "Autres devises (%i)";
+    NUM_more_currencies = "one{%i autre devise} other{%i autres devises}";
     Pick_first_currency = "Choisir la première devise";
     Pick_second_currency = "Choisir la seconde devise";
     Length = "Longueur";
-    NUM_more_lengths = "Autres unités de longueur (%i)";
+    NUM_more_lengths = "one{%i autre unité de longueur} other{%i autres unités de longueur}";
     Pick_first_length = "Choisir la première unité de longueur";
     Pick_second_length = "Choisir la seconde unité de longueur";
     Speed = "Vitesse";
-    NUM_more_speed_units = "Autres unités de vitesse (%i)";
+    NUM_more_speed_units = "one{%i autre unité de vitesse} other{%i autres unités de vitesse}";
     Pick_first_speed = "Choisir la première unité de vitesse";
     Pick_second_speed = "Choisir la seconde unité de vitesse";
     Mass = "Masse";
-    NUM_more_mass_units = "Autres unités de masse (%i)";
+    NUM_more_mass_units = "one{%i autre unité de masse} other{%i autres unités de masse}";
     Pick_first_mass_unit = "Choisir la première unité de masse";
     Pick_second_mass_unit = "Choisir la seconde unité de masse";
     Area = "Superficie";
-    NUM_more_area_units = "Autres unités de superficie (%i)";
+    NUM_more_area_units = "one{%i autre unité de superficie} other{%i autres unités de superficie}";
     Pick_first_area_unit = "Choisir la première unité de superficie";
     Pick_second_area_unit = "Choisir la seconde unité de superficie";
     Units_of_information = "Unités d’information";
-    NUM_more_units_of_information = "Autres unités d’information (%i)";
+    NUM_more_units_of_information =
+        "one{%i autre unité d’information} other{%i autres unités d’information}";
     Pick_first_unit_of_information = "Choisir la première unité d’information";
     Pick_second_unit_of_information = "Choisir la seconde unité d’information";
-    NUM_more_volumes = "Autres unités de volume (%i)";
+    NUM_more_volumes = "one{%i autre unité de volume} other{%i autres unités de volume}";
     Pick_first_volume = "Choisir la première unité de volume";
     Pick_second_volume = "Choisir la seconde unité de volume";
     Pressure = "Pression";
-    NUM_more_pressure_units = "Autres unités de pression (%i)";
+    NUM_more_pressure_units = "one{%i autre unité de pression} other{%i autres unités de pression}";
     Pick_first_pressure_unit = "Choisir la première unité de pression";
     Pick_second_pressure_unit = "Choisir la seconde unité de pression";
     Power = "Puissance";
-    NUM_more_power_units = "Autres unités de puissance (%i)";
+    NUM_more_power_units = "one{%i autre unité de puissance} other{%i autres unités de puissance}";
     Pick_first_power_unit = "Choisir la première unité de puissance";
     Pick_second_power_unit = "Choisir la seconde unité de puissance";
     Energy = "Énergie";
-    NUM_more_energy_units = "Autres unités d’énergie (%i)";
+    NUM_more_energy_units = "one{%i autre unité d’énergie} other{%i autres unités d’énergie}";
     Pick_first_energy_unit = "Choisir la première unité d’énergie";
     Pick_second_energy_unit = "Choisir la seconde unité d’énergie";
     Time = "Durée";
-    NUM_more_time_units = "Autres unités de durée (%i)";
+    NUM_more_time_units = "one{%i autre unité de durée} other{%i autres unités de durée}";
     Pick_first_time_unit = "Choisir la première unité de durée";
     Pick_second_time_unit = "Choisir la seconde unité de durée";
     Fuel_consumption = "Consommation de carburant";
-    NUM_more_consumption_units = "Autres unités de consommation (%i)";
+    NUM_more_consumption_units =
+        "one{%i autre unité de consommation} other{%i autres unités de consommation}";
     Pick_first_consumption_unit = "Choisir la première unité de consommation";
     Pick_second_consumption_unit = "Choisir la seconde unité de consommation";
 
@@ -192,7 +194,8 @@ FrenchStrings::FrenchStrings() {
     Temperature = "Température";
     Celsius = "Degré Celsius";
     Fahrenheit = "Degré Fahrenheit";
-    NUM_more_temperatures = "Autres unités de température (%i)";
+    NUM_more_temperatures =
+        "one{%i autre unité de température} other{%i autres unités de température}";
     Pick_first_temperature = "Choisir la première unité de température";
     Pick_second_temperature = "Choisir la seconde unité de température";
     Metric_Tbsp = "c. à s.";

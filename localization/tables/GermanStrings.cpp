@@ -66,52 +66,55 @@ GermanStrings::GermanStrings() {
     South_African_rand = "Südafrikanischer Rand (ZAR, R)";
     Unit = "Einheit";
     Currency = "Währung";
-    NUM_more_currencies = "%i weitere Währungen";
+    NUM_more_currencies = "one{%i weitere Währung} other{%i weitere Währungen}";
     Pick_first_currency = "Erste Währung wählen";
     Pick_second_currency = "Zweite Währung wählen";
     Length = "Länge";
-    NUM_more_lengths = "%i weitere Längeneinheiten";
+    NUM_more_lengths = "one{%i weitere Längeneinheit} other{%i weitere Längeneinheiten}";
     Pick_first_length = "Erste Längeneinheit wählen";
     Pick_second_length = "Zweite Längeneinheit wählen";
     Speed = "Geschwindigkeit";
-    NUM_more_speed_units = "%i weitere Geschwindigkeitseinheiten";
+    NUM_more_speed_units =
+        "one{%i weitere Geschwindigkeitseinheit} other{%i weitere Geschwindigkeitseinheiten}";
     // "Geschwindigkeitseinheit" would not fit a phone's title bar.
     Pick_first_speed = "Erste Geschwindigkeit wählen";
     Pick_second_speed = "Zweite Geschwindigkeit wählen";
     Mass = "Masse";
-    NUM_more_mass_units = "%i weitere Masseeinheiten";
+    NUM_more_mass_units = "one{%i weitere Masseeinheit} other{%i weitere Masseeinheiten}";
     Pick_first_mass_unit = "Erste Masseeinheit wählen";
     Pick_second_mass_unit = "Zweite Masseeinheit wählen";
     Area = "Fläche";
-    NUM_more_area_units = "%i weitere Flächeneinheiten";
+    NUM_more_area_units = "one{%i weitere Flächeneinheit} other{%i weitere Flächeneinheiten}";
     Pick_first_area_unit = "Erste Flächeneinheit wählen";
     Pick_second_area_unit = "Zweite Flächeneinheit wählen";
     Units_of_information = "Informationseinheiten";
-    NUM_more_units_of_information = "%i weitere Informationseinheiten";
+    NUM_more_units_of_information =
+        "one{%i weitere Informationseinheit} other{%i weitere Informationseinheiten}";
     Pick_first_unit_of_information = "Erste Informationseinheit wählen";
     Pick_second_unit_of_information = "Zweite Informationseinheit wählen";
     Volume = "Volumen";
-    NUM_more_volumes = "%i weitere Volumeneinheiten";
+    NUM_more_volumes = "one{%i weitere Volumeneinheit} other{%i weitere Volumeneinheiten}";
     Pick_first_volume = "Erste Volumeneinheit wählen";
     Pick_second_volume = "Zweite Volumeneinheit wählen";
     Pressure = "Druck";
-    NUM_more_pressure_units = "%i weitere Druckeinheiten";
+    NUM_more_pressure_units = "one{%i weitere Druckeinheit} other{%i weitere Druckeinheiten}";
     Pick_first_pressure_unit = "Erste Druckeinheit wählen";
     Pick_second_pressure_unit = "Zweite Druckeinheit wählen";
     Power = "Leistung";
-    NUM_more_power_units = "%i weitere Leistungseinheiten";
+    NUM_more_power_units = "one{%i weitere Leistungseinheit} other{%i weitere Leistungseinheiten}";
     Pick_first_power_unit = "Erste Leistungseinheit wählen";
     Pick_second_power_unit = "Zweite Leistungseinheit wählen";
     Energy = "Energie";
-    NUM_more_energy_units = "%i weitere Energieeinheiten";
+    NUM_more_energy_units = "one{%i weitere Energieeinheit} other{%i weitere Energieeinheiten}";
     Pick_first_energy_unit = "Erste Energieeinheit wählen";
     Pick_second_energy_unit = "Zweite Energieeinheit wählen";
     Time = "Zeit";
-    NUM_more_time_units = "%i weitere Zeiteinheiten";
+    NUM_more_time_units = "one{%i weitere Zeiteinheit} other{%i weitere Zeiteinheiten}";
     Pick_first_time_unit = "Erste Zeiteinheit wählen";
     Pick_second_time_unit = "Zweite Zeiteinheit wählen";
     Fuel_consumption = "Kraftstoffverbrauch";
-    NUM_more_consumption_units = "%i weitere Verbrauchseinheiten";
+    NUM_more_consumption_units =
+        "one{%i weitere Verbrauchseinheit} other{%i weitere Verbrauchseinheiten}";
     Pick_first_consumption_unit = "Erste Verbrauchseinheit wählen";
     Pick_second_consumption_unit = "Zweite Verbrauchseinheit wählen";
     US_Miles_per_gallon = "[US]\u00A0Meilen pro Gallone";
@@ -195,7 +198,8 @@ GermanStrings::GermanStrings() {
     Temperature = "Temperatur";
     Celsius = "Grad Celsius";
     Fahrenheit = "Grad Fahrenheit";
-    NUM_more_temperatures = "%i weitere Temperatureinheiten";
+    NUM_more_temperatures =
+        "one{%i weitere Temperatureinheit} other{%i weitere Temperatureinheiten}";
     Pick_first_temperature = "Erste Temperatureinheit wählen";
     Pick_second_temperature = "Zweite Temperatureinheit wählen";
     // Recipes write the 15 ml spoon as "EL" (Esslöffel).

@@ -1,5 +1,6 @@
 // Choosing the language and making its table, for every language.
 #include "localization/CategoryTexts.h"
+#include "localization/CountFormat.h"
 #include "localization/Localization.h"
 
 #include <gtest/gtest.h>
@@ -107,8 +108,8 @@ TEST(LanguageTables, NoLanguageValueFallsBackToBritish) {
     }
 }
 
-// Whatever a table leaves out must still read soundly: no empty text, count
-// texts with one number, regional names in the table's own words.
+// Whatever a table leaves out must still read soundly: no empty text,
+// regional names in the table's own words.
 TEST(LanguageTables, EveryTableIsCompleteAndSound) {
     // clang-format off
     const std::map<Language, std::vector<std::string>> horsepower{
@@ -140,15 +141,61 @@ TEST(LanguageTables, EveryTableIsCompleteAndSound) {
             EXPECT_TRUE(text.starts_with(prefix) && text.size() > prefix.size()) << text;
         }
         EXPECT_EQ(regional, 19);
-
-        for (const auto& category : categoryTexts()) {
-            const std::string& text = *table.*category.moreUnits;
-            EXPECT_EQ(std::count(text.begin(), text.end(), '%'), 1) << text;
-            EXPECT_NE(text.find("%i"), std::string::npos) << text;
-        }
     }
     // A copied line in the mapping would give two languages one class.
     EXPECT_EQ(classes.size(), 35u);
+}
+
+// Every count of the unit screens reads as a finished text: the number, and no
+// placeholder, brace or unknown form left over.
+TEST(LanguageTables, EveryCountTextFormatsEveryCountUpTo200) {
+    for (int raw = 0; raw < static_cast<int>(Language::Count); ++raw) {
+        const auto language = static_cast<Language>(raw);
+        const auto table = Localization::makeStrings(language);
+        for (const auto& category : categoryTexts()) {
+            const std::string& text = *table.*category.moreUnits;
+            for (int count = 0; count <= 200; ++count) {
+                const std::string shown = formatCount(text, count, language);
+                const bool sound = shown.find(std::to_string(count)) != std::string::npos &&
+                                   shown.find_first_of("%{}") == std::string::npos;
+                ASSERT_TRUE(sound) << raw << ": \"" << shown << "\" from \"" << text << '"';
+            }
+        }
+    }
+}
+
+// A table that writes its own plural forms gives one for every category its
+// language uses (else a count silently reads as "other") and none it never
+// uses; Czech "many" is for fractions only, so none of the tables needs it.
+TEST(LanguageTables, TranslatedCountTextsGiveTheirLanguagesForms) {
+    const EnglishBritishStrings british;
+    for (int raw = 0; raw < static_cast<int>(Language::Count); ++raw) {
+        const auto language = static_cast<Language>(raw);
+        std::set<PluralCategory> used;
+        for (const long long count : {0LL, 1LL, 2LL, 3LL, 5LL, 11LL, 20LL, 21LL, 101LL, 111LL})
+            used.insert(pluralCategory(pluralRuleOf(language), count));
+        std::set<PluralCategory> allowed = used;
+        allowed.insert(pluralCategory(pluralRuleOf(language), 1000000));
+        const auto table = Localization::makeStrings(language);
+        for (const auto& category : categoryTexts()) {
+            const std::string& text = *table.*category.moreUnits;
+            if (text == british.*category.moreUnits && language != Language::EnglishBritish)
+                continue; // not translated here: British English's own forms
+            SCOPED_TRACE(std::to_string(raw) + ": " + text);
+            const auto forms = pluralForms(text);
+            if (!forms) {
+                EXPECT_EQ(used.size(), 1u) << "one format for a language with plurals";
+                continue;
+            }
+            std::set<PluralCategory> given;
+            for (const auto& [formCategory, format] : *forms) {
+                EXPECT_TRUE(given.insert(formCategory).second) << "a category given twice";
+                EXPECT_EQ(allowed.count(formCategory), 1u) << pluralCategoryName(formCategory);
+            }
+            for (const PluralCategory needed : used)
+                EXPECT_EQ(given.count(needed), 1u) << "no " << pluralCategoryName(needed);
+        }
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The string tables: the British base, what partial tables fall back to, the translations.
 #include "localization/CategoryTexts.h"
+#include "localization/CountFormat.h"
 #include "localization/Localization.h"
 #include "localization/tables/CzechStrings.h"
 #include "localization/tables/EnglishUSAStrings.h"
@@ -74,7 +75,7 @@ TEST(CategoryTexts, NameFiftyTwoDistinctFieldsInTheirRoles) {
         for (auto member :
              {category.name, category.moreUnits, category.pickFirst, category.pickSecond})
             members.insert(&(british.*member));
-        EXPECT_TRUE((british.*category.moreUnits).starts_with("%i more "));
+        EXPECT_TRUE((british.*category.moreUnits).starts_with("one{%i more "));
         EXPECT_TRUE((british.*category.pickFirst).starts_with("Pick first "));
         EXPECT_TRUE((british.*category.pickSecond).starts_with("Pick second "));
     }
@@ -121,8 +122,10 @@ TEST(AmericanStrings, DifferFromBritishInExactlyTheMetricSpellings) {
 TEST(TranslatedTables, TellingTextsAreByteExact) {
     const std::tuple<Language, std::string S::*, const char*> rows[] = {
         {Language::German, &S::Cancel, "Abbrechen"},
-        {Language::German, &S::NUM_more_currencies, "%i weitere Währungen"},
-        {Language::Czech, &S::NUM_more_currencies, "+%i × Měna"},
+        {Language::German, &S::NUM_more_currencies,
+         "one{%i weitere Währung} other{%i weitere Währungen}"},
+        {Language::Czech, &S::NUM_more_currencies,
+         "one{%i další měna} few{%i další měny} other{%i dalších měn}"},
         {Language::Japanese, &S::Cancel, "キャンセル"}};
     for (const auto& [language, field, expected] : rows)
         EXPECT_EQ(*Localization::makeStrings(language).*field, expected);
@@ -154,16 +157,29 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
     }
 }
 
-// Czech builds every category's three texts from the category's name.
-TEST(TranslatedTables, CzechNamesTheCategoryInItsTexts) {
+// Czech builds every category's prompts from the category's name.
+TEST(TranslatedTables, CzechNamesTheCategoryInItsPrompts) {
     const CzechStrings czech;
     for (const auto& category : categoryTexts()) {
         const std::string& name = czech.*category.name;
         SCOPED_TRACE(name);
-        EXPECT_EQ(czech.*category.moreUnits, "+%i × " + name);
         EXPECT_EQ(czech.*category.pickFirst, czech.Pick_first_unit + " [" + name + "]");
         EXPECT_EQ(czech.*category.pickSecond, "Vyberte druhou jednotku [" + name + "]");
     }
+}
+
+// One unit reads in the singular, any other count in the plural.
+TEST(BritishStrings, CountTextsReadRightForOneAndMore) {
+    const EnglishBritishStrings british;
+    const std::tuple<std::string S::*, long long, const char*> rows[] = {
+        {&S::NUM_more_currencies, 1, "1 more currency"},
+        {&S::NUM_more_currencies, 2, "2 more currencies"},
+        {&S::NUM_more_units_of_information, 1, "1 more unit of information"},
+        {&S::NUM_more_units_of_information, 0, "0 more units of information"},
+        {&S::NUM_more_mass_units, 1, "1 more mass unit"},
+        {&S::NUM_more_temperatures, 101, "101 more temperatures"}};
+    for (const auto& [field, count, expected] : rows)
+        EXPECT_EQ(formatCount(british.*field, count, Language::EnglishBritish), expected);
 }
 
 } // namespace

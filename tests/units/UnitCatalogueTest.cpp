@@ -3,6 +3,7 @@
 #include "units/UnitCatalogueBuilder.h"
 
 #include "engine/ConversionChain.h"
+#include "localization/CountFormat.h"
 #include "localization/EnglishBritishStrings.h"
 
 #include <gtest/gtest.h>
@@ -132,7 +133,9 @@ TEST(CatalogueShape, CategoryTextsInOrderAndInTheirSlots) {
     std::vector<std::string> seen;
     for (const Category& category : builtCatalogue()) {
         names += category.nameSingle + "|";
-        EXPECT_TRUE(category.additionalUnitsNumber.starts_with("%i more ")) << names;
+        EXPECT_TRUE(formatCount(category.additionalUnitsNumber, 2, Language::EnglishBritish)
+                        .starts_with("2 more "))
+            << names;
         ASSERT_TRUE(category.pickFirstUnit.starts_with("Pick first ")) << names;
         EXPECT_EQ(category.pickSecondUnit, "Pick second " + category.pickFirstUnit.substr(11));
         seen.push_back(category.additionalUnitsNumber);
