@@ -2,12 +2,17 @@
 
 #include "localization/EnglishBritishStrings.h"
 
+#include <string_view>
+#include <vector>
+
 namespace ratio {
 
-// Not translated yet: every text but the horsepower symbol falls back to British English.
 class SpanishStrings : public EnglishBritishStrings {
   public:
-    SpanishStrings() { hp_M = {"CV"}; }
+    SpanishStrings();
+
+    // Text fields whose British English text is also right in this language.
+    static const std::vector<std::string_view> sameAsBritish;
 };
 
 } // namespace ratio

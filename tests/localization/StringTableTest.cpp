@@ -7,6 +7,7 @@
 #include "localization/tables/FrenchStrings.h"
 #include "localization/tables/GermanStrings.h"
 #include "localization/tables/JapaneseStrings.h"
+#include "localization/tables/SpanishStrings.h"
 
 #include <gtest/gtest.h>
 
@@ -136,7 +137,8 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::German, GermanStrings::sameAsBritish},
         {Language::French, FrenchStrings::sameAsBritish},
         {Language::Czech, CzechStrings::sameAsBritish},
-        {Language::Japanese, JapaneseStrings::sameAsBritish}};
+        {Language::Japanese, JapaneseStrings::sameAsBritish},
+        {Language::Spanish, SpanishStrings::sameAsBritish}};
     const EnglishBritishStrings british;
     for (const auto& [language, sameAsBritish] : tables) {
         SCOPED_TRACE(static_cast<int>(language));
