@@ -1,0 +1,80 @@
+#include "app/AppDelegate.h"
+
+#include "app/CalculatorViewController.h"
+#include "localization/Localization.h"
+#include "platform/CurrencyRateRequest.h"
+#include "platform/CurrencyUpdate.h"
+#include "units/LaunchCounter.h"
+#include "units/UnitCatalogueBuilder.h"
+
+#include <QGuiApplication>
+
+namespace ratio {
+
+namespace {
+AppDelegate* sharedDelegate = nullptr;
+} // namespace
+
+AppDelegate::AppDelegate(KeyValueStore& store, KeptRatesDocument keptRates, QLocale locale)
+    : settings(store), keptRates(std::move(keptRates)), appLocale(std::move(locale)) {
+    sharedDelegate = this;
+}
+
+AppDelegate::~AppDelegate() {
+    if (sharedDelegate == this)
+        sharedDelegate = nullptr;
+}
+
+AppDelegate* AppDelegate::shared() {
+    return sharedDelegate;
+}
+
+bool AppDelegate::didFinishLaunching() {
+    buildUnitCatalogue();
+    // Before the main screen looks up its stored pair, so a currency pair is found.
+    applyKeptRates(unitCatalogue(), Localization::shared().strings(), keptRates, appLocale);
+    incrementLaunchCount(settings);
+    watchApplicationState();
+    return true;
+}
+
+void AppDelegate::watchApplicationState() {
+    auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (!application)
+        return;
+    connect(application, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationHidden || state == Qt::ApplicationSuspended) {
+                    wasHidden = true;
+                } else if (state == Qt::ApplicationActive) {
+                    if (wasHidden)
+                        applicationWillEnterForeground();
+                    wasHidden = false;
+                    applicationDidBecomeActive();
+                }
+            });
+}
+
+void AppDelegate::applicationWillEnterForeground() {
+    if (QPointer<CalculatorViewController> screen = CalculatorViewControllerDelegate)
+        screen->fadeInUnitButton();
+}
+
+void AppDelegate::applicationDidBecomeActive() {
+    // The network stack is loaded only now, after the first frame.
+    if (!rateRequest)
+        rateRequest = std::make_unique<CurrencyRateRequest>(
+            [this](const QByteArray& document) { ratesArrived(document); });
+    rateRequest->requestCurrencyRates();
+}
+
+int AppDelegate::pendingRateRequests() const {
+    return rateRequest ? rateRequest->pendingRequests() : 0;
+}
+
+void AppDelegate::ratesArrived(const QByteArray& document) {
+    applyDownloadedRates(unitCatalogue(), Localization::shared().strings(), keptRates, document,
+                         appLocale);
+}
+
+} // namespace ratio

@@ -1,0 +1,64 @@
+// The application's hub: the two chains of the main screen, weak links to
+// the screens, and the start-up and activation steps.
+//
+// Start-up: catalogue in the chosen language, the kept rate document, the
+// launch count, the main screen's set-up, the window shown, then on every
+// activation a rate request whose answer rebuilds the currency category.
+#pragma once
+
+#include "engine/MetricsCalculation.h"
+#include "platform/KeptRatesDocument.h"
+#include "units/KeyValueStore.h"
+
+#include <QLocale>
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+namespace ratio {
+
+class AnyViewController;
+class CalculatorViewController;
+class CurrencyRateRequest;
+
+class AppDelegate : public QObject {
+    Q_OBJECT
+
+  public:
+    AppDelegate(KeyValueStore& store, KeptRatesDocument keptRates, QLocale locale);
+    ~AppDelegate() override;
+
+    // The process-wide delegate; null until one is created.
+    static AppDelegate* shared();
+
+    QPointer<QWidget> window;
+    MetricsCalculations MetricsCalculations0{MetricsCalculation{}};
+    MetricsCalculations MetricsCalculations1{MetricsCalculation{}};
+    QPointer<CalculatorViewController> CalculatorViewControllerDelegate;
+    QPointer<AnyViewController> UnitsViewControllerDelegate;
+    QPointer<AnyViewController> AdditionalUnitsViewControllerDelegate;
+    int LastSelectedSection0 = -1;
+    int LastSelectedRow0 = -1;
+
+    KeyValueStore& store() { return settings; }
+    const QLocale& locale() const { return appLocale; }
+
+    // Catalogue, kept rates and launch count; then the main screen is made and shown.
+    bool didFinishLaunching();
+    void applicationWillEnterForeground();
+    void applicationDidBecomeActive();
+    int pendingRateRequests() const;
+
+  private:
+    void watchApplicationState();
+    void ratesArrived(const QByteArray& document);
+
+    KeyValueStore& settings;
+    KeptRatesDocument keptRates;
+    QLocale appLocale;
+    std::unique_ptr<CurrencyRateRequest> rateRequest;
+    bool wasHidden = false;
+};
+
+} // namespace ratio

@@ -1,0 +1,448 @@
+#include "app/CalculatorViewController.h"
+
+#include "app/AppDelegate.h"
+#include "app/KeyButton.h"
+#include "app/NumberRowLabel.h"
+#include "app/ShareSheet.h"
+#include "localization/Localization.h"
+#include "platform/DeviceFacts.h"
+#include "platform/LocaleFacts.h"
+#include "ui_CalculatorViewController.h"
+#include "units/LaunchCounter.h"
+#include "units/SelectedUnits.h"
+#include "units/UnitCatalogue.h"
+#include "units/UnitPairRestore.h"
+
+#include <QContextMenuEvent>
+#include <QGraphicsOpacityEffect>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPropertyAnimation>
+#include <QTimer>
+
+namespace ratio {
+
+namespace {
+
+const QColor darkGrayColor(0x55, 0x55, 0x55);
+const QColor lightGrayColor(0xaa, 0xaa, 0xaa);
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+const LocalizedStrings& strings() {
+    return Localization::shared().strings();
+}
+
+// What a screen reader says for a key whose title is a symbol.
+struct KeySpeech {
+    QPointer<KeyButton> CalculatorViewController::*key;
+    const char* name;
+    const char* description;
+};
+
+const KeySpeech keySpeech[] = {
+    {&CalculatorViewController::AdditionButton, "plus", "add the next number"},
+    {&CalculatorViewController::SubtractionButton, "minus", "subtract the next number"},
+    {&CalculatorViewController::MultiplicationButton, "times", "multiply by the next number"},
+    {&CalculatorViewController::DivisionButton, "divide", "divide by the next number"},
+    {&CalculatorViewController::EqualButton, "equals", "show the result"},
+    {&CalculatorViewController::ClearButton, "clear", "set both rows to zero"},
+    {&CalculatorViewController::PlusMinusButton, "change sign", "negate the number"},
+    {&CalculatorViewController::DecimalSeparatorButton, "decimal separator", "begin the places"},
+    {&CalculatorViewController::SwitchButton, "switch units", "exchange the two units"},
+    {&CalculatorViewController::UnitButton, "choose units", "pick the two units"},
+    {&CalculatorViewController::CalculatorButton, "calculator", "calculator mode"},
+    {&CalculatorViewController::ConverterButton, "converter", "converter mode"},
+};
+
+} // namespace
+
+CalculatorViewController::CalculatorViewController(AppDelegate& appDelegate, QWidget* parent)
+    : AnyViewController(parent),
+      calculator(LocaleFacts::of(appDelegate.locale()).decimalSeparator,
+                 LocaleFacts::of(appDelegate.locale()).groupingSeparator, this),
+      appDelegate(appDelegate), ui(std::make_unique<Ui::CalculatorViewController>()) {
+    ui->setupUi(this);
+    setAttribute(Qt::WA_StyledBackground);
+    takeOutlets();
+    connectActions();
+    setUp();
+}
+
+CalculatorViewController::~CalculatorViewController() {
+    OperatorMode::shared().modeSwitchedSelector = [](Mode, Mode) {};
+}
+
+void CalculatorViewController::takeOutlets() {
+    Number0Label = ui->Number0Label;
+    Number1Label = ui->Number1Label;
+    Unit0LongNameLabel = ui->Unit0LongNameLabel;
+    Unit1LongNameLabel = ui->Unit1LongNameLabel;
+    Button0Large = ui->Button0Large;
+    Button1 = ui->Button1;
+    Button2 = ui->Button2;
+    Button3 = ui->Button3;
+    Button4 = ui->Button4;
+    Button5 = ui->Button5;
+    Button6 = ui->Button6;
+    Button7 = ui->Button7;
+    Button8 = ui->Button8;
+    Button9 = ui->Button9;
+    AdditionButton = ui->AdditionButton;
+    SubtractionButton = ui->SubtractionButton;
+    MultiplicationButton = ui->MultiplicationButton;
+    DivisionButton = ui->DivisionButton;
+    EqualButton = ui->EqualButton;
+    DecimalSeparatorButton = ui->DecimalSeparatorButton;
+    ClearButton = ui->ClearButton;
+    PlusMinusButton = ui->PlusMinusButton;
+    UnitButton = ui->UnitButton;
+    SwitchButton = ui->SwitchButton;
+    CalculatorButton = ui->CalculatorButton;
+    ConverterButton = ui->ConverterButton;
+    Number0Button = ui->Number0Button;
+    Number1Button = ui->Number1Button;
+    ShareButton = ui->ShareButton;
+}
+
+void CalculatorViewController::connectActions() {
+    KeyButton* digits[] = {Button0Large, Button1, Button2, Button3, Button4,
+                           Button5,      Button6, Button7, Button8, Button9};
+    for (int digit = 0; digit < 10; ++digit)
+        connect(digits[digit], &QPushButton::clicked, this,
+                [this, digit] { calculator.enterDigit(digit); });
+    const std::pair<KeyButton*, Mode> operators[] = {{AdditionButton, Mode::Addition},
+                                                     {SubtractionButton, Mode::Subtraction},
+                                                     {MultiplicationButton, Mode::Multiplication},
+                                                     {DivisionButton, Mode::Division}};
+    for (auto [button, mode] : operators)
+        connect(button, &QPushButton::clicked, this,
+                [this, mode] { calculator.selectOperator(mode); });
+    connect(ClearButton, &QPushButton::clicked, this, [this] { calculator.clear(); });
+    connect(EqualButton, &QPushButton::clicked, this, &CalculatorViewController::equalPushed);
+    connect(DecimalSeparatorButton, &QPushButton::clicked, this,
+            [this] { calculator.enterDecimalSeparator(); });
+    connect(PlusMinusButton, &QPushButton::clicked, this, [this] { calculator.changeSign(); });
+    connect(SwitchButton, &QPushButton::clicked, this, &CalculatorViewController::swapUnits);
+    connect(UnitButton, &QPushButton::clicked, this,
+            &CalculatorViewController::showUnitSelection);
+    connect(CalculatorButton, &QPushButton::clicked, this,
+            &CalculatorViewController::switchToCalculatorMode);
+    connect(ConverterButton, &QPushButton::clicked, this,
+            &CalculatorViewController::switchToConverterMode);
+    connect(ShareButton, &QToolButton::clicked, this,
+            &CalculatorViewController::showShareSheetPushed);
+    for (KeyButton* key : findChildren<KeyButton*>())
+        connect(key, &QPushButton::pressed, this, &AnyViewController::anyButtonTouchDown);
+}
+
+void CalculatorViewController::setUp() {
+    buildRowMenus();
+    appDelegate.CalculatorViewControllerDelegate = this;
+    OperatorMode::shared().modeSwitchedSelector = [this](Mode oldMode, Mode newMode) {
+        highlightOperatorButton(oldMode);
+        highlightOperatorButton(newMode);
+    };
+    CalculatorButton->setHeightReduction(5);
+    ConverterButton->setHeightReduction(5);
+    DecimalSeparatorButton->setText(qt(calculator.decimalSeparator));
+    UnitButton->setText(qt(strings().Unit));
+    for (const KeySpeech& speech : keySpeech) {
+        (this->*speech.key)->setAccessibleName(QString::fromUtf8(speech.name));
+        (this->*speech.key)->setAccessibleDescription(QString::fromUtf8(speech.description));
+    }
+    ShareButton->setAccessibleName(qt(strings().Share));
+    Number0Label->setPixelSizes(76, 26);
+    Number1Label->setPixelSizes(52, 22);
+    if (DeviceFacts::isPadDevice()) {
+        Number0Label->setPixelSizes(140, 40);
+        Number1Label->setPixelSizes(90, 30);
+    }
+    restoreUnits();
+    setNumberLabelText(Number0Label, "0", SelectedUnits::shared().shortName0);
+    setNumberLabelText(Number1Label, "0", SelectedUnits::shared().shortName1);
+    ConverterButton->setBackgroundColor(darkGrayColor);
+    ConverterButton->setText(qt(SelectedUnits::converterButtonTitle(shortName1())));
+    SelectedUnits& selected = SelectedUnits::shared();
+    selected.storeSelectedUnits(Unit0LongNameLabel->text().toStdString(), selected.shortName0,
+                                Unit1LongNameLabel->text().toStdString(), selected.shortName1,
+                                appDelegate.store(), this);
+    ensureLaunchCount(appDelegate.store());
+}
+
+void CalculatorViewController::restoreUnits() {
+    SelectedUnits& selected = SelectedUnits::shared();
+    const std::string name0 =
+        selected.storedUnit0.storedValue(appDelegate.store()).value_or(std::string());
+    const std::string name1 =
+        selected.storedUnit1.storedValue(appDelegate.store()).value_or(std::string());
+    Unit0LongNameLabel->setText(qt(name0));
+    Unit1LongNameLabel->setText(qt(name1));
+    const UnitCatalogue& catalogue = unitCatalogue();
+    auto pair = findStoredPair(catalogue, name0, name1);
+    if (!pair)
+        pair = defaultPair(catalogue);
+    if (!pair)
+        return;
+    const UnitDefinition& unit0 = catalogue[pair->unit0.category].unitDefinitions[pair->unit0.unit];
+    const UnitDefinition& unit1 = catalogue[pair->unit1.category].unitDefinitions[pair->unit1.unit];
+    Unit0LongNameLabel->setText(qt(unit0.longName));
+    Unit1LongNameLabel->setText(qt(unit1.longName));
+    appDelegate.MetricsCalculations0 = unit0.metricsCalculations;
+    appDelegate.MetricsCalculations1 = unit1.metricsCalculations;
+    selected.shortName0 = unit0.shortName;
+    selected.shortName1 = unit1.shortName;
+}
+
+void CalculatorViewController::buildRowMenus() {
+    row0Menu = new QMenu(this);
+    row0Menu->addAction(qt(strings().Unit), this, &CalculatorViewController::showUnitSelection);
+    row0Menu->addAction(qt(strings().Share), this, [this] {
+        shareText(Number0Label ? Number0Label->text() : QString());
+    });
+    row1Menu = new QMenu(this);
+    row1Menu->addAction(qt(strings().Unit), this, [this] {
+        if (isConverterMode())
+            showUnitSelection();
+    });
+    row1Menu->addAction(qt(strings().Share), this, [this] {
+        if (isConverterMode())
+            shareText(Number1Label ? Number1Label->text() : QString());
+    });
+    // The rows lie over their buttons; a right click or a long press on either opens the menu.
+    for (QWidget* target : {static_cast<QWidget*>(Number0Label), static_cast<QWidget*>(Number1Label),
+                            static_cast<QWidget*>(Number0Button), static_cast<QWidget*>(Number1Button)})
+        target->installEventFilter(this);
+}
+
+bool CalculatorViewController::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ContextMenu) {
+        const bool row0 = watched == Number0Label || watched == Number0Button;
+        QMenu* menu = row0 ? row0Menu : row1Menu;
+        if (menu)
+            menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    return AnyViewController::eventFilter(watched, event);
+}
+
+bool CalculatorViewController::isConverterMode() const {
+    return Number1Label && !Number1Label->isHidden();
+}
+
+std::string CalculatorViewController::shortName0() const {
+    return SelectedUnits::shared().shortName0;
+}
+
+std::string CalculatorViewController::shortName1() const {
+    return SelectedUnits::shared().shortName1;
+}
+
+const MetricsCalculations& CalculatorViewController::metricsCalculations0() const {
+    return appDelegate.MetricsCalculations0;
+}
+
+const MetricsCalculations& CalculatorViewController::metricsCalculations1() const {
+    return appDelegate.MetricsCalculations1;
+}
+
+void CalculatorViewController::setNumber0Text(const std::string& text) {
+    if (Number0Label)
+        Number0Label->setText(qt(text));
+}
+
+void CalculatorViewController::setNumber1Text(const std::string& text) {
+    if (Number1Label)
+        Number1Label->setText(qt(text));
+}
+
+void CalculatorViewController::setUnit0LongNameLabel(const std::string& text) {
+    if (Unit0LongNameLabel)
+        Unit0LongNameLabel->setText(qt(text));
+}
+
+void CalculatorViewController::setUnit1LongNameLabel(const std::string& text) {
+    if (Unit1LongNameLabel)
+        Unit1LongNameLabel->setText(qt(text));
+}
+
+void CalculatorViewController::setConverterButtonTitle(const std::string& title) {
+    if (ConverterButton)
+        ConverterButton->setText(qt(title));
+}
+
+void CalculatorViewController::setNumberLabelText(NumberRowLabel* label,
+                                                  const std::string& numberText,
+                                                  const std::string& shortName) {
+    if (label)
+        label->setText(qt(calculator.insertGroupingSeparators(numberText) + " " + shortName));
+}
+
+void CalculatorViewController::showDivisionByZeroAlert() {
+    auto* alert = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("/ 0"),
+                                  QStringLiteral("Division 0"), QMessageBox::NoButton, this);
+    alert->addButton(qt(strings().OK_Yes), QMessageBox::AcceptRole);
+    alert->setObjectName("DivisionByZeroAlert");
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->open();
+}
+
+void CalculatorViewController::switchToConverterMode() {
+    if (isConverterMode())
+        return;
+    if (Number0Label && !Number0Label->text().isNull())
+        Number0Label->setText(Number0Label->text() + " " + qt(shortName0()));
+    Number1Label->show();
+    ConverterButton->setBackgroundColor(darkGrayColor);
+    CalculatorButton->setBackgroundColor(lightGrayColor);
+}
+
+void CalculatorViewController::switchToCalculatorMode() {
+    if (!isConverterMode())
+        return;
+    if (Number0Label)
+        Number0Label->setText(Number0Label->text().remove(" " + qt(shortName0())));
+    Number1Label->hide();
+    ConverterButton->setBackgroundColor(lightGrayColor);
+    CalculatorButton->setBackgroundColor(darkGrayColor);
+}
+
+void CalculatorViewController::swapUnits() {
+    switchToConverterMode();
+    const QString row0 = Number0Label->text();
+    Number0Label->setText(Number1Label->text());
+    Number1Label->setText(row0);
+    const QString name0 = Unit0LongNameLabel->text();
+    Unit0LongNameLabel->setText(Unit1LongNameLabel->text());
+    Unit1LongNameLabel->setText(name0);
+    SelectedUnits& selected = SelectedUnits::shared();
+    const std::string oldShortName0 = selected.shortName0;
+    selected.storeSelectedUnits(Unit0LongNameLabel->text().toStdString(), selected.shortName1,
+                                Unit1LongNameLabel->text().toStdString(), oldShortName0,
+                                appDelegate.store(), this);
+    std::swap(appDelegate.MetricsCalculations0, appDelegate.MetricsCalculations1);
+    calculator.swapNumbers();
+}
+
+void CalculatorViewController::showUnitSelection() {
+    switchToConverterMode();
+    // The picking screens are not part of this build yet: nothing to present.
+}
+
+void CalculatorViewController::equalPushed() {
+    calculator.evaluate();
+    Number0Label->setTextColor(Number0Label->backgroundColor());
+    Number1Label->setTextColor(Number1Label->backgroundColor());
+    QTimer::singleShot(50, this, &CalculatorViewController::blinkNumber);
+}
+
+void CalculatorViewController::blinkNumber() {
+    Number0Label->setTextColor(Qt::white);
+    Number1Label->setTextColor(Qt::white);
+}
+
+KeyButton* CalculatorViewController::operatorButton(Mode mode) const {
+    switch (mode) {
+    case Mode::Addition:
+        return AdditionButton;
+    case Mode::Subtraction:
+        return SubtractionButton;
+    case Mode::Multiplication:
+        return MultiplicationButton;
+    case Mode::Division:
+        return DivisionButton;
+    case Mode::None:
+        break;
+    }
+    return nullptr;
+}
+
+void CalculatorViewController::highlightOperatorButton(Mode mode) {
+    KeyButton* key = operatorButton(mode);
+    if (!key)
+        return;
+    const QColor background = key->backgroundColor();
+    key->setBackgroundColor(key->titleColor());
+    key->setTitleColor(background);
+}
+
+void CalculatorViewController::fadeInUnitButton() {
+    if (!UnitButton)
+        return;
+    auto* effect = new QGraphicsOpacityEffect(UnitButton);
+    UnitButton->setGraphicsEffect(effect);
+    auto* fade = new QPropertyAnimation(effect, "opacity", effect);
+    fade->setDuration(1000);
+    fade->setStartValue(0.0);
+    fade->setEndValue(1.0);
+    // The effect goes when the fade ends: a resting button paints without it.
+    connect(fade, &QPropertyAnimation::finished, UnitButton,
+            [button = UnitButton] { button->setGraphicsEffect(nullptr); });
+    fade->start();
+}
+
+void CalculatorViewController::showEvent(QShowEvent* event) {
+    AnyViewController::showEvent(event);
+    fadeInUnitButton();
+}
+
+QString CalculatorViewController::visibleResult() const {
+    const NumberRowLabel* row = isConverterMode() ? Number1Label : Number0Label;
+    return row ? row->text() : QString();
+}
+
+void CalculatorViewController::showShareSheetPushed() {
+    shareText(visibleResult());
+}
+
+void CalculatorViewController::shareText(const QString& text) {
+    if (DeviceFacts::isPadDevice())
+        return;
+    ShareSheet::present(text, this);
+}
+
+bool CalculatorViewController::pressCharacters(const QString& characters, int key) {
+    if (characters.size() == 1 && characters[0] >= u'0' && characters[0] <= u'9') {
+        calculator.enterDigit(characters[0].digitValue());
+        return true;
+    }
+    const std::pair<const char*, Mode> operators[] = {
+        {"+", Mode::Addition}, {"-", Mode::Subtraction}, {"*", Mode::Multiplication},
+        {"/", Mode::Division}};
+    for (auto [text, mode] : operators)
+        if (characters == QLatin1String(text)) {
+            calculator.selectOperator(mode);
+            return true;
+        }
+    if (characters == qt(calculator.decimalSeparator)) {
+        calculator.enterDecimalSeparator();
+        return true;
+    }
+    if (characters == QStringLiteral("\r") || characters == QStringLiteral("=")) {
+        equalPushed();
+        return true;
+    }
+    if (key == Qt::Key_Backspace || key == Qt::Key_Escape) {
+        calculator.clear();
+        return true;
+    }
+    return false;
+}
+
+void CalculatorViewController::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        ShareSheet::copyToClipboard(visibleResult());
+        return;
+    }
+    QString characters = event->text();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        characters = QStringLiteral("\r");
+    if (!pressCharacters(characters, event->key()))
+        AnyViewController::keyPressEvent(event);
+}
+
+} // namespace ratio

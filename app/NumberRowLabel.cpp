@@ -1,0 +1,165 @@
+#include "app/NumberRowLabel.h"
+
+#include <QFontMetricsF>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <array>
+
+namespace ratio {
+
+namespace {
+
+// Advances of the characters a number is made of, measured once per font:
+// summing them is linear and cheap even for a million digits, where shaping
+// the whole text would take longer than a frame.
+class AdvanceTable {
+  public:
+    explicit AdvanceTable(const QFont& font) : metrics(font) {
+        for (char32_t c = 0; c < ascii.size(); ++c)
+            ascii[c] = metrics.horizontalAdvance(QChar(c));
+    }
+    qreal advance(QChar c) const {
+        return c.unicode() < ascii.size() ? ascii[c.unicode()] : metrics.horizontalAdvance(c);
+    }
+
+  private:
+    QFontMetricsF metrics;
+    std::array<qreal, 128> ascii{};
+};
+
+} // namespace
+
+NumberRowLabel::NumberRowLabel(QWidget* parent) : QWidget(parent) {
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void NumberRowLabel::setText(const QString& text) {
+    content = text;
+    relayout();
+    scrollOffset = maximumScroll();
+    update();
+}
+
+void NumberRowLabel::setTextColor(const QColor& textColor) {
+    color = textColor;
+    update();
+}
+
+QColor NumberRowLabel::backgroundColor() const {
+    return palette().color(backgroundRole());
+}
+
+void NumberRowLabel::setPixelSizes(int maximum, int minimum) {
+    maximumPixelSize = maximum;
+    minimumPixelSize = std::min(minimum, maximum);
+    relayout();
+    updateGeometry();
+}
+
+QSize NumberRowLabel::sizeHint() const {
+    QFont sized = font();
+    sized.setPixelSize(maximumPixelSize);
+    return {100, static_cast<int>(QFontMetricsF(sized).height()) + 4};
+}
+
+QSize NumberRowLabel::minimumSizeHint() const {
+    return {50, sizeHint().height()};
+}
+
+qreal NumberRowLabel::widthOf(const QFont& sized, qsizetype from, qsizetype to) const {
+    const AdvanceTable table(sized);
+    qreal width = 0;
+    for (qsizetype i = from; i < to; ++i)
+        width += table.advance(content[i]);
+    return width;
+}
+
+void NumberRowLabel::relayout() {
+    lineStarts.assign(1, 0);
+    const qreal available = std::max(1, width() - 2);
+    QFont sized = font();
+    sized.setPixelSize(maximumPixelSize);
+    const qreal widthAtMaximum = widthOf(sized, 0, content.size());
+    if (widthAtMaximum <= available) {
+        pixelSize = maximumPixelSize;
+        return;
+    }
+    // Advances grow with the size, so the fitting size follows from one measure.
+    pixelSize = std::max(minimumPixelSize,
+                         static_cast<int>(maximumPixelSize * available / widthAtMaximum));
+    sized.setPixelSize(pixelSize);
+    const AdvanceTable table(sized);
+    qreal line = 0;
+    for (qsizetype i = 0; i < content.size(); ++i) {
+        const qreal advance = table.advance(content[i]);
+        if (line + advance > available && line > 0) {
+            lineStarts.push_back(i);
+            line = 0;
+        }
+        line += advance;
+    }
+}
+
+int NumberRowLabel::lineHeight() const {
+    QFont sized = font();
+    sized.setPixelSize(pixelSize);
+    return static_cast<int>(QFontMetricsF(sized).height());
+}
+
+int NumberRowLabel::maximumScroll() const {
+    return std::max(0, lineCount() * lineHeight() - height());
+}
+
+void NumberRowLabel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    relayout();
+    scrollOffset = maximumScroll();
+}
+
+void NumberRowLabel::wheelEvent(QWheelEvent* event) {
+    if (maximumScroll() == 0) {
+        event->ignore();
+        return;
+    }
+    scrollOffset = std::clamp(scrollOffset - event->angleDelta().y() / 2, 0, maximumScroll());
+    update();
+    event->accept();
+}
+
+void NumberRowLabel::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    QFont sized = font();
+    sized.setPixelSize(pixelSize);
+    painter.setFont(sized);
+    painter.setPen(color);
+    painter.setLayoutDirection(Qt::LeftToRight);
+    const int height = lineHeight();
+    const int total = lineCount() * height;
+    // A single line sits at the bottom of the row, next to the keypad.
+    const int top = total <= this->height() ? this->height() - total : -scrollOffset;
+    const int first = std::max(0, (event->rect().top() - top) / height);
+    for (int line = first; line < lineCount(); ++line) {
+        const int y = top + line * height;
+        if (y > event->rect().bottom())
+            break;
+        const qsizetype start = lineStarts[static_cast<std::size_t>(line)];
+        const qsizetype end = line + 1 < lineCount()
+                                  ? lineStarts[static_cast<std::size_t>(line) + 1]
+                                  : content.size();
+        painter.drawText(QRect(0, y, width() - 1, height),
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip,
+                         content.mid(start, end - start));
+    }
+    if (total > this->height()) {
+        // A slim indicator shows that the row scrolls, and where it stands.
+        const int barHeight = std::max(12, this->height() * this->height() / total);
+        const int barTop = (this->height() - barHeight) * scrollOffset / std::max(1, maximumScroll());
+        painter.fillRect(QRect(width() - 3, barTop, 3, barHeight), QColor(255, 255, 255, 90));
+    }
+}
+
+} // namespace ratio

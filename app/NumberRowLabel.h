@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+namespace ratio {
+
+// A number row: the text right-aligned, always left to right, in the largest
+// size between the maximum and the minimum that fits on one line. A text too
+// long even at the minimum wraps between any two characters and scrolls with
+// the wheel, so every digit stays on screen somewhere; the row shows the end
+// (the last digits typed) after each change. Only the visible lines are drawn.
+class NumberRowLabel : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit NumberRowLabel(QWidget* parent = nullptr);
+
+    QString text() const { return content; }
+    void setText(const QString& text);
+
+    QColor textColor() const { return color; }
+    void setTextColor(const QColor& textColor);
+    QColor backgroundColor() const;
+
+    void setPixelSizes(int maximum, int minimum);
+    int currentPixelSize() const { return pixelSize; }
+    int lineCount() const { return static_cast<int>(lineStarts.size()); }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    void relayout();
+    qreal widthOf(const QFont& font, qsizetype from, qsizetype to) const;
+    int lineHeight() const;
+    int maximumScroll() const;
+
+    QString content;
+    QColor color = Qt::white;
+    int maximumPixelSize = 72;
+    int minimumPixelSize = 24;
+    int pixelSize = 72;
+    std::vector<qsizetype> lineStarts;
+    int scrollOffset = 0;
+};
+
+} // namespace ratio
