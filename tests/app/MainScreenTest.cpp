@@ -127,10 +127,10 @@ TEST_F(MainScreenTest, DivisionByZeroShowsTheAlert) {
     EXPECT_EQ(row0(), "0 mile");
 }
 
-TEST_F(MainScreenTest, AHundredThousandDigitsStayExactAndWrap) {
-    for (int i = 0; i < 100000; ++i)
+TEST_F(MainScreenTest, FourThousandDigitsStayExactAndWrap) {
+    for (int i = 0; i < 4000; ++i)
         screen().calculator.enterDigit(9);
-    EXPECT_EQ(screen().Number0Label->text().count(u'9'), 100000);
+    EXPECT_EQ(screen().Number0Label->text().count(u'9'), 4000);
     EXPECT_GT(screen().Number0Label->lineCount(), 1);
 }
 
