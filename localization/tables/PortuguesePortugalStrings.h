@@ -2,12 +2,17 @@
 
 #include "localization/EnglishBritishStrings.h"
 
+#include <string_view>
+#include <vector>
+
 namespace ratio {
 
-// Not translated yet: every text but the horsepower symbol falls back to British English.
 class PortuguesePortugalStrings : public EnglishBritishStrings {
   public:
-    PortuguesePortugalStrings() { hp_M = {"cv"}; }
+    PortuguesePortugalStrings();
+
+    // Text fields whose British English text is also right in this language.
+    static const std::vector<std::string_view> sameAsBritish;
 };
 
 } // namespace ratio

@@ -2,11 +2,15 @@
 #include "localization/CategoryTexts.h"
 #include "localization/CountFormat.h"
 #include "localization/Localization.h"
+#include "localization/tables/CatalanStrings.h"
 #include "localization/tables/CzechStrings.h"
 #include "localization/tables/EnglishUSAStrings.h"
 #include "localization/tables/FrenchStrings.h"
 #include "localization/tables/GermanStrings.h"
+#include "localization/tables/ItalianStrings.h"
 #include "localization/tables/JapaneseStrings.h"
+#include "localization/tables/PortugueseBrazilStrings.h"
+#include "localization/tables/PortuguesePortugalStrings.h"
 #include "localization/tables/SpanishStrings.h"
 
 #include <gtest/gtest.h>
@@ -138,7 +142,11 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::French, FrenchStrings::sameAsBritish},
         {Language::Czech, CzechStrings::sameAsBritish},
         {Language::Japanese, JapaneseStrings::sameAsBritish},
-        {Language::Spanish, SpanishStrings::sameAsBritish}};
+        {Language::Spanish, SpanishStrings::sameAsBritish},
+        {Language::PortugueseBrazil, PortugueseBrazilStrings::sameAsBritish},
+        {Language::PortuguesePortugal, PortuguesePortugalStrings::sameAsBritish},
+        {Language::Italian, ItalianStrings::sameAsBritish},
+        {Language::Catalan, CatalanStrings::sameAsBritish}};
     const EnglishBritishStrings british;
     for (const auto& [language, sameAsBritish] : tables) {
         SCOPED_TRACE(static_cast<int>(language));
