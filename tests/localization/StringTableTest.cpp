@@ -4,11 +4,14 @@
 #include "localization/Localization.h"
 #include "localization/tables/CatalanStrings.h"
 #include "localization/tables/CzechStrings.h"
+#include "localization/tables/DanishStrings.h"
+#include "localization/tables/DutchStrings.h"
 #include "localization/tables/EnglishUSAStrings.h"
 #include "localization/tables/FrenchStrings.h"
 #include "localization/tables/GermanStrings.h"
 #include "localization/tables/ItalianStrings.h"
 #include "localization/tables/JapaneseStrings.h"
+#include "localization/tables/PolishStrings.h"
 #include "localization/tables/PortugueseBrazilStrings.h"
 #include "localization/tables/PortuguesePortugalStrings.h"
 #include "localization/tables/SpanishStrings.h"
@@ -146,7 +149,10 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::PortugueseBrazil, PortugueseBrazilStrings::sameAsBritish},
         {Language::PortuguesePortugal, PortuguesePortugalStrings::sameAsBritish},
         {Language::Italian, ItalianStrings::sameAsBritish},
-        {Language::Catalan, CatalanStrings::sameAsBritish}};
+        {Language::Catalan, CatalanStrings::sameAsBritish},
+        {Language::Polish, PolishStrings::sameAsBritish},
+        {Language::Danish, DanishStrings::sameAsBritish},
+        {Language::Dutch, DutchStrings::sameAsBritish}};
     const EnglishBritishStrings british;
     for (const auto& [language, sameAsBritish] : tables) {
         SCOPED_TRACE(static_cast<int>(language));
