@@ -7,14 +7,17 @@
 #include "localization/tables/DanishStrings.h"
 #include "localization/tables/DutchStrings.h"
 #include "localization/tables/EnglishUSAStrings.h"
+#include "localization/tables/FinnishStrings.h"
 #include "localization/tables/FrenchStrings.h"
 #include "localization/tables/GermanStrings.h"
 #include "localization/tables/ItalianStrings.h"
 #include "localization/tables/JapaneseStrings.h"
+#include "localization/tables/NorwegianStrings.h"
 #include "localization/tables/PolishStrings.h"
 #include "localization/tables/PortugueseBrazilStrings.h"
 #include "localization/tables/PortuguesePortugalStrings.h"
 #include "localization/tables/SpanishStrings.h"
+#include "localization/tables/SwedishStrings.h"
 
 #include <gtest/gtest.h>
 
@@ -152,7 +155,10 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::Catalan, CatalanStrings::sameAsBritish},
         {Language::Polish, PolishStrings::sameAsBritish},
         {Language::Danish, DanishStrings::sameAsBritish},
-        {Language::Dutch, DutchStrings::sameAsBritish}};
+        {Language::Dutch, DutchStrings::sameAsBritish},
+        {Language::Swedish, SwedishStrings::sameAsBritish},
+        {Language::Finnish, FinnishStrings::sameAsBritish},
+        {Language::Norwegian, NorwegianStrings::sameAsBritish}};
     const EnglishBritishStrings british;
     for (const auto& [language, sameAsBritish] : tables) {
         SCOPED_TRACE(static_cast<int>(language));
