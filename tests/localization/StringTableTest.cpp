@@ -16,6 +16,8 @@
 #include "localization/tables/PolishStrings.h"
 #include "localization/tables/PortugueseBrazilStrings.h"
 #include "localization/tables/PortuguesePortugalStrings.h"
+#include "localization/tables/RomanianStrings.h"
+#include "localization/tables/SlovacStrings.h"
 #include "localization/tables/SpanishStrings.h"
 #include "localization/tables/SwedishStrings.h"
 
@@ -158,7 +160,9 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::Dutch, DutchStrings::sameAsBritish},
         {Language::Swedish, SwedishStrings::sameAsBritish},
         {Language::Finnish, FinnishStrings::sameAsBritish},
-        {Language::Norwegian, NorwegianStrings::sameAsBritish}};
+        {Language::Norwegian, NorwegianStrings::sameAsBritish},
+        {Language::Romanian, RomanianStrings::sameAsBritish},
+        {Language::Slovac, SlovacStrings::sameAsBritish}};
     const EnglishBritishStrings british;
     for (const auto& [language, sameAsBritish] : tables) {
         SCOPED_TRACE(static_cast<int>(language));
