@@ -3,6 +3,7 @@
 #include "localization/CountFormat.h"
 #include "localization/Localization.h"
 #include "localization/tables/CatalanStrings.h"
+#include "localization/tables/CroatianStrings.h"
 #include "localization/tables/CzechStrings.h"
 #include "localization/tables/DanishStrings.h"
 #include "localization/tables/DutchStrings.h"
@@ -20,6 +21,7 @@
 #include "localization/tables/SlovacStrings.h"
 #include "localization/tables/SpanishStrings.h"
 #include "localization/tables/SwedishStrings.h"
+#include "localization/tables/TurkishStrings.h"
 
 #include <gtest/gtest.h>
 
@@ -162,7 +164,9 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::Finnish, FinnishStrings::sameAsBritish},
         {Language::Norwegian, NorwegianStrings::sameAsBritish},
         {Language::Romanian, RomanianStrings::sameAsBritish},
-        {Language::Slovac, SlovacStrings::sameAsBritish}};
+        {Language::Slovac, SlovacStrings::sameAsBritish},
+        {Language::Turkish, TurkishStrings::sameAsBritish},
+        {Language::Croatian, CroatianStrings::sameAsBritish}};
     const EnglishBritishStrings british;
     for (const auto& [language, sameAsBritish] : tables) {
         SCOPED_TRACE(static_cast<int>(language));
