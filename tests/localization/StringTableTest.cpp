@@ -11,6 +11,8 @@
 #include "localization/tables/FinnishStrings.h"
 #include "localization/tables/FrenchStrings.h"
 #include "localization/tables/GermanStrings.h"
+#include "localization/tables/GreekStrings.h"
+#include "localization/tables/HungarianStrings.h"
 #include "localization/tables/ItalianStrings.h"
 #include "localization/tables/JapaneseStrings.h"
 #include "localization/tables/NorwegianStrings.h"
@@ -166,7 +168,9 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::Romanian, RomanianStrings::sameAsBritish},
         {Language::Slovac, SlovacStrings::sameAsBritish},
         {Language::Turkish, TurkishStrings::sameAsBritish},
-        {Language::Croatian, CroatianStrings::sameAsBritish}};
+        {Language::Croatian, CroatianStrings::sameAsBritish},
+        {Language::Hungarian, HungarianStrings::sameAsBritish},
+        {Language::Greek, GreekStrings::sameAsBritish}};
     const EnglishBritishStrings british;
     for (const auto& [language, sameAsBritish] : tables) {
         SCOPED_TRACE(static_cast<int>(language));
