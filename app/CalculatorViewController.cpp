@@ -6,7 +6,6 @@
 #include "app/ShareSheet.h"
 #include "localization/Localization.h"
 #include "platform/DeviceFacts.h"
-#include "platform/LocaleFacts.h"
 #include "ui_CalculatorViewController.h"
 #include "units/LaunchCounter.h"
 #include "units/SelectedUnits.h"
@@ -62,8 +61,8 @@ const KeySpeech keySpeech[] = {
 
 CalculatorViewController::CalculatorViewController(AppDelegate& appDelegate, QWidget* parent)
     : AnyViewController(parent),
-      calculator(LocaleFacts::of(appDelegate.locale()).decimalSeparator,
-                 LocaleFacts::of(appDelegate.locale()).groupingSeparator, this),
+      calculator(appDelegate.locale().decimalPoint().toStdString(),
+                 appDelegate.locale().groupSeparator().toStdString(), this),
       appDelegate(appDelegate), ui(std::make_unique<Ui::CalculatorViewController>()) {
     ui->setupUi(this);
     setAttribute(Qt::WA_StyledBackground);
@@ -127,8 +126,7 @@ void CalculatorViewController::connectActions() {
             [this] { calculator.enterDecimalSeparator(); });
     connect(PlusMinusButton, &QPushButton::clicked, this, [this] { calculator.changeSign(); });
     connect(SwitchButton, &QPushButton::clicked, this, &CalculatorViewController::swapUnits);
-    connect(UnitButton, &QPushButton::clicked, this,
-            &CalculatorViewController::showUnitSelection);
+    connect(UnitButton, &QPushButton::clicked, this, &CalculatorViewController::showUnitSelection);
     connect(CalculatorButton, &QPushButton::clicked, this,
             &CalculatorViewController::switchToCalculatorMode);
     connect(ConverterButton, &QPushButton::clicked, this,
@@ -146,6 +144,8 @@ void CalculatorViewController::setUp() {
         highlightOperatorButton(oldMode);
         highlightOperatorButton(newMode);
     };
+    // A keypad keeps its digit order in every language, as the rows keep their numbers.
+    ui->Keypad->setLayoutDirection(Qt::LeftToRight);
     CalculatorButton->setHeightReduction(5);
     ConverterButton->setHeightReduction(5);
     DecimalSeparatorButton->setText(qt(calculator.decimalSeparator));
@@ -200,9 +200,8 @@ void CalculatorViewController::restoreUnits() {
 void CalculatorViewController::buildRowMenus() {
     row0Menu = new QMenu(this);
     row0Menu->addAction(qt(strings().Unit), this, &CalculatorViewController::showUnitSelection);
-    row0Menu->addAction(qt(strings().Share), this, [this] {
-        shareText(Number0Label ? Number0Label->text() : QString());
-    });
+    row0Menu->addAction(qt(strings().Share), this,
+                        [this] { shareText(Number0Label ? Number0Label->text() : QString()); });
     row1Menu = new QMenu(this);
     row1Menu->addAction(qt(strings().Unit), this, [this] {
         if (isConverterMode())
@@ -213,8 +212,9 @@ void CalculatorViewController::buildRowMenus() {
             shareText(Number1Label ? Number1Label->text() : QString());
     });
     // The rows lie over their buttons; a right click or a long press on either opens the menu.
-    for (QWidget* target : {static_cast<QWidget*>(Number0Label), static_cast<QWidget*>(Number1Label),
-                            static_cast<QWidget*>(Number0Button), static_cast<QWidget*>(Number1Button)})
+    for (QWidget* target :
+         {static_cast<QWidget*>(Number0Label), static_cast<QWidget*>(Number1Label),
+          static_cast<QWidget*>(Number0Button), static_cast<QWidget*>(Number1Button)})
         target->installEventFilter(this);
 }
 
@@ -410,9 +410,10 @@ bool CalculatorViewController::pressCharacters(const QString& characters, int ke
         calculator.enterDigit(characters[0].digitValue());
         return true;
     }
-    const std::pair<const char*, Mode> operators[] = {
-        {"+", Mode::Addition}, {"-", Mode::Subtraction}, {"*", Mode::Multiplication},
-        {"/", Mode::Division}};
+    const std::pair<const char*, Mode> operators[] = {{"+", Mode::Addition},
+                                                      {"-", Mode::Subtraction},
+                                                      {"*", Mode::Multiplication},
+                                                      {"/", Mode::Division}};
     for (auto [text, mode] : operators)
         if (characters == QLatin1String(text)) {
             calculator.selectOperator(mode);

@@ -37,8 +37,8 @@ class CalculatorViewController final : public AnyViewController,
 
     QPointer<NumberRowLabel> Number0Label, Number1Label;
     QPointer<QLabel> Unit0LongNameLabel, Unit1LongNameLabel;
-    QPointer<KeyButton> Button0Large, Button1, Button2, Button3, Button4, Button5, Button6,
-        Button7, Button8, Button9;
+    QPointer<KeyButton> Button0Large, Button1, Button2, Button3, Button4, Button5, Button6, Button7,
+        Button8, Button9;
     QPointer<KeyButton> AdditionButton, SubtractionButton, MultiplicationButton, DivisionButton;
     QPointer<KeyButton> EqualButton, DecimalSeparatorButton, ClearButton, PlusMinusButton;
     QPointer<KeyButton> UnitButton, SwitchButton, CalculatorButton, ConverterButton;

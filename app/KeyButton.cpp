@@ -1,7 +1,7 @@
 #include "app/KeyButton.h"
 
-#include <QPainter>
 #include <QFontMetricsF>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -51,6 +51,8 @@ void KeyButton::paintEvent(QPaintEvent*) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(key.adjusted(1, 1, -1, -1), radius - 1, radius - 1);
     }
+    // Titles such as "→ km" read left to right in every language.
+    painter.setLayoutDirection(Qt::LeftToRight);
     painter.setPen(title);
     // One line; a title wider than the key shrinks to fit instead of being cut.
     QFont fitted = font();

@@ -89,18 +89,36 @@ void NumberRowLabel::relayout() {
         return;
     }
     // Advances grow with the size, so the fitting size follows from one measure.
-    pixelSize = std::max(minimumPixelSize,
-                         static_cast<int>(maximumPixelSize * available / widthAtMaximum));
+    pixelSize =
+        std::max(minimumPixelSize, static_cast<int>(maximumPixelSize * available / widthAtMaximum));
     sized.setPixelSize(pixelSize);
+    if (widthOf(sized, 0, content.size()) > available)
+        wrapLines(sized, available - scrollBarWidth);
+}
+
+// Greedy lines that end after a grouping separator (or before the unit)
+// where the line has one, and between any two characters where it has none.
+void NumberRowLabel::wrapLines(const QFont& sized, qreal available) {
     const AdvanceTable table(sized);
+    const qsizetype unitStart = content.lastIndexOf(u' ');
     qreal line = 0;
+    qsizetype lastBreak = -1;
+    qreal widthAtBreak = 0;
     for (qsizetype i = 0; i < content.size(); ++i) {
         const qreal advance = table.advance(content[i]);
         if (line + advance > available && line > 0) {
-            lineStarts.push_back(i);
-            line = 0;
+            const bool useBreak = lastBreak > lineStarts.back();
+            lineStarts.push_back(useBreak ? lastBreak : i);
+            line = useBreak ? line - widthAtBreak : 0;
+            lastBreak = -1;
         }
         line += advance;
+        const bool breakAfter = (i < unitStart || unitStart < 0) && !content[i].isDigit() &&
+                                content[i] != u'-' && i + 1 < content.size();
+        if (breakAfter || i + 1 == unitStart) {
+            lastBreak = i + 1;
+            widthAtBreak = line;
+        }
     }
 }
 
@@ -110,8 +128,13 @@ int NumberRowLabel::lineHeight() const {
     return static_cast<int>(QFontMetricsF(sized).height());
 }
 
+// Only whole lines are shown: the part of the height below a whole line is left empty.
+int NumberRowLabel::visibleHeight() const {
+    return std::max(lineHeight(), height() / lineHeight() * lineHeight());
+}
+
 int NumberRowLabel::maximumScroll() const {
-    return std::max(0, lineCount() * lineHeight() - height());
+    return std::max(0, lineCount() * lineHeight() - visibleHeight());
 }
 
 void NumberRowLabel::resizeEvent(QResizeEvent* event) {
@@ -125,7 +148,8 @@ void NumberRowLabel::wheelEvent(QWheelEvent* event) {
         event->ignore();
         return;
     }
-    scrollOffset = std::clamp(scrollOffset - event->angleDelta().y() / 2, 0, maximumScroll());
+    const int lines = event->angleDelta().y() / 120 * 2;
+    scrollOffset = std::clamp(scrollOffset - lines * lineHeight(), 0, maximumScroll());
     update();
     event->accept();
 }
@@ -139,8 +163,13 @@ void NumberRowLabel::paintEvent(QPaintEvent* event) {
     painter.setLayoutDirection(Qt::LeftToRight);
     const int height = lineHeight();
     const int total = lineCount() * height;
-    // A single line sits at the bottom of the row, next to the keypad.
-    const int top = total <= this->height() ? this->height() - total : -scrollOffset;
+    const bool scrolls = total > visibleHeight();
+    const int textRight = width() - 1 - (scrolls ? scrollBarWidth : 0);
+    // Lines sit at the bottom of the row, next to the keypad.
+    const int top =
+        scrolls ? this->height() - visibleHeight() - scrollOffset : this->height() - total;
+    painter.setClipRect(
+        QRect(0, this->height() - std::min(total, visibleHeight()), width(), visibleHeight()));
     const int first = std::max(0, (event->rect().top() - top) / height);
     for (int line = first; line < lineCount(); ++line) {
         const int y = top + line * height;
@@ -150,14 +179,16 @@ void NumberRowLabel::paintEvent(QPaintEvent* event) {
         const qsizetype end = line + 1 < lineCount()
                                   ? lineStarts[static_cast<std::size_t>(line) + 1]
                                   : content.size();
-        painter.drawText(QRect(0, y, width() - 1, height),
+        painter.drawText(QRect(0, y, textRight, height),
                          Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip,
                          content.mid(start, end - start));
     }
-    if (total > this->height()) {
+    if (scrolls) {
         // A slim indicator shows that the row scrolls, and where it stands.
-        const int barHeight = std::max(12, this->height() * this->height() / total);
-        const int barTop = (this->height() - barHeight) * scrollOffset / std::max(1, maximumScroll());
+        const int shown = visibleHeight();
+        const int barHeight = std::max(12, shown * shown / total);
+        const int barTop = this->height() - shown +
+                           (shown - barHeight) * scrollOffset / std::max(1, maximumScroll());
         painter.fillRect(QRect(width() - 3, barTop, 3, barHeight), QColor(255, 255, 255, 90));
     }
 }

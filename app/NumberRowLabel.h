@@ -41,8 +41,12 @@ class NumberRowLabel : public QWidget {
   private:
     void relayout();
     qreal widthOf(const QFont& font, qsizetype from, qsizetype to) const;
+    void wrapLines(const QFont& sized, qreal available);
     int lineHeight() const;
+    int visibleHeight() const;
     int maximumScroll() const;
+
+    static constexpr int scrollBarWidth = 6;
 
     QString content;
     QColor color = Qt::white;

@@ -39,8 +39,7 @@ ShareSheet::ShareSheet(const QString& text, QWidget* parent) : QDialog(parent), 
     layout->addWidget(preview);
     QPushButton* copy = sheetButton(QStringLiteral("Copy"), "CopyButton", this);
     QPushButton* mail = sheetButton(QStringLiteral("E-mail"), "MailButton", this);
-    QPushButton* cancel =
-        sheetButton(QString::fromStdString(strings.Cancel), "CancelButton", this);
+    QPushButton* cancel = sheetButton(QString::fromStdString(strings.Cancel), "CancelButton", this);
     for (QPushButton* button : {copy, mail, cancel})
         layout->addWidget(button);
     connect(copy, &QPushButton::clicked, this, [this] {

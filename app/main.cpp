@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
 
@@ -36,11 +37,12 @@ int main(int argc, char* argv[]) {
     ratio::QSettingsStore store;
     ratio::AppDelegate appDelegate(store, ratio::KeptRatesDocument(), QLocale::system());
     appDelegate.didFinishLaunching();
+    // Arabic and Hebrew run right to left; the number rows stay left to right themselves.
+    const ratio::Language language = ratio::Localization::shared().language;
+    if (language == ratio::Language::Arabic || language == ratio::Language::Hebrew)
+        QApplication::setLayoutDirection(Qt::RightToLeft);
     ratio::CalculatorViewController screen(appDelegate);
     screen.setWindowTitle("Ratio");
-    if (ratio::Localization::shared().language == ratio::Language::Arabic ||
-        ratio::Localization::shared().language == ratio::Language::Hebrew)
-        QApplication::setLayoutDirection(Qt::RightToLeft);
     appDelegate.window = &screen;
     placeWindow(screen);
     screen.show();
@@ -48,6 +50,15 @@ int main(int argc, char* argv[]) {
     const QString screenshot = qEnvironmentVariable("RATIO_SCREENSHOT");
     if (!screenshot.isEmpty())
         QTimer::singleShot(1500, &screen, [&screen, screenshot] {
+            // Keys to type first, as a user would: "C" switches to calculator mode.
+            for (QChar key : qEnvironmentVariable("RATIO_SCREENSHOT_KEYS")) {
+                if (key == u'C')
+                    screen.switchToCalculatorMode();
+                else {
+                    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(key));
+                    QCoreApplication::sendEvent(&screen, &press);
+                }
+            }
             screen.grab().save(screenshot);
             QApplication::quit();
         });

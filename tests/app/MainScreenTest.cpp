@@ -28,9 +28,7 @@ std::optional<std::string> catalogueLongName(std::size_t category, std::size_t u
 class MainScreenTest : public ::testing::Test {
   protected:
     MainScreenTest() : delegate(store, KeptRatesDocument(folder.path()), QLocale("en_GB")) {
-        Localization::preferredLanguagesSource = [] {
-            return std::vector<std::string>{"en-GB"};
-        };
+        Localization::preferredLanguagesSource = [] { return std::vector<std::string>{"en-GB"}; };
         buildUnitCatalogue();
         OperatorMode::shared().setModeEnum(Mode::None);
     }
@@ -151,7 +149,8 @@ TEST(UnitPairRestore, NamesSharedByTwoCategoriesComeBackInTheCategoryOfThePair) 
     EXPECT_EQ(pair->unit1.category, 1u);
     EXPECT_FALSE(findStoredPair(catalogue, lengths[0].longName, lengths[0].longName));
     EXPECT_FALSE(findStoredPair(catalogue, lengths[0].longName, "no such unit"));
-    EXPECT_FALSE(findStoredPair(catalogue, lengths[0].longName, catalogue[2].unitDefinitions[0].longName));
+    EXPECT_FALSE(
+        findStoredPair(catalogue, lengths[0].longName, catalogue[2].unitDefinitions[0].longName));
 }
 
 } // namespace
