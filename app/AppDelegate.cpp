@@ -32,7 +32,9 @@ AppDelegate* AppDelegate::shared() {
 bool AppDelegate::didFinishLaunching() {
     buildUnitCatalogue();
     // Before the main screen looks up its stored pair, so a currency pair is found.
-    applyKeptRates(unitCatalogue(), Localization::shared().strings(), keptRates, appLocale);
+    keptDay =
+        applyKeptRates(unitCatalogue(), Localization::shared().strings(), keptRates, appLocale)
+            .value_or(QDate());
     incrementLaunchCount(settings);
     watchApplicationState();
     return true;
@@ -65,7 +67,7 @@ void AppDelegate::applicationDidBecomeActive() {
     if (!rateRequest)
         rateRequest = std::make_unique<CurrencyRateRequest>(
             [this](const QByteArray& document) { ratesArrived(document); });
-    rateRequest->requestCurrencyRates();
+    rateRequest->requestCurrencyRates(keptDay);
 }
 
 int AppDelegate::pendingRateRequests() const {
@@ -73,8 +75,10 @@ int AppDelegate::pendingRateRequests() const {
 }
 
 void AppDelegate::ratesArrived(const QByteArray& document) {
-    applyDownloadedRates(unitCatalogue(), Localization::shared().strings(), keptRates, document,
-                         appLocale);
+    const QDate today = QDate::currentDate();
+    if (applyDownloadedRates(unitCatalogue(), Localization::shared().strings(), keptRates, document,
+                             appLocale, today))
+        keptDay = today;
 }
 
 } // namespace ratio

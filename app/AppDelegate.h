@@ -10,6 +10,7 @@
 #include "platform/KeptRatesDocument.h"
 #include "units/KeyValueStore.h"
 
+#include <QDate>
 #include <QLocale>
 #include <QObject>
 #include <QPointer>
@@ -58,6 +59,8 @@ class AppDelegate : public QObject {
     KeptRatesDocument keptRates;
     QLocale appLocale;
     std::unique_ptr<CurrencyRateRequest> rateRequest;
+    // The download day of the document in use, so a request asks only for a newer one.
+    QDate keptDay;
     bool wasHidden = false;
 };
 

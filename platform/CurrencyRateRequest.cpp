@@ -2,6 +2,7 @@
 
 #include "units/CurrencyRates.h"
 
+#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -58,8 +59,18 @@ QUrl CurrencyRateRequest::address() {
     return QUrl(QString::fromUtf8(configured));
 }
 
-void CurrencyRateRequest::requestCurrencyRates() {
+QByteArray CurrencyRateRequest::ifModifiedSince(const QDate& day) {
+    // HTTP dates are English whatever the user's language.
+    const QDateTime start(day, QTime(0, 0), Qt::UTC);
+    return QLocale::c()
+        .toString(start, QStringLiteral("ddd, dd MMM yyyy hh:mm:ss 'GMT'"))
+        .toLatin1();
+}
+
+void CurrencyRateRequest::requestCurrencyRates(const QDate& keptSince) {
     QNetworkRequest request(address());
+    if (keptSince.isValid())
+        request.setRawHeader("If-Modified-Since", ifModifiedSince(keptSince));
     request.setTransferTimeout(timeoutMilliseconds);
     QNetworkReply* reply = manager->get(request);
     ++pending;

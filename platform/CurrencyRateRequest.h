@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QUrl>
 
 #include <functional>
@@ -30,7 +31,13 @@ class CurrencyRateRequest {
     CurrencyRateRequest(const CurrencyRateRequest&) = delete;
     CurrencyRateRequest& operator=(const CurrencyRateRequest&) = delete;
 
-    void requestCurrencyRates();
+    // With a valid `keptSince` (the day the kept document was downloaded) the
+    // request asks only for a newer document; a 304 answer hands nothing over.
+    void requestCurrencyRates(const QDate& keptSince = {});
+
+    // The If-Modified-Since value for a document downloaded on `day`: its
+    // start in UTC, so a document published later that day still comes.
+    static QByteArray ifModifiedSince(const QDate& day);
 
     // Requests still waiting for their callbacks.
     int pendingRequests() const { return pending; }

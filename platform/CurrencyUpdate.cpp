@@ -27,10 +27,12 @@ bool applyDownloadedRates(UnitCatalogue& catalogue, const LocalizedStrings& stri
     return true;
 }
 
-bool applyKeptRates(UnitCatalogue& catalogue, const LocalizedStrings& strings,
-                    const KeptRatesDocument& kept, const QLocale& locale) {
+std::optional<QDate> applyKeptRates(UnitCatalogue& catalogue, const LocalizedStrings& strings,
+                                    const KeptRatesDocument& kept, const QLocale& locale) {
     const auto document = kept.load();
-    return document && apply(catalogue, strings, document->document, locale, document->downloaded);
+    if (!document || !apply(catalogue, strings, document->document, locale, document->downloaded))
+        return std::nullopt;
+    return document->downloaded;
 }
 
 } // namespace ratio

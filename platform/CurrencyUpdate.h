@@ -14,6 +14,8 @@
 #include <QDate>
 #include <QLocale>
 
+#include <optional>
+
 namespace ratio {
 
 // True when the document rebuilt the category (and was then kept).
@@ -21,8 +23,9 @@ bool applyDownloadedRates(UnitCatalogue& catalogue, const LocalizedStrings& stri
                           const KeptRatesDocument& kept, const QByteArray& document,
                           const QLocale& locale, const QDate& today = QDate::currentDate());
 
-// True when a kept document exists and rebuilt the category.
-bool applyKeptRates(UnitCatalogue& catalogue, const LocalizedStrings& strings,
-                    const KeptRatesDocument& kept, const QLocale& locale);
+// The day the kept document was downloaded, when one exists and rebuilt the
+// category.
+std::optional<QDate> applyKeptRates(UnitCatalogue& catalogue, const LocalizedStrings& strings,
+                                    const KeptRatesDocument& kept, const QLocale& locale);
 
 } // namespace ratio

@@ -33,6 +33,7 @@ struct CannedServer {
                 if (!received->contains("\r\n\r\n"))
                     return;
                 requestLines.push_back(received->left(received->indexOf("\r\n")));
+                requestHeads.push_back(received->left(received->indexOf("\r\n\r\n")));
                 if (!answer.isEmpty()) {
                     socket->write(answer);
                     socket->disconnectFromHost();
@@ -46,6 +47,7 @@ struct CannedServer {
 
     QTcpServer server;
     std::vector<QByteArray> requestLines;
+    std::vector<QByteArray> requestHeads;
 };
 
 class CurrencyRateRequestTest : public ::testing::Test {
@@ -105,6 +107,24 @@ TEST_F(CurrencyRateRequestTest, DropsAnswersThatAreNotTheDocument) {
         EXPECT_TRUE(documents.empty()) << what;
         EXPECT_FALSE(server.requestLines.empty()) << what; // dropped for its answer
     }
+}
+
+// A kept document makes the request conditional; "not modified" keeps it.
+TEST_F(CurrencyRateRequestTest, AsksOnlyForANewerDocumentThanTheKeptOne) {
+    CannedServer server("HTTP/1.1 304 Not Modified\r\nConnection: close\r\n\r\n");
+    request->requestCurrencyRates(QDate(2026, 12, 5));
+    request->requestCurrencyRates();
+    ASSERT_TRUE(settle(2));
+    EXPECT_TRUE(documents.empty());
+    ASSERT_EQ(server.requestHeads.size(), 2u);
+    const auto asksSince = [](const QByteArray& head) {
+        return head.toLower().contains("\r\nif-modified-since:");
+    };
+    // One request each: which of the two came first is up to the network.
+    const int conditional = asksSince(server.requestHeads[0]) ? 0 : 1;
+    EXPECT_TRUE(server.requestHeads[conditional].contains(
+        "\r\nIf-Modified-Since: Sat, 05 Dec 2026 00:00:00 GMT"));
+    EXPECT_FALSE(asksSince(server.requestHeads[1 - conditional]));
 }
 
 TEST_F(CurrencyRateRequestTest, DestroyingWhileWaitingCallsNothing) {
