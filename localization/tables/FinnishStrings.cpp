@@ -19,7 +19,7 @@ FinnishStrings::FinnishStrings() {
     Thousandth_of_an_inch = "Tuhannesosatuuma";
     Angstrom = "Ångström (Å)";
     Fathom = "Syli";
-    Cancel = "Kumoa";
+    Cancel = "Peruuta";
     Pick_first_unit = "Valitse ensimmäinen yksikkö";
     Done = "Valmis";
     Back = "Takaisin";
