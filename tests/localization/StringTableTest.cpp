@@ -20,6 +20,7 @@
 #include "localization/tables/PortugueseBrazilStrings.h"
 #include "localization/tables/PortuguesePortugalStrings.h"
 #include "localization/tables/RomanianStrings.h"
+#include "localization/tables/RussianStrings.h"
 #include "localization/tables/SlovacStrings.h"
 #include "localization/tables/SpanishStrings.h"
 #include "localization/tables/SwedishStrings.h"
@@ -170,7 +171,8 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::Turkish, TurkishStrings::sameAsBritish},
         {Language::Croatian, CroatianStrings::sameAsBritish},
         {Language::Hungarian, HungarianStrings::sameAsBritish},
-        {Language::Greek, GreekStrings::sameAsBritish}};
+        {Language::Greek, GreekStrings::sameAsBritish},
+        {Language::Russian, RussianStrings::sameAsBritish}};
     const EnglishBritishStrings british;
     for (const auto& [language, sameAsBritish] : tables) {
         SCOPED_TRACE(static_cast<int>(language));
