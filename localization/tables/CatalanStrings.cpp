@@ -32,8 +32,8 @@ CatalanStrings::CatalanStrings() {
     Euro = "Euro (€, EUR)";
     United_States_dollar = "Dòlar dels Estats Units ($, USD)";
     Japanese_yen = "Ien japonès (¥, JPY, 円)";
-    // The name already says British, so no region bracket.
-    UK_Pound_sterling = "Lliura esterlina (£, GBP)";
+    // "Sterling" alone names no country, so the region bracket stays.
+    UK_Pound_sterling = "[Regne Unit]\u00A0Lliura esterlina (£, GBP)";
     Australian_dollar = "Dòlar australià ($A, AUD, $)";
     Canadian_dollar = "Dòlar canadenc (Can$, CAD, $)";
     Swiss_franc = "Franc suís (SFr., CHF, Fr.)";

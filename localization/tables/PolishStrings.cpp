@@ -27,8 +27,8 @@ PolishStrings::PolishStrings() {
     Euro = "Euro (€, EUR)";
     United_States_dollar = "Dolar amerykański ($, USD)";
     Japanese_yen = "Jen japoński (¥, JPY, 円)";
-    // The name already says British, so no region bracket.
-    UK_Pound_sterling = "Funt szterling (£, GBP)";
+    // "Sterling" alone names no country, so the region bracket stays.
+    UK_Pound_sterling = "[Wielka Brytania]\u00A0Funt szterling (£, GBP)";
     Australian_dollar = "Dolar australijski ($A, AUD, $)";
     Canadian_dollar = "Dolar kanadyjski (Can$, CAD, $)";
     Swiss_franc = "Frank szwajcarski (SFr., CHF, Fr.)";

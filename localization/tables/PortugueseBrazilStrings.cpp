@@ -35,8 +35,8 @@ PortugueseBrazilStrings::PortugueseBrazilStrings() {
     Euro = "Euro (€, EUR)";
     United_States_dollar = "Dólar americano ($, USD)";
     Japanese_yen = "Iene japonês (¥, JPY, 円)";
-    // The name already says British, so no region bracket.
-    UK_Pound_sterling = "Libra esterlina (£, GBP)";
+    // "Sterling" alone names no country, so the region bracket stays.
+    UK_Pound_sterling = "[Reino Unido]\u00A0Libra esterlina (£, GBP)";
     Australian_dollar = "Dólar australiano ($A, AUD, $)";
     Canadian_dollar = "Dólar canadense (Can$, CAD, $)";
     Swiss_franc = "Franco suíço (SFr., CHF, Fr.)";

@@ -35,8 +35,8 @@ PortuguesePortugalStrings::PortuguesePortugalStrings() {
     Euro = "Euro (€, EUR)";
     United_States_dollar = "Dólar dos Estados Unidos ($, USD)";
     Japanese_yen = "Iene japonês (¥, JPY, 円)";
-    // The name already says British, so no region bracket.
-    UK_Pound_sterling = "Libra esterlina (£, GBP)";
+    // The common name says British, so no region bracket.
+    UK_Pound_sterling = "Libra esterlina britânica (£, GBP)";
     Australian_dollar = "Dólar australiano ($A, AUD, $)";
     Canadian_dollar = "Dólar canadiano (Can$, CAD, $)";
     Swiss_franc = "Franco suíço (SFr., CHF, Fr.)";

@@ -38,8 +38,8 @@ RomanianStrings::RomanianStrings() {
     Euro = "Euro (€, EUR)";
     United_States_dollar = "Dolar american ($, USD)";
     Japanese_yen = "Yen japonez (¥, JPY, 円)";
-    // The name already says British, so no region bracket.
-    UK_Pound_sterling = "Liră sterlină (£, GBP)";
+    // "Sterling" alone names no country, so the region bracket stays.
+    UK_Pound_sterling = "[Regatul Unit]\u00A0Liră sterlină (£, GBP)";
     Australian_dollar = "Dolar australian ($A, AUD, $)";
     Canadian_dollar = "Dolar canadian (Can$, CAD, $)";
     Swiss_franc = "Franc elvețian (SFr., CHF, Fr.)";

@@ -32,8 +32,8 @@ SpanishStrings::SpanishStrings() {
     Euro = "Euro (€, EUR)";
     United_States_dollar = "Dólar estadounidense ($, USD)";
     Japanese_yen = "Yen japonés (¥, JPY, 円)";
-    // The adjective already names the country, so no region bracket.
-    UK_Pound_sterling = "Libra esterlina (£, GBP)";
+    // "Sterling" alone names no country, so the region bracket stays.
+    UK_Pound_sterling = "[Reino Unido]\u00A0Libra esterlina (£, GBP)";
     Australian_dollar = "Dólar australiano ($A, AUD, $)";
     Canadian_dollar = "Dólar canadiense (Can$, CAD, $)";
     Swiss_franc = "Franco suizo (SFr., CHF, Fr.)";
