@@ -25,6 +25,7 @@
 #include "localization/tables/SpanishStrings.h"
 #include "localization/tables/SwedishStrings.h"
 #include "localization/tables/TurkishStrings.h"
+#include "localization/tables/UkrainianStrings.h"
 
 #include <gtest/gtest.h>
 
@@ -172,7 +173,8 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::Croatian, CroatianStrings::sameAsBritish},
         {Language::Hungarian, HungarianStrings::sameAsBritish},
         {Language::Greek, GreekStrings::sameAsBritish},
-        {Language::Russian, RussianStrings::sameAsBritish}};
+        {Language::Russian, RussianStrings::sameAsBritish},
+        {Language::Ukrainian, UkrainianStrings::sameAsBritish}};
     const EnglishBritishStrings british;
     for (const auto& [language, sameAsBritish] : tables) {
         SCOPED_TRACE(static_cast<int>(language));
