@@ -1,0 +1,241 @@
+#!/usr/bin/env python3
+"""Measures the language tables against British English and CLDR.
+
+For every language table: how many text fields differ from British English,
+which fields are left identical (by kind), and for how many unit and currency
+names the table uses CLDR's name (out of how many CLDR has for its locale).
+
+Development time only. Needs a build of the localization library and CLDR's
+XML (Debian: unicode-cldr-core). Usage:
+
+    tools/measure_string_tables.py [--build build/review] [--cldr DIR] [--list]
+
+--list also prints every name that differs from CLDR, with CLDR's forms.
+"""
+import argparse
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+# In the order of the Language enumeration: table name and CLDR locale chain.
+LANGUAGES = [
+    ("German", ["de"]), ("EnglishUSA", ["en"]), ("EnglishBritish", ["en_GB", "en_001", "en"]),
+    ("French", ["fr"]), ("Spanish", ["es"]), ("PortugueseBrazil", ["pt"]),
+    ("PortuguesePortugal", ["pt_PT", "pt"]), ("Italian", ["it"]), ("Catalan", ["ca"]),
+    ("Polish", ["pl"]), ("Danish", ["da"]), ("Dutch", ["nl"]), ("Swedish", ["sv"]),
+    ("Finnish", ["fi"]), ("Norwegian", ["nb", "no"]), ("Romanian", ["ro"]), ("Slovac", ["sk"]),
+    ("Czech", ["cs"]), ("Turkish", ["tr"]), ("Indonesian", ["id"]), ("Croatian", ["hr"]),
+    ("Hungarian", ["hu"]), ("Malay", ["ms"]), ("Vietnamese", ["vi"]), ("Greek", ["el"]),
+    ("Russian", ["ru"]), ("Ukrainian", ["uk"]), ("Japanese", ["ja"]),
+    ("ChineseTraditional", ["zh_Hant", "zh"]), ("ChineseSimplified", ["zh"]), ("Hindi", ["hi"]),
+    ("Korean", ["ko"]), ("Thai", ["th"]), ("Arabic", ["ar"]), ("Hebrew", ["he"]),
+]
+
+CURRENCIES = {
+    "Euro": "EUR", "United_States_dollar": "USD", "Japanese_yen": "JPY",
+    "UK_Pound_sterling": "GBP", "Australian_dollar": "AUD", "Canadian_dollar": "CAD",
+    "Swiss_franc": "CHF", "China_Renminbi": "CNY", "Swedish_krona": "SEK",
+    "New_Zealand_dollar": "NZD", "Mexican_peso": "MXN", "Russian_ruble": "RUB",
+    "Turkish_lira": "TRY", "Indian_rupee": "INR", "Brazilian_real": "BRL",
+    "South_Korean_won": "KRW", "Bulgarian_lev": "BGN", "Czech_koruna": "CZK",
+    "Danish_krone": "DKK", "Hungarian_forint": "HUF", "Polish_złoty": "PLN",
+    "Romanian_leu": "RON", "Hong_Kong_dollar": "HKD", "Norwegian_krone": "NOK",
+    "Icelandic_króna": "ISK", "Croatian_kuna": "HRK", "Indonesian_rupiah": "IDR",
+    "Israeli_new_shekel": "ILS", "Malaysian_ringgit": "MYR", "Philippine_peso": "PHP",
+    "Singapore_dollar": "SGD", "Thai_baht": "THB", "South_African_rand": "ZAR",
+}
+
+# Units with a CLDR counterpart of the same size. Left out: units CLDR lacks
+# (light-second, thou, angstrom, long ton, Chinese and Taiwanese units, ...)
+# and near misses (CLDR's cup is 236.6 ml, the legal cup 240 ml).
+UNITS = {
+    "Mile": "length-mile", "Kilometer": "length-kilometer", "Meter": "length-meter",
+    "Yard": "length-yard", "Foot": "length-foot", "Decimeter": "length-decimeter",
+    "Inch": "length-inch", "Centimeter": "length-centimeter",
+    "Millimeter": "length-millimeter", "Micrometer": "length-micrometer",
+    "Nanometer": "length-nanometer", "Nautical_mile": "length-nautical-mile",
+    "Fathom": "length-fathom", "Light_year": "length-light-year", "Parsec": "length-parsec",
+    "Miles_per_hour": "speed-mile-per-hour", "Kilometer_per_hour": "speed-kilometer-per-hour",
+    "Meter_per_second": "speed-meter-per-second", "Knot": "speed-knot",
+    "Tonne": "mass-metric-ton", "US_Ton_Short_Ton": "mass-ton", "Stone": "mass-stone",
+    "Kilogram": "mass-kilogram", "Pound": "mass-pound", "Ounce": "mass-ounce",
+    "Gram": "mass-gram", "Milligram": "mass-milligram", "Microgram": "mass-microgram",
+    "Square_mile": "area-square-mile", "Square_kilometer": "area-square-kilometer",
+    "Square_meter": "area-square-meter", "Hectare": "area-hectare", "Acre": "area-acre",
+    "Square_centimeter": "area-square-centimeter", "Square_inch": "area-square-inch",
+    "Square_yard": "area-square-yard", "Square_foot": "area-square-foot",
+    "Cubic_meter": "volume-cubic-meter", "Cubic_foot": "volume-cubic-foot",
+    "Cubic_inch": "volume-cubic-inch", "Imperial_gallon": "volume-gallon-imperial",
+    "US_liquid_gallon": "volume-gallon", "Imperial_quart": "volume-quart-imperial",
+    "US_liquid_quart": "volume-quart", "US_liquid_pint": "volume-pint", "Liter": "volume-liter",
+    "Deciliter": "volume-deciliter", "Milliliter": "volume-milliliter",
+    "US_Fluid_ounce": "volume-fluid-ounce", "US_Tablespoon": "volume-tablespoon",
+    "US_Teaspoon": "volume-teaspoon", "Bar": "pressure-bar",
+    "Standard_atmosphere": "pressure-atmosphere", "Pascal": "pressure-pascal",
+    "Hectopascal": "pressure-hectopascal", "Millibar": "pressure-millibar",
+    "Millimeter_of_mercury": "pressure-millimeter-ofhg",
+    "Pounds_per_square_inch": "pressure-pound-force-per-square-inch",
+    "Megawatt": "power-megawatt", "Kilowatt": "power-kilowatt", "Watt": "power-watt",
+    "Metric_horsepower": "power-horsepower", "Kilocalorie": "energy-kilocalorie",
+    "Kilojoule": "energy-kilojoule", "Calorie": "energy-calorie", "Joule": "energy-joule",
+    "Year": "duration-year", "Week": "duration-week", "Day": "duration-day",
+    "Hour": "duration-hour", "Minute": "duration-minute", "Second": "duration-second",
+    "Millisecond": "duration-millisecond", "Microsecond": "duration-microsecond",
+    "Nanosecond": "duration-nanosecond", "Petabyte": "digital-petabyte",
+    "Terabyte": "digital-terabyte", "Gigabyte": "digital-gigabyte",
+    "Megabyte": "digital-megabyte", "Kilobyte": "digital-kilobyte", "Byte": "digital-byte",
+    "Bit": "digital-bit", "Celsius": "temperature-celsius",
+    "Fahrenheit": "temperature-fahrenheit", "Kelvin": "temperature-kelvin",
+    "US_Miles_per_gallon": "consumption-mile-per-gallon",
+}
+
+GENERAL = {"Cancel", "Pick_first_unit", "Done", "Back", "OK_Yes", "No", "Share",
+           "Select_Auswählen", "Not_Now", "Clear", "Search", "Unit", "Unit_of_measurement",
+           "Conversion_of_units", "China", "Taiwan"}
+REGIONAL = re.compile(r"_(length|area)$|^Taiwan_")
+
+
+def kind_of(field):
+    if field in GENERAL:
+        return "general"
+    if field in CURRENCIES:
+        return "currency"
+    if field == "China_Renminbi" or REGIONAL.search(field):
+        return "Chinese/Taiwanese unit"
+    if field.startswith(("NUM_more_", "Pick_")) or field in CATEGORY_NAMES:
+        return "category text"
+    if field in UNITS:
+        return "unit (CLDR has it)"
+    return "unit (not in CLDR)"
+
+
+CATEGORY_NAMES = {"Currency", "Length", "Speed", "Mass", "Area", "Units_of_information",
+                  "Volume", "Pressure", "Power", "Energy", "Time", "Fuel_consumption",
+                  "Temperature"}
+
+
+def dump_tables(build):
+    library = os.path.join(build, "localization", "libratio_localization.a")
+    if not os.path.exists(library):
+        sys.exit(f"no {library}: build the target ratio_localization first")
+    with tempfile.TemporaryDirectory() as work:
+        program = os.path.join(work, "dump")
+        subprocess.run(["g++", "-std=c++20", "-I", ROOT,
+                        os.path.join(ROOT, "tools", "dump_string_tables.cpp"), library,
+                        "-o", program], check=True)
+        out = subprocess.run([program], check=True, capture_output=True).stdout
+    return json.loads(out)
+
+
+def load_locale(cldr, chain):
+    """Unit and currency forms of a locale, the nearer locale winning."""
+    units, currencies = {}, {}
+    for locale in reversed(chain):
+        path = os.path.join(cldr, locale + ".xml")
+        if not os.path.exists(path):
+            continue
+        root = ET.parse(path).getroot()
+        for length in root.findall("units/unitLength[@type='long']"):
+            for unit in length.findall("unit"):
+                forms = [e.text for e in unit.findall("displayName")]
+                forms += [e.text.replace("{0}", "") for e in unit.findall("unitPattern")]
+                forms = [f for f in forms if f]
+                if forms:
+                    units[unit.get("type")] = forms
+        for currency in root.findall("numbers/currencies/currency"):
+            forms = [e.text for e in currency.findall("displayName") if e.text]
+            if forms:
+                currencies[currency.get("type")] = forms
+    return units, currencies
+
+
+def normal(text):
+    text = text.replace("\u00a0", " ").replace("\u202f", " ").replace("\u2019", "'")
+    return " ".join(text.split()).casefold()
+
+
+def names_in(text):
+    """The names a table text gives: region bracket and symbol bracket left out,
+    each alternative of "A / B" on its own."""
+    text = re.sub(r"^\[[^\]]*\][\s\u00a0]*", "", text)
+    text = re.sub(r"\s*\([^()]*(\([^()]*\)[^()]*)*\)\s*$", "", text)
+    return [normal(part) for part in text.split(" / ")]
+
+
+def follows(text, forms):
+    """2: the table's name is one of CLDR's forms; 1: it contains one as whole
+    words (CLDR's name with a qualifier, "Galón líquido de EE. UU." for "galón");
+    0: neither."""
+    wanted = {normal(f) for f in forms}
+    names = names_in(text)
+    if any(name in wanted for name in names):
+        return 2
+    for name in names:
+        for form in wanted:
+            if form and re.search(r"(^|[\s\-/])" + re.escape(form) + r"($|[\s\-/,])", name):
+                return 1
+    return 0
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--build", default=os.path.join(ROOT, "build", "review"))
+    parser.add_argument("--cldr", default="/usr/share/unicode/cldr/common/main")
+    parser.add_argument("--list", action="store_true")
+    parser.add_argument("--same", action="store_true", help="list the fields left British")
+    args = parser.parse_args()
+
+    tables = dump_tables(args.build)
+    british = dict(tables[LANGUAGES.index(("EnglishBritish", ["en_GB", "en_001", "en"]))]["fields"])
+    print("Differs: text fields that differ from British English. Same: fields left\n"
+          "identical, by kind. CLDR: names equal to CLDR's, + those that contain CLDR's\n"
+          "name with a qualifier, / names CLDR has for the locale.\n")
+    print(f"{'table':20} {'differs':>7}  {'same':>4}  {'units CLDR':>12}  {'currencies CLDR':>15}"
+          "  same, by kind")
+    misses = []
+    same_lists = []
+    for entry in tables:
+        name, chain = LANGUAGES[entry["language"]]
+        fields = dict(entry["fields"])
+        same = [f for f in fields if fields[f] == british[f]]
+        units, currencies = load_locale(args.cldr, chain)
+        counts = {"unit": [0, 0, 0], "currency": [0, 0, 0]}
+        pairs = [("unit", f, units.get(u)) for f, u in UNITS.items()]
+        pairs += [("currency", f, currencies.get(c)) for f, c in CURRENCIES.items()]
+        for kind, field, forms in pairs:
+            if not forms:
+                continue
+            grade = follows(fields[field], forms)
+            counts[kind][0] += grade == 2
+            counts[kind][1] += grade == 1
+            counts[kind][2] += 1
+            if grade < 2:
+                misses.append((name, field, fields[field], forms, grade))
+        kinds = {}
+        for field in same:
+            kinds[kind_of(field)] = kinds.get(kind_of(field), 0) + 1
+        summary = ", ".join(f"{k} {n}" for k, n in sorted(kinds.items())) or "-"
+        differs = len(fields) - len(same)
+        u, c = counts["unit"], counts["currency"]
+        print(f"{name:20} {differs:3}/{len(fields)}  {len(same):4}  {u[0]:3}+{u[1]:<2}/{u[2]:<3}"
+              f"     {c[0]:3}+{c[1]:<2}/{c[2]:<3}     {summary}")
+        same_lists.append((name, same))
+    if args.same:
+        print()
+        for name, same in same_lists:
+            print(f"{name}: {', '.join(same)}")
+    if args.list:
+        print()
+        for name, field, text, forms, grade in misses:
+            mark = "+" if grade else "-"
+            print(f"{mark} {name:20} {field:24} {text}  | CLDR: {' / '.join(dict.fromkeys(forms))}")
+
+
+if __name__ == "__main__":
+    main()
