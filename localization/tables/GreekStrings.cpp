@@ -97,7 +97,7 @@ GreekStrings::GreekStrings() {
     Fuel_consumption = "Κατανάλωση καυσίμου";
     Pick_first_consumption_unit = "Επιλέξτε την πρώτη μονάδα κατανάλωσης";
     Pick_second_consumption_unit = "Επιλέξτε τη δεύτερη μονάδα κατανάλωσης";
-    US_Miles_per_gallon = "[US]\u00A0Μίλια ανά γαλόνι";
+    US_Miles_per_gallon = "[ΗΠΑ]\u00A0Μίλια ανά γαλόνι";
     Miles_per_liter = "Μίλια ανά λίτρο";
     Mile = "Μίλι (mile, mi)";
     Kilometer = "Χιλιόμετρο (km)";
@@ -124,7 +124,8 @@ GreekStrings::GreekStrings() {
     Knot = "Κόμβος (kn, kt)";
     Imperial_ton_Long_ton = "Αγγλικός τόνος / Μακρύς τόνος (tn. l., ts)";
     Tonne = "Τόνος";
-    US_Ton_Short_Ton = "[US] Τόνος ΗΠΑ / Βραχύς τόνος (tn. sh.)";
+    // The name already says ΗΠΑ, so no region bracket.
+    US_Ton_Short_Ton = "Τόνος ΗΠΑ / Βραχύς τόνος (tn. sh.)";
     Stone = "Stone";
     Kilogram = "Χιλιόγραμμο (kg)";
     Pound = "Λίβρα (lb)";
@@ -151,15 +152,15 @@ GreekStrings::GreekStrings() {
     Liter = "Λίτρο (l)";
     US_liquid_quart = "Κουάρτ ΗΠΑ (US.liq.qt.)";
     US_liquid_pint = "Πίντα ΗΠΑ (US.liq.pt.)";
-    US_Fluid_ounce = "[US] Ουγγιά όγκου";
+    US_Fluid_ounce = "[ΗΠΑ] Ουγγιά όγκου";
     Imperial_cup = "Αγγλοσαξονικό κύπελλο";
     Deciliter = "Δεκατόλιτρο (dl)";
     Milliliter = "Χιλιοστόλιτρο (ml)";
-    US_Legal_cup = "[US] Νόμιμο κύπελλο";
+    US_Legal_cup = "[ΗΠΑ] Νόμιμο κύπελλο";
     Cubic_foot = "Κυβικό πόδι (ft3, cft)";
     Cubic_inch = "Κυβική ίντσα (in3, cuin)";
-    US_Tablespoon = "[US] Κουταλιά της σούπας";
-    US_Teaspoon = "[US] Κουταλιά του γλυκού";
+    US_Tablespoon = "[ΗΠΑ] Κουταλιά της σούπας";
+    US_Teaspoon = "[ΗΠΑ] Κουταλιά του γλυκού";
     Imperial_tablespoon = "Αγγλοσαξονική κουταλιά της σούπας";
     Metric_tablespoon = "Μετρική κουταλιά της σούπας";
     Bar = "Μπαρ (bar)";
