@@ -26,6 +26,7 @@
 #include "localization/tables/SwedishStrings.h"
 #include "localization/tables/TurkishStrings.h"
 #include "localization/tables/UkrainianStrings.h"
+#include "localization/tables/VietnameseStrings.h"
 
 #include <gtest/gtest.h>
 
@@ -174,7 +175,8 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::Hungarian, HungarianStrings::sameAsBritish},
         {Language::Greek, GreekStrings::sameAsBritish},
         {Language::Russian, RussianStrings::sameAsBritish},
-        {Language::Ukrainian, UkrainianStrings::sameAsBritish}};
+        {Language::Ukrainian, UkrainianStrings::sameAsBritish},
+        {Language::Vietnamese, VietnameseStrings::sameAsBritish}};
     const EnglishBritishStrings british;
     for (const auto& [language, sameAsBritish] : tables) {
         SCOPED_TRACE(static_cast<int>(language));
