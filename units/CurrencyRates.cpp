@@ -117,6 +117,16 @@ std::optional<BDouble> factorFromRate(std::string_view rateText) {
     return one->dividedBy(*rate); // none for a rate of zero
 }
 
+bool appendCurrencyUnit(Category& category, const std::string& longName,
+                        const std::string& shortName, bool added, std::string_view rate) {
+    const auto factor = factorFromRate(rate);
+    if (!factor)
+        return false;
+    category.unitDefinitions.emplace_back(shortName, longName, added, -1,
+                                          MetricsCalculations{{Operator::Multiplication, *factor}});
+    return true;
+}
+
 } // namespace
 
 std::span<const CurrencyTableRow> currencyTable() {
@@ -144,21 +154,35 @@ std::optional<std::string> findRate(std::string_view document, std::string_view 
 bool addCurrencyUnit(Category& category, const std::string& longName, const std::string& shortName,
                      bool added, std::string_view document, std::string_view code) {
     const auto rate = findRate(document, code);
-    if (!rate)
-        return false;
-    const auto factor = factorFromRate(*rate);
-    if (!factor)
-        return false;
-    category.unitDefinitions.emplace_back(shortName, longName, added, -1,
-                                          MetricsCalculations{{Operator::Multiplication, *factor}});
-    return true;
+    return rate && appendCurrencyUnit(category, longName, shortName, added, *rate);
+}
+
+std::optional<std::string> rateTextProblem(std::string_view rateText) {
+    if (!isPlainDecimal(rateText))
+        return rateText.size() > maximumRateTextLength
+                   ? "longer than " + std::to_string(maximumRateTextLength) + " characters"
+                   : "'" + std::string(rateText) + "' is not a plain positive decimal";
+    if (!factorFromRate(rateText))
+        return "a rate of zero";
+    return std::nullopt;
 }
 
 bool applyCurrencyRates(UnitCatalogue& catalogue, const LocalizedStrings& strings,
                         std::string_view document,
                         const std::optional<std::string>& localeCurrencyCode,
                         const std::string& dateText) {
-    if (catalogue.empty() || document.size() > maximumRatesDocumentSize)
+    if (document.size() > maximumRatesDocumentSize)
+        return false;
+    return applyCurrencyRates(
+        catalogue, strings, [document](std::string_view code) { return findRate(document, code); },
+        localeCurrencyCode, dateText);
+}
+
+bool applyCurrencyRates(UnitCatalogue& catalogue, const LocalizedStrings& strings,
+                        const RateLookup& rates,
+                        const std::optional<std::string>& localeCurrencyCode,
+                        const std::string& dateText) {
+    if (catalogue.empty())
         return false;
 
     // Built aside, so a document without currencies keeps the units we have.
@@ -170,8 +194,9 @@ bool applyCurrencyRates(UnitCatalogue& catalogue, const LocalizedStrings& string
     for (const CurrencyTableRow& row : currencyTable().subspan(1)) {
         const std::string_view code = row.code;
         const bool added = code == "USD" || (localeCurrencyCode && *localeCurrencyCode == code);
+        const auto rate = rates(code);
         anyCurrency |=
-            addCurrencyUnit(rebuilt, strings.*row.longName, row.shortName, added, document, code);
+            rate && appendCurrencyUnit(rebuilt, strings.*row.longName, row.shortName, added, *rate);
     }
     if (!anyCurrency)
         return false;

@@ -12,6 +12,7 @@
 #include "units/UnitCatalogue.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -51,5 +52,18 @@ bool applyCurrencyRates(UnitCatalogue& catalogue, const LocalizedStrings& string
                         std::string_view document,
                         const std::optional<std::string>& localeCurrencyCode,
                         const std::string& dateText);
+
+// The rate text a document reader found for a code, or none.
+using RateLookup = std::function<std::optional<std::string>(std::string_view code)>;
+
+// As above, with the rates already read out of the document by `rates`.
+bool applyCurrencyRates(UnitCatalogue& catalogue, const LocalizedStrings& strings,
+                        const RateLookup& rates,
+                        const std::optional<std::string>& localeCurrencyCode,
+                        const std::string& dateText);
+
+// Why a rate text cannot give a unit ("not a plain positive decimal", "zero"),
+// or none when it can.
+std::optional<std::string> rateTextProblem(std::string_view rateText);
 
 } // namespace ratio
