@@ -24,6 +24,8 @@ std::optional<std::string>* valueSlot(CliOptions& options, std::string_view name
         return &options.locale;
     if (name == "--rates")
         return &options.ratesFile;
+    if (name == "--timeout")
+        return &options.timeoutText;
     return nullptr;
 }
 
@@ -38,6 +40,8 @@ bool setFlag(CliOptions& options, std::string_view name) {
         options.command = CliOptions::Command::List;
     else if (name == "--help" || name == "-h")
         options.command = CliOptions::Command::Help;
+    else if (name == "--version")
+        options.command = CliOptions::Command::Version;
     else
         return false;
     return true;
@@ -55,6 +59,16 @@ std::optional<std::string> badKey(const std::string& keys) {
         if (keyCharacters.find(key) == std::string_view::npos)
             return "unknown key '" + std::string(1, key) + "'";
     return std::nullopt;
+}
+
+std::optional<int> timeoutFrom(const std::string& text) {
+    if (text.empty() || text.size() > 4 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int seconds = std::stoi(text);
+    if (seconds < 1 || seconds > 3600)
+        return std::nullopt;
+    return seconds;
 }
 
 } // namespace
@@ -77,9 +91,25 @@ ParsedCliOptions parseCliOptions(const std::vector<std::string>& arguments) {
             return failure("unknown option " + argument);
         }
     }
+    if (options.timeoutText) {
+        const auto seconds = timeoutFrom(*options.timeoutText);
+        if (!seconds)
+            return failure("--timeout needs whole seconds from 1 to 3600");
+        options.timeoutSeconds = *seconds;
+    }
+    if (options.command == CliOptions::Command::List && positional.size() == 1) {
+        options.listCategory = positional.front();
+        return {options, {}};
+    }
     if (options.command != CliOptions::Command::Keys)
         return positional.empty() ? ParsedCliOptions{options, {}}
-                                  : failure("unexpected argument '" + positional.front() + "'");
+                                  : failure("unexpected argument '" + positional.back() + "'");
+    if (!positional.empty() && positional.front() == "update-rates") {
+        if (positional.size() != 1)
+            return failure("update-rates takes no arguments");
+        options.command = CliOptions::Command::UpdateRates;
+        return {options, {}};
+    }
     if (!positional.empty() && positional.front() == "convert") {
         if (positional.size() != 4)
             return failure("convert needs VALUE FROM TO");
@@ -97,34 +127,56 @@ ParsedCliOptions parseCliOptions(const std::vector<std::string>& arguments) {
 }
 
 const char* CliOptions::usage() {
-    return R"(Usage: ratio-cli [OPTIONS] [KEYS]
+    return R"usage(Usage: ratio-cli [OPTIONS] [KEYS]
        ratio-cli [OPTIONS] convert VALUE FROM TO
        ratio-cli [OPTIONS] --batch < lines of VALUE<TAB>FROM<TAB>TO
-       ratio-cli [OPTIONS] --list
+       ratio-cli [OPTIONS] --list [CATEGORY]
+       ratio-cli [--timeout SECONDS] update-rates
 
-Presses KEYS on Ratio's calculator and converter and prints row 0 and row 1.
+Presses KEYS on Ratio's calculator and converter and prints row 0 and row 1,
+or converts VALUE from one unit to another, exactly.
 
 Keys (spaces are ignored):
   0-9  digits          .  decimal separator     + - * /  operators
   =    equals          C  clear                 N  sign change
   X    swap the two units
 
-Options:
-  --from UNIT      first unit (long name as listed, or a unique short name);
-                   default: mile
+Values (convert, --batch): an optional + or -, digits, an optional point
+and digits, an optional exponent: 3, -1.25, +2, 1e3, 2.5E-4, -1.5e+2.
+
+Units are found by their long name ("Mile (mile, mi)"), the long name
+without the brackets in any case ("mile", "Kilometre"), a symbol in the
+brackets ("mi", "NM", "kt", "EUR"), the short name, or a plain spelling of
+a symbol: ^2 or 2 for the square sign, ^3 or 3 for the cube sign, deg for
+the degree sign, u for micro ("m^2", "km2", "degF", "um", "us"). Case counts
+only where it tells units apart ("mm" and "Mm"). Names of the active language
+and British names both work. Currencies also answer to their ISO codes.
+
+Commands and options:
+  convert VALUE FROM TO  print VALUE in unit TO
+  --batch          convert VALUE<TAB>FROM<TAB>TO lines from standard input
+  --list [CATEGORY]  print the catalogue, or one category (index or name):
+                   a heading "#<TAB>index<TAB>name" per category (the
+                   currency name carries the date of its rates), then
+                   category, index, long name, short name, in compact list
+                   (1/0), tab-separated
+  update-rates     download today's reference rates (from RATIO_RATES_URL
+                   when set) and keep them for ratio-cli and the app
+  --timeout SECONDS  give up on update-rates after this long (default 30)
+  --from UNIT      first unit for KEYS; default: mile
   --to UNIT        second unit, of the same category; default: kilometre
   --language TAG   preferred language, e.g. de-DE, zh-Hant-TW, en-US
   --locale NAME    locale for separators, currency and date, e.g. de_DE
   --calculator     start in calculator mode (row 0 without its unit)
-  --rates FILE     apply this reference-rate document before resolving units
+  --rates FILE     use this reference-rate document instead of the kept one
   --trace          print the key and both rows after every key
-  --list           print the catalogue: category, index, long name, short
-                   name, in compact list (1/0), tab-separated
-  --batch          convert VALUE<TAB>FROM<TAB>TO lines from standard input
+  --version        print the version
   -h, --help       show this help
 
-Exit status: 0 success, 1 a batch line failed, 2 usage error.
-)";
+Exit status: 0 success; 1 a batch line failed or update-rates failed;
+2 usage error (unknown option, unit or category, unusable --rates file).
+Only update-rates writes anything to the user's files.
+)usage";
 }
 
 } // namespace ratio

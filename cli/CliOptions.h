@@ -9,7 +9,7 @@ namespace ratio {
 // What the command line asked for. Parsing checks the form only; units and
 // files are resolved later, against the catalogue.
 struct CliOptions {
-    enum class Command { Keys, Convert, Batch, List, Help };
+    enum class Command { Keys, Convert, Batch, List, UpdateRates, Help, Version };
 
     Command command = Command::Keys;
     std::optional<std::string> from;
@@ -17,10 +17,13 @@ struct CliOptions {
     std::optional<std::string> language;
     std::optional<std::string> locale;
     std::optional<std::string> ratesFile;
+    std::optional<std::string> timeoutText;
     bool calculatorMode = false;
     bool trace = false;
     std::string keys;                          // spaces removed
     std::vector<std::string> convertArguments; // VALUE FROM TO
+    std::optional<std::string> listCategory;
+    int timeoutSeconds = 30; // update-rates
 
     static const char* usage();
 };

@@ -1,46 +1,244 @@
 #include "cli/UnitResolver.h"
 
+#include "cli/TextFolding.h"
+
+#include <algorithm>
+#include <array>
+
 namespace ratio {
 
-UnitResolver::UnitResolver(const UnitCatalogue& catalogue) {
-    for (std::size_t c = 0; c < catalogue.size(); ++c) {
-        const auto& units = catalogue[c].unitDefinitions;
-        for (std::size_t u = 0; u < units.size(); ++u) {
-            byLongName[units[u].longName].push_back({c, u});
-            byShortName[units[u].shortName].push_back({c, u});
-        }
+namespace {
+
+// The long name without a trailing bracketed part: "Mile (mile, mi)" gives
+// "Mile" and "mile, mi"; "Metric horsepower (hp(M))" gives "hp(M)".
+struct SplitLongName {
+    std::string_view name;
+    std::string_view symbols;
+};
+
+SplitLongName splitLongName(std::string_view longName) {
+    const std::size_t open = longName.find(" (");
+    if (open == std::string_view::npos || longName.back() != ')')
+        return {longName, {}};
+    return {longName.substr(0, open), longName.substr(open + 2, longName.size() - open - 3)};
+}
+
+std::vector<std::string_view> splitOn(std::string_view text, std::string_view separator) {
+    std::vector<std::string_view> parts;
+    for (std::size_t at = 0;;) {
+        const std::size_t next = text.find(separator, at);
+        std::string_view part = text.substr(at, next - at);
+        while (!part.empty() && part.front() == ' ')
+            part.remove_prefix(1);
+        while (!part.empty() && part.back() == ' ')
+            part.remove_suffix(1);
+        if (!part.empty())
+            parts.push_back(part);
+        if (next == std::string_view::npos)
+            return parts;
+        at = next + separator.size();
     }
 }
 
-std::vector<UnitPosition> UnitResolver::candidates(const std::string& name) const {
-    if (auto found = byLongName.find(name); found != byLongName.end())
-        return found->second;
-    if (auto found = byShortName.find(name); found != byShortName.end())
-        return found->second;
-    return {};
+void appendUnique(std::vector<UnitPosition>& positions, UnitPosition position) {
+    if (std::find(positions.begin(), positions.end(), position) == positions.end())
+        positions.push_back(position);
 }
 
-std::variant<UnitResolver::Pair, std::string>
-UnitResolver::resolvePair(const std::string& from, const std::string& to) const {
-    const auto fromCandidates = candidates(from);
-    const auto toCandidates = candidates(to);
-    for (const auto& [name, found] : {std::pair{&from, &fromCandidates}, {&to, &toCandidates}}) {
-        if (found->empty())
-            return "unknown unit '" + *name + "'";
-        if (found->size() > 1 && !byLongName.contains(*name))
-            return "ambiguous unit '" + *name + "': several units carry that short name";
-    }
-    // A long name that two categories share is settled by the other unit's category.
-    std::vector<Pair> pairs;
-    for (const UnitPosition& a : fromCandidates)
-        for (const UnitPosition& b : toCandidates)
+std::vector<UnitResolver::Pair> sameCategory(const std::vector<UnitPosition>& from,
+                                             const std::vector<UnitPosition>& to) {
+    std::vector<UnitResolver::Pair> pairs;
+    for (const UnitPosition& a : from)
+        for (const UnitPosition& b : to)
             if (a.category == b.category)
                 pairs.push_back({a, b});
+    return pairs;
+}
+
+std::size_t editDistance(std::string_view a, std::string_view b) {
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+constexpr std::size_t maximumSuggestions = 3;
+
+} // namespace
+
+std::vector<std::string> UnitResolver::plainSpellings(std::string_view symbol) {
+    // Each hard-to-type character and what people type instead.
+    static const std::array<std::pair<std::string_view, std::vector<std::string_view>>, 5> plain{{
+        {"²", {"2", "^2"}},
+        {"³", {"3", "^3"}},
+        {"°", {"deg"}},
+        {"μ", {"u"}}, // Greek mu
+        {"µ", {"u"}}, // micro sign
+    }};
+    std::vector<std::string> spellings{std::string(symbol)};
+    for (const auto& [character, replacements] : plain) {
+        std::vector<std::string> next;
+        for (const std::string& spelling : spellings) {
+            if (spelling.find(character) == std::string::npos) {
+                next.push_back(spelling);
+                continue;
+            }
+            for (std::string_view replacement : replacements) {
+                std::string replaced = spelling;
+                for (auto at = replaced.find(character); at != std::string::npos;
+                     at = replaced.find(character, at + replacement.size()))
+                    replaced.replace(at, character.size(), replacement);
+                next.push_back(std::move(replaced));
+            }
+        }
+        spellings = std::move(next);
+    }
+    if (spellings.size() == 1 && spellings.front() == symbol)
+        return {}; // nothing hard to type in it
+    return spellings;
+}
+
+UnitResolver::UnitResolver(const UnitCatalogue& catalogue, const UnitCatalogue* british,
+                           const std::vector<Alias>& aliases, const UnitCatalogue* absentUnits,
+                           std::string absentHint)
+    : catalogue(catalogue), absentHint(std::move(absentHint)) {
+    for (std::size_t c = 0; c < catalogue.size(); ++c) {
+        const auto& units = catalogue[c].unitDefinitions;
+        const bool sameShape = british && british->size() == catalogue.size() &&
+                               (*british)[c].unitDefinitions.size() == units.size();
+        for (std::size_t u = 0; u < units.size(); ++u) {
+            addUnitNames(units[u], {c, u});
+            if (sameShape)
+                addUnitNames((*british)[c].unitDefinitions[u], {c, u});
+        }
+    }
+    for (const Alias& alias : aliases) {
+        addName(OtherName, alias.name, alias.position);
+        addName(FoldedName, foldCase(alias.name), alias.position);
+    }
+    if (absentUnits)
+        for (const Category& category : *absentUnits)
+            for (const UnitDefinition& unit : category.unitDefinitions) {
+                NameForms forms = nameForms(unit);
+                forms.others.push_back(forms.longName);
+                forms.others.push_back(forms.shortName);
+                for (const std::string& name : forms.others)
+                    absent.emplace(foldCase(name), true);
+            }
+}
+
+UnitResolver::NameForms UnitResolver::nameForms(const UnitDefinition& unit) {
+    NameForms forms{withPlainSpaces(unit.longName), withPlainSpaces(unit.shortName), {}};
+    const SplitLongName split = splitLongName(forms.longName);
+    forms.others.emplace_back(split.name);
+    for (std::string_view part : splitOn(split.name, " / "))
+        forms.others.emplace_back(part);
+    std::vector<std::string_view> symbols = splitOn(split.symbols, ",");
+    symbols.push_back(forms.shortName);
+    for (std::string_view symbol : symbols) {
+        forms.others.emplace_back(symbol);
+        for (std::string& spelling : plainSpellings(symbol))
+            forms.others.push_back(std::move(spelling));
+    }
+    return forms;
+}
+
+void UnitResolver::addUnitNames(const UnitDefinition& unit, UnitPosition position) {
+    NameForms forms = nameForms(unit);
+    addName(LongName, forms.longName, position);
+    addName(ShortName, forms.shortName, position);
+    for (const std::string& name : forms.others)
+        addName(OtherName, name, position);
+    forms.others.push_back(forms.longName);
+    for (const std::string& name : forms.others) {
+        const std::string folded = foldCase(name);
+        addName(FoldedName, folded, position);
+        suggestions.emplace(folded, name);
+    }
+}
+
+void UnitResolver::addName(Tier tier, const std::string& name, UnitPosition position) {
+    if (!name.empty())
+        appendUnique(tiers[tier][name], position);
+}
+
+std::vector<UnitPosition> UnitResolver::candidates(std::string_view name, bool widest) const {
+    const std::string plain = withPlainSpaces(name);
+    std::vector<UnitPosition> found;
+    for (int tier = LongName; tier < TierCount; ++tier) {
+        const std::string key = tier == FoldedName ? foldCase(plain) : plain;
+        if (auto hit = tiers[tier].find(key); hit != tiers[tier].end()) {
+            for (const UnitPosition& position : hit->second)
+                appendUnique(found, position);
+            if (!widest)
+                return found;
+        }
+    }
+    return found;
+}
+
+std::variant<UnitResolver::Pair, std::string> UnitResolver::resolvePair(std::string_view from,
+                                                                        std::string_view to) const {
+    const auto fromFound = candidates(from, false);
+    if (fromFound.empty())
+        return unknownUnit(from);
+    const auto toFound = candidates(to, false);
+    if (toFound.empty())
+        return unknownUnit(to);
+    auto pairs = sameCategory(fromFound, toFound);
+    if (pairs.empty()) // "L" is the leu before it is the litre, unless the other unit is a volume
+        pairs = sameCategory(candidates(from, true), candidates(to, true));
+    if (pairs.size() == 1)
+        return pairs.front();
     if (pairs.empty())
-        return "units of two categories: '" + from + "' and '" + to + "'";
-    if (pairs.size() > 1)
-        return "ambiguous units '" + from + "' and '" + to + "'";
-    return pairs.front();
+        return "units of two categories: '" + std::string(from) + "' (" + describe(fromFound[0]) +
+               ") and '" + std::string(to) + "' (" + describe(toFound[0]) + ")";
+    std::vector<UnitPosition> fromInPairs, toInPairs;
+    for (const Pair& pair : pairs) {
+        appendUnique(fromInPairs, pair.from);
+        appendUnique(toInPairs, pair.to);
+    }
+    return fromInPairs.size() > 1 ? ambiguousUnit(from, fromInPairs) : ambiguousUnit(to, toInPairs);
+}
+
+std::string UnitResolver::describe(UnitPosition position) const {
+    return position.definition(catalogue).longName + " in " +
+           catalogue[position.category].nameSingle;
+}
+
+std::string UnitResolver::ambiguousUnit(std::string_view name,
+                                        const std::vector<UnitPosition>& found) const {
+    std::string message = "ambiguous unit '" + std::string(name) + "', it names:";
+    for (const UnitPosition& position : found)
+        message += (&position == &found.front() ? " " : "; ") + describe(position);
+    return message;
+}
+
+std::string UnitResolver::unknownUnit(std::string_view name) const {
+    const std::string folded = foldCase(withPlainSpaces(name));
+    if (absent.contains(folded))
+        return "no currency rates are known for '" + std::string(name) + "'; " + absentHint;
+    std::vector<std::pair<std::size_t, std::string>> close;
+    const std::size_t limit = std::max<std::size_t>(2, folded.size() / 3);
+    for (const auto& [candidate, written] : suggestions)
+        if (const std::size_t distance = editDistance(folded, candidate); distance <= limit)
+            close.emplace_back(distance, written);
+    std::sort(close.begin(), close.end());
+    std::string message = "unknown unit '" + std::string(name) + "'";
+    for (std::size_t i = 0; i < close.size() && i < maximumSuggestions; ++i)
+        message += (i == 0 ? "; did you mean '" : ", '") + close[i].second + "'";
+    if (!close.empty())
+        message += "?";
+    return message;
 }
 
 } // namespace ratio

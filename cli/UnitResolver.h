@@ -3,6 +3,7 @@
 #include "units/UnitCatalogue.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <variant>
 #include <vector>
@@ -16,27 +17,63 @@ struct UnitPosition {
     const UnitDefinition& definition(const UnitCatalogue& catalogue) const {
         return catalogue[category].unitDefinitions[unit];
     }
+    friend bool operator==(const UnitPosition&, const UnitPosition&) = default;
 };
 
-// Finds units by the names a user types: a long name exactly as the catalogue
-// holds it, or a short name that exactly one unit carries.
+// Finds units by the names people type. A unit answers to its long name, the
+// long name without its bracketed symbols (and each " / " part of it), every
+// symbol in the brackets, its short name, and the plain spellings of those
+// symbols (see plainSpellings). Names are tried from the most exact kind
+// down; case is ignored only when the exact spelling names nothing, so "mm"
+// and "Mm" stay apart while "KM" still finds the kilometre.
 class UnitResolver {
   public:
-    explicit UnitResolver(const UnitCatalogue& catalogue);
+    // Another name for a unit, such as a currency's ISO code.
+    struct Alias {
+        std::string name;
+        UnitPosition position;
+    };
+
+    // `british`, when given, holds the same units in the same places under
+    // their British names, so scripts keep working under any language.
+    // `absentUnits` holds units that exist only once rates are known; asking
+    // for one of them gives `absentHint` instead of "unknown unit".
+    explicit UnitResolver(const UnitCatalogue& catalogue, const UnitCatalogue* british = nullptr,
+                          const std::vector<Alias>& aliases = {},
+                          const UnitCatalogue* absentUnits = nullptr, std::string absentHint = {});
 
     struct Pair {
         UnitPosition from;
         UnitPosition to;
     };
     // The pair, or the message that names the problem.
-    std::variant<Pair, std::string> resolvePair(const std::string& from,
-                                                const std::string& to) const;
+    std::variant<Pair, std::string> resolvePair(std::string_view from, std::string_view to) const;
+
+    // "°C" gives "degC"; "m²" gives "m2" and "m^2"; "μs" gives "us".
+    static std::vector<std::string> plainSpellings(std::string_view symbol);
 
   private:
-    std::vector<UnitPosition> candidates(const std::string& name) const;
+    using Index = std::unordered_map<std::string, std::vector<UnitPosition>>;
+    // From the most exact kind of name to the least.
+    enum Tier { LongName, ShortName, OtherName, FoldedName, TierCount };
 
-    std::unordered_map<std::string, std::vector<UnitPosition>> byLongName;
-    std::unordered_map<std::string, std::vector<UnitPosition>> byShortName;
+    struct NameForms {
+        std::string longName, shortName;
+        std::vector<std::string> others;
+    };
+    static NameForms nameForms(const UnitDefinition& unit);
+    void addUnitNames(const UnitDefinition& unit, UnitPosition position);
+    void addName(Tier tier, const std::string& name, UnitPosition position);
+    std::vector<UnitPosition> candidates(std::string_view name, bool widest) const;
+    std::string unknownUnit(std::string_view name) const;
+    std::string ambiguousUnit(std::string_view name, const std::vector<UnitPosition>& found) const;
+    std::string describe(UnitPosition position) const;
+
+    const UnitCatalogue& catalogue;
+    Index tiers[TierCount];
+    std::unordered_map<std::string, std::string> suggestions; // folded name -> name as written
+    std::unordered_map<std::string, bool> absent;             // folded names
+    std::string absentHint;
 };
 
 } // namespace ratio

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <iostream>
+#include <unistd.h>
 
 int main(int argc, char* argv[]) {
     // The same names as the app, so the app's kept rate document is found.
@@ -10,7 +11,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName("Ratio");
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const int status = ratio::runCli(arguments, std::cin, std::cout, std::cerr);
+    const int status =
+        ratio::runCli(arguments, std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) == 1);
     std::cout.flush();
     return status;
 }

@@ -96,12 +96,16 @@ TEST(CliUsage, ErrorsNameTheProblemAndExitWithTwo) {
         {{"12a"}, "unknown key 'a'"},
         {{"--from", "furlong"}, "unknown unit 'furlong'"},
         {{"--from", "kg"}, "units of two categories"},
-        {{"convert", "1", "市分", "m"}, "ambiguous unit '市分'"},
-        {{"convert", "1e3", "km", "m"}, "not a decimal number: '1e3'"},
+        {{"convert", "1", "市分", "m²", "x"}, "convert needs VALUE FROM TO"},
+        {{"convert", "1e", "km", "m"}, "not a decimal number: '1e'"},
         {{"convert", "1", "km"}, "convert needs VALUE FROM TO"},
-        {{"--rates", "/nonexistent/rates.xml", "1"}, "cannot read rates file"},
+        {{"--rates", "/nonexistent/rates.xml", "1"},
+         "cannot read rates file '/nonexistent/rates.xml': No such file"},
         {{"--locale", "xx_NOWHERE", "1"}, "unknown locale"},
-        {{"--list", "5"}, "unexpected argument '5'"},
+        {{"--list", "13"}, "unknown category '13'"},
+        {{"--list", "length", "mass"}, "unexpected argument 'mass'"},
+        {{"--timeout", "0", "update-rates"}, "--timeout needs whole seconds"},
+        {{"update-rates", "now"}, "update-rates takes no arguments"},
     };
     for (const UsageCase& c : cases) {
         const Outcome outcome = run(c.arguments);
@@ -123,14 +127,27 @@ TEST(CliBatch, ReportsBadLinesAndGoesOn) {
     EXPECT_EQ(run({"--batch"}, "1\tm\tcm\n").status, 0);
 }
 
-TEST(CliList, PrintsEveryUnitWithItsFlag) {
+TEST(CliList, PrintsEveryUnitUnderItsCategoryHeading) {
     const Outcome british = run({"--list"});
-    EXPECT_EQ(std::count(british.output.begin(), british.output.end(), '\n'), 132);
-    EXPECT_EQ(british.output.substr(0, 32), "1\t0\tMile (mile, mi)\tmile\t1\n1\t1\tK");
+    EXPECT_EQ(std::count(british.output.begin(), british.output.end(), '\n'), 132 + 13);
+    EXPECT_EQ(british.output.substr(0, british.output.find('\n')),
+              "#\t0\tCurrency (no rates known; run 'ratio-cli update-rates' to download them, or "
+              "give --rates FILE)");
+    EXPECT_NE(british.output.find("#\t1\tLength\n1\t0\tMile (mile, mi)\tmile\t1\n"),
+              std::string::npos);
     EXPECT_NE(british.output.find("5\t15\t[Taiwan] 犁 / Lê / Lài / Lí (Lê)\tLê\t0\n"),
               std::string::npos);
     const Outcome taiwan = run({"--language", "zh-Hant-TW", "--list"});
-    EXPECT_EQ(std::count(taiwan.output.begin(), taiwan.output.end(), '\n'), 131);
+    EXPECT_EQ(std::count(taiwan.output.begin(), taiwan.output.end(), '\n'), 131 + 13);
+}
+
+TEST(CliList, OneCategoryByIndexOrByNameInEitherLanguage) {
+    const std::string length = run({"--list", "1"}).output;
+    EXPECT_TRUE(length.starts_with("#\t1\tLength\n1\t0\tMile")) << length;
+    const std::string all = run({"--list"}).output;
+    EXPECT_NE(all.find(length), std::string::npos); // the same lines as in the whole list
+    EXPECT_EQ(run({"--list", "LENGTH"}).output, length);
+    EXPECT_EQ(run({"--language", "de-DE", "--list", "length"}).output.substr(0, 4), "#\t1\t");
 }
 
 } // namespace
