@@ -24,6 +24,7 @@
 #include "localization/tables/SlovacStrings.h"
 #include "localization/tables/SpanishStrings.h"
 #include "localization/tables/SwedishStrings.h"
+#include "localization/tables/ThaiStrings.h"
 #include "localization/tables/TurkishStrings.h"
 #include "localization/tables/UkrainianStrings.h"
 #include "localization/tables/VietnameseStrings.h"
@@ -176,6 +177,7 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::Greek, GreekStrings::sameAsBritish},
         {Language::Russian, RussianStrings::sameAsBritish},
         {Language::Ukrainian, UkrainianStrings::sameAsBritish},
+        {Language::Thai, ThaiStrings::sameAsBritish},
         {Language::Vietnamese, VietnameseStrings::sameAsBritish}};
     const EnglishBritishStrings british;
     for (const auto& [language, sameAsBritish] : tables) {
