@@ -13,6 +13,7 @@
 #include "localization/tables/GermanStrings.h"
 #include "localization/tables/GreekStrings.h"
 #include "localization/tables/HungarianStrings.h"
+#include "localization/tables/IndonesianStrings.h"
 #include "localization/tables/ItalianStrings.h"
 #include "localization/tables/JapaneseStrings.h"
 #include "localization/tables/NorwegianStrings.h"
@@ -178,7 +179,8 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::Russian, RussianStrings::sameAsBritish},
         {Language::Ukrainian, UkrainianStrings::sameAsBritish},
         {Language::Thai, ThaiStrings::sameAsBritish},
-        {Language::Vietnamese, VietnameseStrings::sameAsBritish}};
+        {Language::Vietnamese, VietnameseStrings::sameAsBritish},
+        {Language::Indonesian, IndonesianStrings::sameAsBritish}};
     const EnglishBritishStrings british;
     for (const auto& [language, sameAsBritish] : tables) {
         SCOPED_TRACE(static_cast<int>(language));
