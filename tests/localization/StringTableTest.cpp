@@ -16,6 +16,7 @@
 #include "localization/tables/IndonesianStrings.h"
 #include "localization/tables/ItalianStrings.h"
 #include "localization/tables/JapaneseStrings.h"
+#include "localization/tables/MalayStrings.h"
 #include "localization/tables/NorwegianStrings.h"
 #include "localization/tables/PolishStrings.h"
 #include "localization/tables/PortugueseBrazilStrings.h"
@@ -180,7 +181,8 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::Ukrainian, UkrainianStrings::sameAsBritish},
         {Language::Thai, ThaiStrings::sameAsBritish},
         {Language::Vietnamese, VietnameseStrings::sameAsBritish},
-        {Language::Indonesian, IndonesianStrings::sameAsBritish}};
+        {Language::Indonesian, IndonesianStrings::sameAsBritish},
+        {Language::Malay, MalayStrings::sameAsBritish}};
     const EnglishBritishStrings british;
     for (const auto& [language, sameAsBritish] : tables) {
         SCOPED_TRACE(static_cast<int>(language));
