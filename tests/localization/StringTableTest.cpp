@@ -3,6 +3,7 @@
 #include "localization/CountFormat.h"
 #include "localization/Localization.h"
 #include "localization/tables/CatalanStrings.h"
+#include "localization/tables/ChineseSimplifiedStrings.h"
 #include "localization/tables/CroatianStrings.h"
 #include "localization/tables/CzechStrings.h"
 #include "localization/tables/DanishStrings.h"
@@ -182,7 +183,8 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::Thai, ThaiStrings::sameAsBritish},
         {Language::Vietnamese, VietnameseStrings::sameAsBritish},
         {Language::Indonesian, IndonesianStrings::sameAsBritish},
-        {Language::Malay, MalayStrings::sameAsBritish}};
+        {Language::Malay, MalayStrings::sameAsBritish},
+        {Language::ChineseSimplified, ChineseSimplifiedStrings::sameAsBritish}};
     const EnglishBritishStrings british;
     for (const auto& [language, sameAsBritish] : tables) {
         SCOPED_TRACE(static_cast<int>(language));
