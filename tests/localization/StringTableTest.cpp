@@ -4,6 +4,7 @@
 #include "localization/Localization.h"
 #include "localization/tables/CatalanStrings.h"
 #include "localization/tables/ChineseSimplifiedStrings.h"
+#include "localization/tables/ChineseTraditionalStrings.h"
 #include "localization/tables/CroatianStrings.h"
 #include "localization/tables/CzechStrings.h"
 #include "localization/tables/DanishStrings.h"
@@ -184,7 +185,8 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::Vietnamese, VietnameseStrings::sameAsBritish},
         {Language::Indonesian, IndonesianStrings::sameAsBritish},
         {Language::Malay, MalayStrings::sameAsBritish},
-        {Language::ChineseSimplified, ChineseSimplifiedStrings::sameAsBritish}};
+        {Language::ChineseSimplified, ChineseSimplifiedStrings::sameAsBritish},
+        {Language::ChineseTraditional, ChineseTraditionalStrings::sameAsBritish}};
     const EnglishBritishStrings british;
     for (const auto& [language, sameAsBritish] : tables) {
         SCOPED_TRACE(static_cast<int>(language));
