@@ -18,6 +18,7 @@
 #include "localization/tables/IndonesianStrings.h"
 #include "localization/tables/ItalianStrings.h"
 #include "localization/tables/JapaneseStrings.h"
+#include "localization/tables/KoreanStrings.h"
 #include "localization/tables/MalayStrings.h"
 #include "localization/tables/NorwegianStrings.h"
 #include "localization/tables/PolishStrings.h"
@@ -186,7 +187,8 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::Indonesian, IndonesianStrings::sameAsBritish},
         {Language::Malay, MalayStrings::sameAsBritish},
         {Language::ChineseSimplified, ChineseSimplifiedStrings::sameAsBritish},
-        {Language::ChineseTraditional, ChineseTraditionalStrings::sameAsBritish}};
+        {Language::ChineseTraditional, ChineseTraditionalStrings::sameAsBritish},
+        {Language::Korean, KoreanStrings::sameAsBritish}};
     const EnglishBritishStrings british;
     for (const auto& [language, sameAsBritish] : tables) {
         SCOPED_TRACE(static_cast<int>(language));
