@@ -209,6 +209,27 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
     }
 }
 
+// Each Chinese table keeps to its own script: a character of the other one
+// slips in easily when names are taken over from the other table.
+TEST(TranslatedTables, ChineseTablesKeepToTheirOwnScript) {
+    // Pairs that differ between the scripts, simplified first, as the tables use them.
+    const std::pair<const char*, const char*> pairs[] = {
+        {"国", "國"}, {"湾", "灣"}, {"亩", "畝"}, {"顷", "頃"}, {"吨", "噸"}, {"仑", "侖"},
+        {"脱", "脫"}, {"时", "時"}, {"种", "種"}, {"单", "單"}, {"择", "擇"}, {"个", "個"},
+        {"货", "貨"}, {"币", "幣"}, {"长", "長"}, {"质", "質"}, {"积", "積"}, {"压", "壓"},
+        {"码", "碼"}, {"钟", "鐘"}, {"华", "華"}, {"摄", "攝"}, {"马", "馬"}, {"罗", "羅"},
+        {"兰", "蘭"}, {"亚", "亞"}, {"卢", "盧"}, {"镑", "鎊"}, {"库", "庫"}, {"间", "間"}};
+    const auto simplified = Localization::makeStrings(Language::ChineseSimplified);
+    const auto traditional = Localization::makeStrings(Language::ChineseTraditional);
+    for (const auto& field : S::textFields()) {
+        SCOPED_TRACE(field.name);
+        for (const auto& [simplifiedForm, traditionalForm] : pairs) {
+            EXPECT_EQ((*simplified.*field.member).find(traditionalForm), std::string::npos);
+            EXPECT_EQ((*traditional.*field.member).find(simplifiedForm), std::string::npos);
+        }
+    }
+}
+
 // Czech builds every category's prompts from the category's name.
 TEST(TranslatedTables, CzechNamesTheCategoryInItsPrompts) {
     const CzechStrings czech;
