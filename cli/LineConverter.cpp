@@ -14,8 +14,8 @@ LineConverter::LineConverter(const UnitCatalogue& catalogue, const UnitResolver&
                              std::string_view decimalSeparator, std::string_view groupingSeparator)
     : catalogue(catalogue), resolver(resolver), text(decimalSeparator, groupingSeparator) {}
 
-const UnitResolver::Pair* LineConverter::resolve(std::string_view from, std::string_view to,
-                                                 std::string& problem) {
+const LineConverter::Resolved* LineConverter::resolve(std::string_view from, std::string_view to,
+                                                      std::string& problem) {
     key.assign(from);
     key.push_back('\t');
     key.append(to);
@@ -28,7 +28,17 @@ const UnitResolver::Pair* LineConverter::resolve(std::string_view from, std::str
     }
     if (resolved.size() >= maximumRememberedPairs)
         resolved.clear();
-    return &resolved.emplace(key, std::get<UnitResolver::Pair>(pair)).first->second;
+    const auto& units = std::get<UnitResolver::Pair>(pair);
+    const auto& fromChain = units.from.definition(catalogue).metricsCalculations;
+    const auto& toChain = units.to.definition(catalogue).metricsCalculations;
+    Resolved entry{units, std::nullopt, 0};
+    const auto atZero = convert(0, fromChain, toChain);
+    const auto atOne = convert(1, fromChain, toChain);
+    if (atZero && atOne) {
+        entry.scale = *atOne - *atZero;
+        entry.offset = *atZero;
+    }
+    return &resolved.emplace(key, std::move(entry)).first->second;
 }
 
 bool LineConverter::convertLine(std::string_view value, std::string_view from, std::string_view to,
@@ -36,17 +46,18 @@ bool LineConverter::convertLine(std::string_view value, std::string_view from, s
     const auto number = ValueText::parse(value, &problem);
     if (!number)
         return false;
-    const UnitResolver::Pair* units = resolve(from, to, problem);
+    const Resolved* units = resolve(from, to, problem);
     if (!units)
         return false;
-    const UnitDefinition& target = units->to.definition(catalogue);
-    const auto converted = convert(*number, units->from.definition(catalogue).metricsCalculations,
-                                   target.metricsCalculations);
-    if (!converted) {
+    if (!units->scale) {
         problem = "the conversion divides by zero";
         return false;
     }
-    out += text.insertGroupingSeparators(text.resultText(*converted));
+    BDouble converted = *number * *units->scale;
+    if (!units->offset.isZero())
+        converted = converted + units->offset;
+    const UnitDefinition& target = units->pair.to.definition(catalogue);
+    out += text.insertGroupingSeparators(text.resultText(converted));
     out += ' ';
     out += target.shortName;
     return true;

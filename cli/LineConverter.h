@@ -3,6 +3,7 @@
 #include "cli/UnitResolver.h"
 #include "engine/BaseCalculator.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -11,7 +12,10 @@ namespace ratio {
 
 // Converts as the converter row shows it: 8 places, grouped, with the unit.
 // Pairs of names already resolved are remembered, so a batch that repeats
-// its units looks each pair up once.
+// its units looks each pair up once. Every chain step adds, subtracts,
+// multiplies or divides by a constant, so a pair's two chains together are
+// x * scale + offset exactly; that is worked out once per pair through the
+// chains themselves, and each line then costs one multiplication.
 class LineConverter {
   public:
     LineConverter(const UnitCatalogue& catalogue, const UnitResolver& resolver,
@@ -22,13 +26,17 @@ class LineConverter {
                      std::string& out, std::string& problem);
 
   private:
-    const UnitResolver::Pair* resolve(std::string_view from, std::string_view to,
-                                      std::string& problem);
+    struct Resolved {
+        UnitResolver::Pair pair;
+        std::optional<BDouble> scale; // none: a chain divides by zero
+        BDouble offset;
+    };
+    const Resolved* resolve(std::string_view from, std::string_view to, std::string& problem);
 
     const UnitCatalogue& catalogue;
     const UnitResolver& resolver;
     const BaseCalculator text;
-    std::unordered_map<std::string, UnitResolver::Pair> resolved; // "from\tto"
+    std::unordered_map<std::string, Resolved> resolved; // "from\tto"
     std::string key;
 };
 

@@ -37,12 +37,12 @@ std::optional<long> exponentOf(std::string_view text) {
 } // namespace
 
 std::optional<BDouble> ValueText::parse(std::string_view text, std::string* problem) {
-    const std::string quoted = "'" + std::string(text) + "'";
+    const auto quoted = [text] { return "'" + std::string(text) + "'"; };
     std::string_view mantissa = text;
     if (!mantissa.empty() && mantissa.front() == '+') {
         mantissa.remove_prefix(1);
         if (!mantissa.empty() && (mantissa.front() == '+' || mantissa.front() == '-'))
-            return fail(problem, "not a decimal number: " + quoted); // "+-1"
+            return fail(problem, "not a decimal number: " + quoted()); // "+-1"
     }
     long exponent = 0;
     if (const std::size_t e = mantissa.find_first_of("eE"); e != std::string_view::npos) {
@@ -52,15 +52,15 @@ std::optional<BDouble> ValueText::parse(std::string_view text, std::string* prob
                 mantissa.substr(e + 1).find_first_not_of("+-0123456789") == std::string_view::npos;
             return fail(problem, digitsOnly && e + 1 < mantissa.size()
                                      ? "exponent out of range (at most " +
-                                           std::to_string(maximumExponent) + "): " + quoted
-                                     : "not a decimal number: " + quoted);
+                                           std::to_string(maximumExponent) + "): " + quoted()
+                                     : "not a decimal number: " + quoted());
         }
         exponent = *parsed;
         mantissa = mantissa.substr(0, e);
     }
     auto value = BDouble::fromText(mantissa);
     if (!value)
-        return fail(problem, "not a decimal number: " + quoted);
+        return fail(problem, "not a decimal number: " + quoted());
     if (exponent == 0)
         return value;
     const BDouble scale =
