@@ -114,8 +114,8 @@ DanishStrings::DanishStrings() {
     NUM_more_consumption_units = "one{%i anden forbrugsenhed} other{%i andre forbrugsenheder}";
     Pick_first_consumption_unit = "Vælg første forbrugsenhed";
     Pick_second_consumption_unit = "Vælg anden forbrugsenhed";
-    US_Miles_per_gallon = "[US]\u00A0Mil pr. gallon";
-    Miles_per_liter = "Mil pr. liter";
+    US_Miles_per_gallon = "[US]\u00A0Engelske mil pr. gallon";
+    Miles_per_liter = "Engelske mil pr. liter";
     // Danish "mil" alone is the old Danish mile; the English one is named so.
     Mile = "Engelsk mil (mile, mi)";
     Kilometer = "Kilometer (km)";
@@ -135,7 +135,7 @@ DanishStrings::DanishStrings() {
     Light_day = "Lysdøgn (ld)";
     Light_year = "Lysår (ly)";
     Parsec = "Parsec";
-    Miles_per_hour = "Mil i timen (mph, mi/h)";
+    Miles_per_hour = "Engelske mil i timen (mph, mi/h)";
     Kilometer_per_hour = "Kilometer i timen (km/h)";
     Meter_per_second = "Meter i sekundet (m/s, mps)";
     Foot_per_second = "Fod i sekundet";
@@ -150,7 +150,7 @@ DanishStrings::DanishStrings() {
     Gram = "Gram (g)";
     Milligram = "Milligram (mg)";
     Microgram = "Mikrogram (μg)";
-    Square_mile = "Kvadratmil (mi², sqmi)";
+    Square_mile = "Engelsk kvadratmil (mi², sqmi)";
     Square_kilometer = "Kvadratkilometer (km²)";
     Square_meter = "Kvadratmeter (m²)";
     Hectare = "Hektar (ha)";
