@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "app/KeyButton.h"
 #include "app/NumberRowLabel.h"
+#include "app/PresentationStack.h"
 #include "app/ShareSheet.h"
 #include "localization/Localization.h"
 #include "platform/DeviceFacts.h"
@@ -330,7 +331,8 @@ void CalculatorViewController::swapUnits() {
 
 void CalculatorViewController::showUnitSelection() {
     switchToConverterMode();
-    // The picking screens are not part of this build yet: nothing to present.
+    if (QPointer<CalculatorViewController> screen = appDelegate.CalculatorViewControllerDelegate)
+        PresentationStack::of(*screen).present(QStringLiteral("Unit"));
 }
 
 void CalculatorViewController::equalPushed() {
