@@ -9,8 +9,14 @@ Development time only. Needs a build of the localization library and CLDR's
 XML (Debian: unicode-cldr-core). Usage:
 
     tools/measure_string_tables.py [--build build/review] [--cldr DIR] [--list]
+                                   [--same] [--widths]
 
---list also prints every name that differs from CLDR, with CLDR's forms.
+--list also prints every name that differs from CLDR, with CLDR's forms;
+--same the fields each table leaves British; --widths, per table, how many of
+the 27 picking prompts overflow one line of the unit screens' status line
+(390 px window less 2 x 16 px padding, 20 px semibold) and the widest count
+text (17 px list rows, elided past the row). --widths needs Qt (qt6-base-dev)
+and a display or QT_QPA_PLATFORM=offscreen.
 """
 import argparse
 import json
@@ -120,17 +126,45 @@ CATEGORY_NAMES = {"Currency", "Length", "Speed", "Mass", "Area", "Units_of_infor
                   "Temperature"}
 
 
-def dump_tables(build):
+def run_tool(build, source, extra_flags=()):
+    """Builds one of the tools here against the build's localization library
+    and returns what it prints."""
     library = os.path.join(build, "localization", "libratio_localization.a")
     if not os.path.exists(library):
         sys.exit(f"no {library}: build the target ratio_localization first")
     with tempfile.TemporaryDirectory() as work:
-        program = os.path.join(work, "dump")
-        subprocess.run(["g++", "-std=c++20", "-I", ROOT,
-                        os.path.join(ROOT, "tools", "dump_string_tables.cpp"), library,
-                        "-o", program], check=True)
-        out = subprocess.run([program], check=True, capture_output=True).stdout
-    return json.loads(out)
+        program = os.path.join(work, "tool")
+        subprocess.run(["g++", "-std=c++20", "-fPIC", "-I", ROOT,
+                        os.path.join(ROOT, "tools", source), library, "-o", program,
+                        *extra_flags], check=True)
+        return subprocess.run([program], check=True, capture_output=True).stdout
+
+
+def dump_tables(build):
+    return json.loads(run_tool(build, "dump_string_tables.cpp"))
+
+
+STATUS_WIDTH = 390 - 2 * 16
+
+
+def print_widths(build):
+    flags = subprocess.run(["pkg-config", "--cflags", "--libs", "Qt6Gui"], check=True,
+                           capture_output=True, text=True).stdout.split()
+    os.environ.setdefault("QT_QPA_PLATFORM", "offscreen")
+    widest, over, widest_count = {}, {}, {}
+    for line in run_tool(build, "prompt_widths.cpp", flags).decode("utf-8").splitlines():
+        raw, kind, width, _ = line.split("\t", 3)
+        raw, width = int(raw), int(width)
+        if kind == "prompt":
+            widest[raw] = max(widest.get(raw, 0), width)
+            over[raw] = over.get(raw, 0) + (width > STATUS_WIDTH)
+        else:
+            widest_count[raw] = max(widest_count.get(raw, 0), width)
+    print(f"\nprompts wider than one status line ({STATUS_WIDTH} px), of 27; widest prompt;"
+          " widest count text")
+    for raw in sorted(widest):
+        print(f"{LANGUAGES[raw][0]:20} {over[raw]:3}/27  {widest[raw]:4} px  "
+              f"{widest_count[raw]:4} px")
 
 
 def load_locale(cldr, chain):
@@ -189,6 +223,7 @@ def main():
     parser.add_argument("--cldr", default="/usr/share/unicode/cldr/common/main")
     parser.add_argument("--list", action="store_true")
     parser.add_argument("--same", action="store_true", help="list the fields left British")
+    parser.add_argument("--widths", action="store_true", help="measure prompts (needs Qt)")
     args = parser.parse_args()
 
     tables = dump_tables(args.build)
@@ -226,6 +261,8 @@ def main():
         print(f"{name:20} {differs:3}/{len(fields)}  {len(same):4}  {u[0]:3}+{u[1]:<2}/{u[2]:<3}"
               f"     {c[0]:3}+{c[1]:<2}/{c[2]:<3}     {summary}")
         same_lists.append((name, same))
+    if args.widths:
+        print_widths(args.build)
     if args.same:
         print()
         for name, same in same_lists:

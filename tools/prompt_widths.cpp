@@ -1,0 +1,43 @@
+// Writes the width in pixels of every picking prompt and count text of every
+// language table, in the fonts of the unit screens: the status line's 20 px
+// semibold and the list's 17 px. Built and run by measure_string_tables.py
+// --widths; not part of the app.
+#include "localization/CategoryTexts.h"
+#include "localization/CountFormat.h"
+#include "localization/Localization.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    using ratio::Language;
+    QGuiApplication app(argc, argv);
+    QFont statusFont;
+    statusFont.setPixelSize(20);
+    statusFont.setWeight(QFont::DemiBold);
+    QFont listFont;
+    listFont.setPixelSize(17);
+    const QFontMetricsF status(statusFont);
+    const QFontMetricsF list(listFont);
+    auto print = [](int raw, const char* kind, const QFontMetricsF& metrics,
+                    const std::string& text) {
+        const double width = metrics.horizontalAdvance(QString::fromStdString(text));
+        std::printf("%d\t%s\t%.0f\t%s\n", raw, kind, width, text.c_str());
+    };
+    for (int raw = 0; raw < static_cast<int>(Language::Count); ++raw) {
+        const auto language = static_cast<Language>(raw);
+        const auto table = ratio::Localization::makeStrings(language);
+        print(raw, "prompt", status, table->Pick_first_unit);
+        for (const auto& category : ratio::categoryTexts()) {
+            print(raw, "prompt", status, *table.*category.pickFirst);
+            print(raw, "prompt", status, *table.*category.pickSecond);
+            for (const long long count : {1LL, 2LL, 5LL, 17LL, 22LL})
+                print(raw, "count", list,
+                      ratio::formatCount(*table.*category.moreUnits, count, language));
+        }
+    }
+    return 0;
+}
