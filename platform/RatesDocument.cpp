@@ -73,7 +73,10 @@ RatesDocument RatesDocument::read(const QByteArray& bytes) {
             readCube(xml.attributes(), document, seen);
     }
     if (xml.hasError()) {
+        // Rates read before the fault are not trusted: nothing is applied from it.
         document.problem = xmlProblem(xml);
+        document.rates.clear();
+        document.skipped.clear();
         return document;
     }
     const bool anyKnown = std::any_of(document.rates.begin(), document.rates.end(),

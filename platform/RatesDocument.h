@@ -15,7 +15,8 @@ namespace ratio {
 // named Cube with a currency and a rate attribute gives one rate, in either
 // quote style and with any whitespace between attributes. The first element
 // for a code decides it. Rates that cannot give a unit are listed with the
-// reason instead of being dropped without a word.
+// reason instead of being dropped without a word. A document that cannot be
+// used carries no rates at all.
 struct RatesDocument {
     std::map<std::string, std::string, std::less<>> rates; // code -> rate text
     std::vector<std::string> skipped;                      // "skipped rate for XYZ: why"
