@@ -72,6 +72,8 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
 }
 
 constexpr std::size_t maximumSuggestions = 3;
+// Longer names are no typo of a unit name; comparing them would only cost time.
+constexpr std::size_t maximumSuggestedLength = 64;
 
 } // namespace
 
@@ -229,9 +231,14 @@ std::string UnitResolver::unknownUnit(std::string_view name) const {
         return "no currency rates are known for '" + std::string(name) + "'; " + absentHint;
     std::vector<std::pair<std::size_t, std::string>> close;
     const std::size_t limit = std::max<std::size_t>(2, folded.size() / 3);
-    for (const auto& [candidate, written] : suggestions)
+    for (const auto& [candidate, written] : suggestions) {
+        const std::size_t lengths =
+            std::max(folded.size(), candidate.size()) - std::min(folded.size(), candidate.size());
+        if (folded.size() > maximumSuggestedLength || lengths > limit)
+            continue; // the distance is at least the difference of the lengths
         if (const std::size_t distance = editDistance(folded, candidate); distance <= limit)
             close.emplace_back(distance, written);
+    }
     std::sort(close.begin(), close.end());
     std::string message = "unknown unit '" + std::string(name) + "'";
     for (std::size_t i = 0; i < close.size() && i < maximumSuggestions; ++i)
