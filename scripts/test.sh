@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs all tests: once normally, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer; then runs each fuzz target
+# for a bounded time when clang is there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -10,3 +11,4 @@ for preset in default sanitize; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+scripts/fuzz.sh
