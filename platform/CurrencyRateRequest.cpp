@@ -21,19 +21,38 @@ bool isHttp(const QUrl& url) {
     return url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
 }
 
-// The body, when the answer is one we trust to be a document.
-std::optional<QByteArray> acceptedBody(QNetworkReply& reply) {
-    if (reply.error() != QNetworkReply::NoError)
-        return std::nullopt;
+const char* const abortReason = "ratioAbortReason";
+
+// The body, when the answer is one we trust to be a document; else why not.
+std::optional<QByteArray> acceptedBody(QNetworkReply& reply, std::string& failure,
+                                       int timeoutMilliseconds) {
     const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (isHttp(reply.url())) {
-        const int code = status.isValid() ? status.toInt() : 0;
-        if (code < 200 || code > 299)
-            return std::nullopt;
+    const int code = status.isValid() ? status.toInt() : 0;
+    if (isHttp(reply.url()) && status.isValid() && (code < 200 || code > 299)) {
+        failure = "HTTP status " + std::to_string(code);
+        return std::nullopt;
+    }
+    if (reply.error() != QNetworkReply::NoError) {
+        const QVariant reason = reply.property(abortReason);
+        if (reason.isValid())
+            failure = reason.toString().toStdString();
+        else if (reply.error() == QNetworkReply::OperationCanceledError) // the transfer time-out
+            failure =
+                "no complete answer within " + std::to_string(timeoutMilliseconds / 1000) + " s";
+        else
+            failure = reply.errorString().toStdString();
+        return std::nullopt;
+    }
+    if (isHttp(reply.url()) && (code < 200 || code > 299)) {
+        failure = "HTTP status " + std::to_string(code);
+        return std::nullopt;
     }
     QByteArray body = reply.read(maximumSize + 1);
-    if (body.size() > maximumSize)
+    if (body.size() > maximumSize) {
+        failure = "the answer is larger than 1 MiB";
         return std::nullopt;
+    }
+    failure.clear();
     return body;
 }
 
@@ -77,22 +96,28 @@ void CurrencyRateRequest::requestCurrencyRates(const QDate& keptSince) {
 
     // The transfer time-out only watches for silence; a server that trickles
     // bytes is cut off by this deadline on the whole request.
-    QTimer::singleShot(timeoutMilliseconds, reply, [reply] {
-        if (reply->isRunning())
-            reply->abort();
+    QTimer::singleShot(timeoutMilliseconds, reply, [reply, seconds = timeoutMilliseconds / 1000] {
+        if (!reply->isRunning())
+            return;
+        reply->setProperty(abortReason,
+                           QStringLiteral("no complete answer within %1 s").arg(seconds));
+        reply->abort();
     });
     // Stop reading a body that is already too big instead of buffering it.
     QObject::connect(reply, &QNetworkReply::downloadProgress, guard.get(),
                      [reply](qint64 received, qint64 total) {
-                         if (received > maximumSize || total > maximumSize)
-                             reply->abort();
+                         if (received <= maximumSize && total <= maximumSize)
+                             return;
+                         reply->setProperty(abortReason,
+                                            QStringLiteral("the answer is larger than 1 MiB"));
+                         reply->abort();
                      });
     QObject::connect(reply, &QNetworkReply::finished, guard.get(),
                      [this, reply] { finished(reply); });
 }
 
 void CurrencyRateRequest::finished(QNetworkReply* reply) {
-    std::optional<QByteArray> body = acceptedBody(*reply);
+    std::optional<QByteArray> body = acceptedBody(*reply, failure, timeoutMilliseconds);
     reply->deleteLater();
     // Queued even though we are on the main thread already: the document is
     // applied from the event loop, never from inside the network code.

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -42,6 +43,11 @@ class CurrencyRateRequest {
     // Requests still waiting for their callbacks.
     int pendingRequests() const { return pending; }
 
+    // Why the last request that ended handed nothing over ("HTTP status 500",
+    // "no complete answer within 30 s", ...); empty after a document. For
+    // front ends that tell the user, such as ratio-cli.
+    const std::string& lastFailure() const { return failure; }
+
     // Gives up on a request after this long (30 s unless changed).
     void setTimeoutMilliseconds(int milliseconds) { timeoutMilliseconds = milliseconds; }
 
@@ -56,6 +62,7 @@ class CurrencyRateRequest {
     Settled settled;
     int timeoutMilliseconds = 30000;
     int pending = 0;
+    std::string failure;
     std::unique_ptr<QNetworkAccessManager> manager;
     // Context of every connection and queued call: deleted first, so nothing
     // reaches a destroyed object.
