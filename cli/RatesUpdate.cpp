@@ -27,7 +27,8 @@ std::unique_ptr<QCoreApplication> ensureApplication() {
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-std::optional<QByteArray> download(int timeoutSeconds) {
+// The document, or none with `failure` saying why.
+std::optional<QByteArray> download(int timeoutSeconds, std::string& failure) {
     const auto application = ensureApplication();
     std::optional<QByteArray> received;
     QEventLoop loop;
@@ -36,6 +37,7 @@ std::optional<QByteArray> download(int timeoutSeconds) {
     request.setTimeoutMilliseconds(timeoutSeconds * 1000);
     request.requestCurrencyRates();
     loop.exec();
+    failure = request.lastFailure();
     return received;
 }
 
@@ -43,20 +45,20 @@ std::optional<QByteArray> download(int timeoutSeconds) {
 
 int RatesUpdate::run(int timeoutSeconds, std::ostream& output, std::ostream& errors) {
     const std::string address = CurrencyRateRequest::address().toString().toStdString();
-    const auto document = download(timeoutSeconds);
+    std::string failure;
+    const auto document = download(timeoutSeconds, failure);
     if (!document) {
-        errors << "ratio-cli: update-rates: no rate document from " << address
-               << ": the request failed, was answered with an HTTP status other than 2xx or "
-                  "with more than 1 MiB, or got no answer within "
-               << timeoutSeconds << " s; the kept rates are unchanged\n";
-        return ExitLineFailed;
+        errors << "ratio-cli: update-rates: no rate document from " << address << ": "
+               << (failure.empty() ? "the request failed" : failure)
+               << "; the kept rates are unchanged\n";
+        return ExitFailed;
     }
     const RatesDocument rates = RatesDocument::read(*document);
     if (!rates.usable()) {
         errors << "ratio-cli: update-rates: the answer from " << address
                << " is not a usable rate document: " << rates.problem
                << "; the kept rates are unchanged\n";
-        return ExitLineFailed;
+        return ExitFailed;
     }
     for (const std::string& skipped : rates.skipped)
         errors << "ratio-cli: update-rates: " << skipped << '\n';
@@ -65,7 +67,7 @@ int RatesUpdate::run(int timeoutSeconds, std::ostream& output, std::ostream& err
     if (!kept.save(*document, today)) {
         errors << "ratio-cli: update-rates: cannot write " << kept.filePath().toStdString()
                << "; the kept rates are unchanged\n";
-        return ExitLineFailed;
+        return ExitFailed;
     }
     const QDate ratesDay = rates.time.isValid() ? rates.time : today;
     output << "rates of " << ratesDay.toString(Qt::ISODate).toStdString() << ": "

@@ -138,8 +138,10 @@ TEST_F(CliRatesTest, AFailedUpdateSaysWhyAndKeepsTheDocumentItHad) {
     const UpdateCase cases[] = {
         {"failing", LocalRatesServer::status(500, "<Cube><Cube currency='USD' rate='9'/></Cube>"),
          "no rate document from http://127.0.0.1"},
+        {"failing with its status", LocalRatesServer::status(503, "busy"), ": HTTP status 503;"},
         {"garbage", LocalRatesServer::ok("<html>Moved"), "is not a usable rate document"},
-        {"hung", "", "within 1 s"},
+        {"hung", "", ": no complete answer within 1 s;"},
+        {"too big", LocalRatesServer::ok(std::string(1024 * 1024 + 10, ' ')), "larger than 1 MiB"},
     };
     for (const UpdateCase& c : cases) {
         ASSERT_TRUE(kept().save(older, QDate(2026, 1, 2)));
