@@ -31,6 +31,11 @@ AppDelegate* AppDelegate::shared() {
 
 bool AppDelegate::didFinishLaunching() {
     buildUnitCatalogue();
+    // Before any screen exists: Arabic and Hebrew run right to left (the
+    // number rows and the keypad keep their own left-to-right order).
+    const Language language = Localization::shared().language;
+    if (language == Language::Arabic || language == Language::Hebrew)
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     // Before the main screen looks up its stored pair, so a currency pair is found.
     keptDay =
         applyKeptRates(unitCatalogue(), Localization::shared().strings(), keptRates, appLocale)

@@ -14,6 +14,7 @@
 #include "units/UnitPairRestore.h"
 
 #include <QContextMenuEvent>
+#include <QGestureEvent>
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QMenu>
@@ -156,6 +157,9 @@ void CalculatorViewController::setUp() {
         (this->*speech.key)->setAccessibleDescription(QString::fromUtf8(speech.description));
     }
     ShareButton->setAccessibleName(qt(strings().Share));
+    // The rows' buttons open the menu of their row: its units and sharing.
+    for (QPushButton* rowButton : {Number0Button.data(), Number1Button.data()})
+        rowButton->setAccessibleName(qt(strings().Unit + " / " + strings().Share));
     Number0Label->setPixelSizes(76, 26);
     Number1Label->setPixelSizes(52, 22);
     if (DeviceFacts::isPadDevice()) {
@@ -215,17 +219,26 @@ void CalculatorViewController::buildRowMenus() {
     // The rows lie over their buttons; a right click or a long press on either opens the menu.
     for (QWidget* target :
          {static_cast<QWidget*>(Number0Label), static_cast<QWidget*>(Number1Label),
-          static_cast<QWidget*>(Number0Button), static_cast<QWidget*>(Number1Button)})
+          static_cast<QWidget*>(Number0Button), static_cast<QWidget*>(Number1Button)}) {
         target->installEventFilter(this);
+        target->grabGesture(Qt::TapAndHoldGesture);
+    }
 }
 
 bool CalculatorViewController::eventFilter(QObject* watched, QEvent* event) {
+    const bool row0 = watched == Number0Label || watched == Number0Button;
+    QMenu* menu = row0 ? row0Menu : row1Menu;
     if (event->type() == QEvent::ContextMenu) {
-        const bool row0 = watched == Number0Label || watched == Number0Button;
-        QMenu* menu = row0 ? row0Menu : row1Menu;
         if (menu)
             menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
+    }
+    // A touch screen's press-and-hold opens the same menu.
+    if (event->type() == QEvent::Gesture) {
+        const auto* hold = static_cast<QGestureEvent*>(event)->gesture(Qt::TapAndHoldGesture);
+        if (hold && hold->state() == Qt::GestureFinished && menu)
+            menu->popup(hold->hotSpot().toPoint());
+        return hold != nullptr;
     }
     return AnyViewController::eventFilter(watched, event);
 }

@@ -1,5 +1,9 @@
 #include "app/NumberRowLabel.h"
 
+#include "app/NumberRowAccessible.h"
+
+#include <QAccessible>
+
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
@@ -35,6 +39,7 @@ class AdvanceTable {
 NumberRowLabel::NumberRowLabel(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    NumberRowAccessible::install();
 }
 
 void NumberRowLabel::setText(const QString& text) {
@@ -42,6 +47,9 @@ void NumberRowLabel::setText(const QString& text) {
     relayout();
     scrollOffset = maximumScroll();
     update();
+    // Screen readers read the new number without polling the row.
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void NumberRowLabel::setTextColor(const QColor& textColor) {

@@ -1,59 +1,13 @@
-#include "app/AppDelegate.h"
-#include "app/CalculatorViewController.h"
-#include "app/KeyButton.h"
-#include "app/NumberRowLabel.h"
-#include "localization/Localization.h"
-#include "support/MemoryKeyValueStore.h"
+#include "MainScreenFixture.h"
+#include "engine/BDouble.h"
 #include "units/SelectedUnits.h"
-#include "units/UnitCatalogue.h"
-#include "units/UnitCatalogueBuilder.h"
 #include "units/UnitPairRestore.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace ratio {
 namespace {
-
-std::optional<std::string> catalogueLongName(std::size_t category, std::size_t unit) {
-    return unitCatalogue()[category].unitDefinitions[unit].longName;
-}
-
-// A main screen over a fresh store, in British English with "." and ",".
-class MainScreenTest : public ::testing::Test {
-  protected:
-    MainScreenTest() : delegate(store, KeptRatesDocument(folder.path()), QLocale("en_GB")) {
-        Localization::preferredLanguagesSource = [] { return std::vector<std::string>{"en-GB"}; };
-        buildUnitCatalogue();
-        OperatorMode::shared().setModeEnum(Mode::None);
-    }
-
-    CalculatorViewController& screen() {
-        if (!main) {
-            main = std::make_unique<CalculatorViewController>(delegate);
-            main->resize(390, 844);
-        }
-        return *main;
-    }
-
-    void click(KeyButton* key) { QTest::mouseClick(key, Qt::LeftButton); }
-    void type(const QString& keys) {
-        for (QChar c : keys)
-            QTest::keyClick(&screen(), c.toLatin1());
-    }
-    QString row0() { return screen().Number0Label->text(); }
-    QString row1() { return screen().Number1Label->text(); }
-
-    QTemporaryDir folder;
-    testing::MemoryKeyValueStore store;
-    AppDelegate delegate;
-    std::unique_ptr<CalculatorViewController> main;
-};
 
 TEST_F(MainScreenTest, StartsInConverterModeWithTheDefaultPairStored) {
     EXPECT_EQ(row0(), "0 mile");
@@ -130,6 +84,19 @@ TEST_F(MainScreenTest, FourThousandDigitsStayExactAndWrap) {
         screen().calculator.enterDigit(9);
     EXPECT_EQ(screen().Number0Label->text().count(u'9'), 4000);
     EXPECT_GT(screen().Number0Label->lineCount(), 1);
+}
+
+// A key on a number of 100,000 digits is handled at once, and nothing is lost.
+TEST_F(MainScreenTest, AHundredThousandDigitNumberTakesTheNextKey) {
+    screen().calculator.Number0 = *BDouble::fromText(std::string(100000, '9'));
+    QTest::keyClick(&screen(), '7');
+    const QString text = row0();
+    EXPECT_EQ(text.count(u'9'), 100000);
+    EXPECT_TRUE(text.endsWith(",997 mile"));
+    EXPECT_GT(screen().Number0Label->lineCount(), 100);
+    EXPECT_TRUE(row1().endsWith(" km"));
+    QTest::keyClick(&screen(), Qt::Key_Backspace);
+    EXPECT_EQ(row0(), "0 mile");
 }
 
 // The Chinese fēn, lí and háo are both lengths and areas.

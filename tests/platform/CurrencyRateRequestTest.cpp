@@ -1,8 +1,8 @@
 #include "platform/CurrencyRateRequest.h"
 
+#include "support/CannedHttpServer.h"
+
 #include <QCoreApplication>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 #include <QThread>
 
@@ -16,39 +16,8 @@ namespace {
 
 const QByteArray sampleDocument = "<Cube>\n\t<Cube currency='USD' rate='1.0854'/>\n</Cube>\n";
 
-QByteArray httpAnswer(const QByteArray& status, const QByteArray& body) {
-    return "HTTP/1.1 " + status + "\r\nContent-Length: " + QByteArray::number(body.size()) +
-           "\r\nConnection: close\r\n\r\n" + body;
-}
-
-// Points the rate address at itself; an empty answer means silence.
-struct CannedServer {
-    explicit CannedServer(const QByteArray& answer) {
-        EXPECT_TRUE(server.listen(QHostAddress::LocalHost, 0));
-        QObject::connect(&server, &QTcpServer::newConnection, &server, [this, answer] {
-            QTcpSocket* socket = server.nextPendingConnection();
-            auto received = std::make_shared<QByteArray>();
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [=, this] {
-                received->append(socket->readAll());
-                if (!received->contains("\r\n\r\n"))
-                    return;
-                requestLines.push_back(received->left(received->indexOf("\r\n")));
-                requestHeads.push_back(received->left(received->indexOf("\r\n\r\n")));
-                if (!answer.isEmpty()) {
-                    socket->write(answer);
-                    socket->disconnectFromHost();
-                }
-            });
-        });
-        qputenv("RATIO_RATES_URL", "http://127.0.0.1:" + QByteArray::number(server.serverPort()) +
-                                       "/stats/test-rates.xml");
-    }
-    ~CannedServer() { qunsetenv("RATIO_RATES_URL"); }
-
-    QTcpServer server;
-    std::vector<QByteArray> requestLines;
-    std::vector<QByteArray> requestHeads;
-};
+using testing::httpAnswer;
+using CannedServer = testing::CannedHttpServer;
 
 class CurrencyRateRequestTest : public ::testing::Test {
   protected:
