@@ -1,0 +1,15 @@
+#pragma once
+
+class QObject;
+
+namespace ratio {
+
+// For the start-up benchmark: with RATIO_REPORT_FIRST_FRAME set, writes
+// "first-frame" to standard output once the window's first paint has been
+// handled, so a driver can time a start from outside. Does nothing otherwise.
+class FirstFrameReport {
+  public:
+    static void installIfAsked(QObject* window);
+};
+
+} // namespace ratio
