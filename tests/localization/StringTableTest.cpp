@@ -2,6 +2,7 @@
 #include "localization/CategoryTexts.h"
 #include "localization/CountFormat.h"
 #include "localization/Localization.h"
+#include "localization/tables/ArabicStrings.h"
 #include "localization/tables/CatalanStrings.h"
 #include "localization/tables/ChineseSimplifiedStrings.h"
 #include "localization/tables/ChineseTraditionalStrings.h"
@@ -180,6 +181,7 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::Croatian, CroatianStrings::sameAsBritish},
         {Language::Hungarian, HungarianStrings::sameAsBritish},
         {Language::Greek, GreekStrings::sameAsBritish},
+        {Language::Arabic, ArabicStrings::sameAsBritish},
         {Language::Russian, RussianStrings::sameAsBritish},
         {Language::Ukrainian, UkrainianStrings::sameAsBritish},
         {Language::Thai, ThaiStrings::sameAsBritish},
