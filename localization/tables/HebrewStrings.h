@@ -2,9 +2,17 @@
 
 #include "localization/EnglishBritishStrings.h"
 
+#include <string_view>
+#include <vector>
+
 namespace ratio {
 
-// Not translated yet: every text falls back to British English.
-class HebrewStrings : public EnglishBritishStrings {};
+class HebrewStrings : public EnglishBritishStrings {
+  public:
+    HebrewStrings();
+
+    // Text fields whose British English text is also right in this language.
+    static const std::vector<std::string_view> sameAsBritish;
+};
 
 } // namespace ratio

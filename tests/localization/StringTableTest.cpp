@@ -15,6 +15,7 @@
 #include "localization/tables/FrenchStrings.h"
 #include "localization/tables/GermanStrings.h"
 #include "localization/tables/GreekStrings.h"
+#include "localization/tables/HebrewStrings.h"
 #include "localization/tables/HungarianStrings.h"
 #include "localization/tables/IndonesianStrings.h"
 #include "localization/tables/ItalianStrings.h"
@@ -182,6 +183,7 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::Hungarian, HungarianStrings::sameAsBritish},
         {Language::Greek, GreekStrings::sameAsBritish},
         {Language::Arabic, ArabicStrings::sameAsBritish},
+        {Language::Hebrew, HebrewStrings::sameAsBritish},
         {Language::Russian, RussianStrings::sameAsBritish},
         {Language::Ukrainian, UkrainianStrings::sameAsBritish},
         {Language::Thai, ThaiStrings::sameAsBritish},
