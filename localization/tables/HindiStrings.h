@@ -2,9 +2,17 @@
 
 #include "localization/EnglishBritishStrings.h"
 
+#include <string_view>
+#include <vector>
+
 namespace ratio {
 
-// Not translated yet: every text falls back to British English.
-class HindiStrings : public EnglishBritishStrings {};
+class HindiStrings : public EnglishBritishStrings {
+  public:
+    HindiStrings();
+
+    // Text fields whose British English text is also right in this language.
+    static const std::vector<std::string_view> sameAsBritish;
+};
 
 } // namespace ratio

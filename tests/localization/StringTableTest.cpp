@@ -16,6 +16,7 @@
 #include "localization/tables/GermanStrings.h"
 #include "localization/tables/GreekStrings.h"
 #include "localization/tables/HebrewStrings.h"
+#include "localization/tables/HindiStrings.h"
 #include "localization/tables/HungarianStrings.h"
 #include "localization/tables/IndonesianStrings.h"
 #include "localization/tables/ItalianStrings.h"
@@ -184,6 +185,7 @@ TEST(TranslatedTables, TranslateEveryFieldNotDeclaredBritish) {
         {Language::Greek, GreekStrings::sameAsBritish},
         {Language::Arabic, ArabicStrings::sameAsBritish},
         {Language::Hebrew, HebrewStrings::sameAsBritish},
+        {Language::Hindi, HindiStrings::sameAsBritish},
         {Language::Russian, RussianStrings::sameAsBritish},
         {Language::Ukrainian, UkrainianStrings::sameAsBritish},
         {Language::Thai, ThaiStrings::sameAsBritish},
