@@ -6,7 +6,6 @@
 #include "cli/CliSession.h"
 #include "cli/CurrencyLoading.h"
 #include "cli/LineConverter.h"
-#include "cli/RatesUpdate.h"
 #include "cli/UnitResolver.h"
 #include "cli/UsageError.h"
 #include "units/UnitCatalogueBuilder.h"
@@ -38,7 +37,8 @@ QLocale localeFrom(const CliOptions& options) {
 
 UnitResolver makeResolver(const CliContext& context, const UnitCatalogue& absentCurrencies) {
     const bool noRates = context.catalogue.empty() || context.catalogue[0].unitDefinitions.empty();
-    return UnitResolver(context.catalogue, &context.britishCatalogue,
+    return UnitResolver(context.catalogue,
+                        context.britishIsActive() ? nullptr : &context.britishCatalogue,
                         CurrencyLoading::codeAliases(context.catalogue),
                         noRates ? &absentCurrencies : nullptr, CurrencyLoading::missingRatesHint);
 }
@@ -90,8 +90,9 @@ int run(const CliOptions& options, std::istream& input, std::ostream& output, st
     buildUnitCatalogue(context.catalogue, localization.strings(), localization.language,
                        Localization::sharedBritishStrings());
     // The same language, so the same units in the same places.
-    buildUnitCatalogue(context.britishCatalogue, Localization::sharedBritishStrings(),
-                       localization.language, Localization::sharedBritishStrings());
+    if (!context.britishIsActive())
+        buildUnitCatalogue(context.britishCatalogue, Localization::sharedBritishStrings(),
+                           localization.language, Localization::sharedBritishStrings());
     CurrencyLoading::load(context);
     if (options.command == CliOptions::Command::List) {
         CatalogueListing::print(context, options.listCategory);
@@ -115,7 +116,7 @@ int run(const CliOptions& options, std::istream& input, std::ostream& output, st
 } // namespace
 
 int runCli(const std::vector<std::string>& arguments, std::istream& input, std::ostream& output,
-           std::ostream& errors, bool interactiveInput) {
+           std::ostream& errors, bool interactiveInput, const RatesUpdateRunner& updateRates) {
     const auto parsed = parseCliOptions(arguments);
     try {
         if (!parsed.options)
@@ -128,7 +129,9 @@ int runCli(const std::vector<std::string>& arguments, std::istream& input, std::
             output << "ratio-cli " RATIO_VERSION "\n";
             return ExitSuccess;
         case CliOptions::Command::UpdateRates:
-            return RatesUpdate::run(parsed.options->timeoutSeconds, output, errors);
+            if (!updateRates)
+                throw UsageError("update-rates is not available in this program");
+            return updateRates(parsed.options->timeoutSeconds, output, errors);
         default:
             return run(*parsed.options, input, output, errors, interactiveInput);
         }

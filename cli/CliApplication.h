@@ -7,6 +7,7 @@
 // everything else to errors.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -15,9 +16,14 @@ namespace ratio {
 
 enum CliExitStatus { ExitSuccess = 0, ExitLineFailed = 1, ExitFailed = 1, ExitUsage = 2 };
 
+// Runs update-rates: timeout in seconds, output, errors; gives the exit status.
+// The network code is linked only into the program that carries it.
+using RatesUpdateRunner = std::function<int(int, std::ostream&, std::ostream&)>;
+
 // `interactiveInput`: standard input is a terminal, so batch results are
-// flushed line by line.
+// flushed line by line. Without `updateRates`, update-rates is refused.
 int runCli(const std::vector<std::string>& arguments, std::istream& input, std::ostream& output,
-           std::ostream& errors, bool interactiveInput = false);
+           std::ostream& errors, bool interactiveInput = false,
+           const RatesUpdateRunner& updateRates = {});
 
 } // namespace ratio

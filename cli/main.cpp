@@ -1,4 +1,5 @@
 #include "cli/CliApplication.h"
+#include "cli/UpdateRatesHelper.h"
 
 #include <QCoreApplication>
 
@@ -12,7 +13,10 @@ int main(int argc, char* argv[]) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const int status =
-        ratio::runCli(arguments, std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) == 1);
+        ratio::runCli(arguments, std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) == 1,
+                      [argv](int, std::ostream& output, std::ostream& errors) {
+                          return ratio::UpdateRatesHelper::exec(argv, output, errors);
+                      });
     std::cout.flush();
     return status;
 }
