@@ -34,7 +34,7 @@ std::optional<std::size_t> CatalogueListing::findCategory(const CliContext& cont
     const std::string wanted = foldCase(name);
     for (std::size_t c = 0; c < context.catalogue.size(); ++c) {
         // The currency category's name ends in its date; compare the word alone.
-        const std::string british = foldCase(context.britishCatalogue[c].nameSingle);
+        const std::string british = foldCase(context.british()[c].nameSingle);
         const std::string active = foldCase(context.catalogue[c].nameSingle);
         for (const std::string& candidate : {active, british})
             if (candidate == wanted || (c == 0 && candidate.starts_with(wanted + " ")))

@@ -13,17 +13,23 @@ namespace ratio {
 
 // Everything a command needs once the options are understood. The British
 // catalogue holds the same units in the same places under their British
-// names, so those names work under every language.
+// names, so those names work under every language; under British English it
+// is the catalogue itself and is not built twice.
 struct CliContext {
     const CliOptions& options;
     QLocale locale;
     LocaleFacts facts;
     const Localization& localization;
     UnitCatalogue catalogue;
-    UnitCatalogue britishCatalogue;
+    UnitCatalogue britishCatalogue; // empty when the language is British English
     std::ostream& output;
     std::ostream& errors;
     bool interactiveInput = false;
+
+    bool britishIsActive() const { return localization.language == Language::EnglishBritish; }
+    const UnitCatalogue& british() const {
+        return britishIsActive() ? catalogue : britishCatalogue;
+    }
 };
 
 } // namespace ratio

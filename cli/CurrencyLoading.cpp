@@ -19,8 +19,9 @@ bool apply(CliContext& context, const RatesDocument& document, const QDate& day)
     const std::string date = shortDateText(context.locale, day);
     const bool applied = applyCurrencyRates(context.catalogue, context.localization.strings(),
                                             rates, context.facts.currencyCode, date);
-    applyCurrencyRates(context.britishCatalogue, Localization::sharedBritishStrings(), rates,
-                       context.facts.currencyCode, date);
+    if (!context.britishIsActive())
+        applyCurrencyRates(context.britishCatalogue, Localization::sharedBritishStrings(), rates,
+                           context.facts.currencyCode, date);
     return applied;
 }
 
