@@ -1,0 +1,56 @@
+#!/usr/bin/env python3
+"""Cold start of the app to its first painted frame, and its peak memory two
+seconds after start, beside an empty Qt window started the same way in the
+same run. Needs a display: run it under `xvfb-run -a`.
+
+    xvfb-run -a bench/app_startup_bench.py [build folder] [runs]
+"""
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+
+def start(program, settle_seconds, environment):
+    """Milliseconds to the first frame and peak RSS in MiB at settle_seconds."""
+    began = time.monotonic()
+    process = subprocess.Popen([program], stdout=subprocess.PIPE, env=environment)
+    line = process.stdout.readline()
+    first_frame = (time.monotonic() - began) * 1000
+    if line.strip() != b"first-frame":
+        process.kill()
+        raise SystemExit(f"{program} did not report its first frame")
+    time.sleep(max(0.0, settle_seconds - (time.monotonic() - began)))
+    with open(f"/proc/{process.pid}/status") as status:
+        peak = next(int(l.split()[1]) for l in status if l.startswith("VmHWM:")) / 1024
+    process.kill()
+    process.wait()
+    return first_frame, peak
+
+
+def main():
+    build = sys.argv[1] if len(sys.argv) > 1 else "build/default"
+    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 9
+    programs = {"bare window": f"{build}/bench/app_bare_window", "ratio": f"{build}/app/ratio"}
+    with tempfile.TemporaryDirectory() as home:
+        # Fresh settings and no kept rates, and no network: the first frame must not wait for it.
+        environment = dict(os.environ, RATIO_REPORT_FIRST_FRAME="1", HOME=home,
+                           XDG_CONFIG_HOME=f"{home}/config", XDG_DATA_HOME=f"{home}/data",
+                           RATIO_RATES_URL="http://127.0.0.1:9/none", LANG="en_GB.UTF-8")
+        results = {name: [] for name in programs}
+        for _ in range(runs):  # alternating, so both see the same machine
+            for name, program in programs.items():
+                results[name].append(start(program, 2.0, environment))
+    for name, samples in results.items():
+        frames = statistics.median(s[0] for s in samples)
+        peak = statistics.median(s[1] for s in samples)
+        print(f"{name:12} first frame {frames:6.1f} ms   peak RSS {peak:5.1f} MiB   ({runs} runs, median)")
+    ratio = statistics.median(s[0] for s in results["ratio"]) / statistics.median(
+        s[0] for s in results["bare window"])
+    print(f"ratio / bare window: {ratio:.2f}x")
+
+
+if __name__ == "__main__":
+    main()
