@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 #include "app/CalculatorViewController.h"
+#include "app/ScreenshotScript.h"
 #include "localization/Localization.h"
 #include "platform/KeptRatesDocument.h"
 #include "platform/LocaleFacts.h"
@@ -49,18 +50,8 @@ int main(int argc, char* argv[]) {
     // docs/screenshot.sh: the window as drawn, once the unit button has faded in.
     const QString screenshot = qEnvironmentVariable("RATIO_SCREENSHOT");
     if (!screenshot.isEmpty())
-        QTimer::singleShot(1500, &screen, [&screen, screenshot] {
-            // Keys to type first, as a user would: "C" switches to calculator mode.
-            for (QChar key : qEnvironmentVariable("RATIO_SCREENSHOT_KEYS")) {
-                if (key == u'C')
-                    screen.switchToCalculatorMode();
-                else {
-                    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(key));
-                    QCoreApplication::sendEvent(&screen, &press);
-                }
-            }
-            screen.grab().save(screenshot);
-            QApplication::quit();
-        });
+        (new ratio::ScreenshotScript(screen, qEnvironmentVariable("RATIO_SCREENSHOT_KEYS"),
+                                     screenshot))
+            ->start(1500);
     return application.exec();
 }
