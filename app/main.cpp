@@ -2,6 +2,7 @@
 #include "app/CalculatorViewController.h"
 #include "app/ScreenshotScript.h"
 #include "localization/Localization.h"
+#include "platform/FirstFrameReport.h"
 #include "platform/KeptRatesDocument.h"
 #include "platform/LocaleFacts.h"
 #include "platform/QSettingsStore.h"
@@ -30,7 +31,6 @@ int main(int argc, char* argv[]) {
     // The same names as ratio-cli, so both find the same settings and kept rates.
     QApplication::setOrganizationName("Ratio");
     QApplication::setApplicationName("Ratio");
-    QApplication::setWindowIcon(QIcon(":/ratio.svg"));
     ratio::Localization::preferredLanguagesSource = [] {
         return ratio::LocaleFacts::system().preferredLanguages;
     };
@@ -38,15 +38,14 @@ int main(int argc, char* argv[]) {
     ratio::QSettingsStore store;
     ratio::AppDelegate appDelegate(store, ratio::KeptRatesDocument(), QLocale::system());
     appDelegate.didFinishLaunching();
-    // Arabic and Hebrew run right to left; the number rows stay left to right themselves.
-    const ratio::Language language = ratio::Localization::shared().language;
-    if (language == ratio::Language::Arabic || language == ratio::Language::Hebrew)
-        QApplication::setLayoutDirection(Qt::RightToLeft);
     ratio::CalculatorViewController screen(appDelegate);
     screen.setWindowTitle("Ratio");
     appDelegate.window = &screen;
     placeWindow(screen);
+    ratio::FirstFrameReport::installIfAsked(&screen);
     screen.show();
+    // The icon loads the image plugins; that waits until the first frame is up.
+    QTimer::singleShot(250, &screen, [] { QApplication::setWindowIcon(QIcon(":/ratio.svg")); });
     // docs/screenshot.sh: the window as drawn, once the unit button has faded in.
     const QString screenshot = qEnvironmentVariable("RATIO_SCREENSHOT");
     if (!screenshot.isEmpty())
