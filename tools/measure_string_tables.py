@@ -13,9 +13,9 @@ XML (Debian: unicode-cldr-core). Usage:
 
 --list also prints every name that differs from CLDR, with CLDR's forms;
 --same the fields each table leaves British; --widths, per table, how many of
-the 27 picking prompts overflow one line of the unit screens' status line
-(390 px window less 2 x 16 px padding, 20 px semibold) and the widest count
-text (17 px list rows, elided past the row). --widths needs Qt (qt6-base-dev)
+the 27 picking prompts take two lines of the unit screens' status line
+(390 px window less 2 x 16 px padding, 20 px semibold), and every prompt over
+two lines and count text wider than a list row (17 px, elided past the row). --widths needs Qt (qt6-base-dev)
 and a display or QT_QPA_PLATFORM=offscreen.
 """
 import argparse
@@ -145,26 +145,34 @@ def dump_tables(build):
 
 
 STATUS_WIDTH = 390 - 2 * 16
+STATUS_LINES = 2  # the status line keeps room for two
+ROW_TEXT_WIDTH = 390 - 16 - 16 - 28  # less the margins and the check mark
 
 
 def print_widths(build):
     flags = subprocess.run(["pkg-config", "--cflags", "--libs", "Qt6Gui"], check=True,
                            capture_output=True, text=True).stdout.split()
     os.environ.setdefault("QT_QPA_PLATFORM", "offscreen")
-    widest, over, widest_count = {}, {}, {}
+    most_lines, over, widest_count, too_long = {}, {}, {}, []
     for line in run_tool(build, "prompt_widths.cpp", flags).decode("utf-8").splitlines():
-        raw, kind, width, _ = line.split("\t", 3)
-        raw, width = int(raw), int(width)
+        raw, kind, width, lines, text = line.split("\t", 4)
+        raw, width, lines = int(raw), int(width), int(lines)
         if kind == "prompt":
-            widest[raw] = max(widest.get(raw, 0), width)
-            over[raw] = over.get(raw, 0) + (width > STATUS_WIDTH)
+            most_lines[raw] = max(most_lines.get(raw, 0), lines)
+            over[raw] = over.get(raw, 0) + (lines > 1)
+            if lines > STATUS_LINES:
+                too_long.append((LANGUAGES[raw][0], f"{lines} lines", text))
         else:
             widest_count[raw] = max(widest_count.get(raw, 0), width)
-    print(f"\nprompts wider than one status line ({STATUS_WIDTH} px), of 27; widest prompt;"
-          " widest count text")
-    for raw in sorted(widest):
-        print(f"{LANGUAGES[raw][0]:20} {over[raw]:3}/27  {widest[raw]:4} px  "
+            if width > ROW_TEXT_WIDTH:
+                too_long.append((LANGUAGES[raw][0], f"{width} px", text))
+    print(f"\nprompts on two lines of the status line ({STATUS_WIDTH} px), of 27; most lines;"
+          f" widest count text (row: {ROW_TEXT_WIDTH} px)")
+    for raw in sorted(most_lines):
+        print(f"{LANGUAGES[raw][0]:20} {over[raw]:3}/27  {most_lines[raw]} lines  "
               f"{widest_count[raw]:4} px")
+    for language, size, text in dict.fromkeys(too_long):
+        print(f"too long: {language:20} {size:9} {text}")
 
 
 def load_locale(cldr, chain):

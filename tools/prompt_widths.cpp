@@ -1,6 +1,7 @@
 // Writes the width in pixels of every picking prompt and count text of every
-// language table, in the fonts of the unit screens: the status line's 20 px
-// semibold and the list's 17 px. Built and run by measure_string_tables.py
+// language table, in the fonts of the unit screens (the status line's 20 px
+// semibold and the list's 17 px), and the lines each takes when wrapped to the
+// status line's width. Built and run by measure_string_tables.py
 // --widths; not part of the app.
 #include "localization/CategoryTexts.h"
 #include "localization/CountFormat.h"
@@ -22,10 +23,15 @@ int main(int argc, char** argv) {
     listFont.setPixelSize(17);
     const QFontMetricsF status(statusFont);
     const QFontMetricsF list(listFont);
-    auto print = [](int raw, const char* kind, const QFontMetricsF& metrics,
-                    const std::string& text) {
-        const double width = metrics.horizontalAdvance(QString::fromStdString(text));
-        std::printf("%d\t%s\t%.0f\t%s\n", raw, kind, width, text.c_str());
+    constexpr double statusWidth = 390 - 2 * 16;
+    auto print = [&](int raw, const char* kind, const QFontMetricsF& metrics,
+                     const std::string& text) {
+        const QString shown = QString::fromStdString(text);
+        const double width = metrics.horizontalAdvance(shown);
+        const QRectF wrapped =
+            metrics.boundingRect(QRectF(0, 0, statusWidth, 1e4), Qt::TextWordWrap, shown);
+        const int lines = static_cast<int>(wrapped.height() / metrics.lineSpacing() + 0.5);
+        std::printf("%d\t%s\t%.0f\t%d\t%s\n", raw, kind, width, lines, text.c_str());
     };
     for (int raw = 0; raw < static_cast<int>(Language::Count); ++raw) {
         const auto language = static_cast<Language>(raw);

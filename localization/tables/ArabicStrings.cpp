@@ -10,7 +10,8 @@ const std::vector<std::string_view> ArabicStrings::sameAsBritish = {};
 // Texts read right to left; the symbols in the brackets stay as they are, and
 // the count texts hold nothing but "%i" around which the number is placed, so a
 // count is never split by direction marks. US and imperial measures carry the
-// adjectives أمريكي and إمبراطوري instead of a region bracket.
+// adjectives أمريكي and إمبراطوري instead of a region bracket, and the pound
+// says بريطاني.
 ArabicStrings::ArabicStrings() {
     China = "الصين";
     Taiwan = "تايوان";
@@ -32,7 +33,7 @@ ArabicStrings::ArabicStrings() {
     United_States_dollar = "دولار أمريكي ($, USD)";
     Japanese_yen = "ين ياباني (¥, JPY, 円)";
     // Sterling already says British, so no region bracket.
-    UK_Pound_sterling = "جنيه إسترليني (£, GBP)";
+    UK_Pound_sterling = "جنيه إسترليني بريطاني (£, GBP)";
     Australian_dollar = "دولار أسترالي ($A, AUD, $)";
     Canadian_dollar = "دولار كندي (Can$, CAD, $)";
     Swiss_franc = "فرنك سويسري (SFr., CHF, Fr.)";

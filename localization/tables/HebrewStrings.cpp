@@ -12,7 +12,7 @@ const std::vector<std::string_view> HebrewStrings::sameAsBritish = {};
 // count is never split by direction marks. Prompts use the noun form (בחירת)
 // that Hebrew apps use for buttons and titles, which needs no gender. US and
 // imperial measures carry the adjectives אמריקאי and אימפריאלי instead of a
-// region bracket.
+// region bracket, and the pound says בריטית.
 HebrewStrings::HebrewStrings() {
     China = "סין";
     Taiwan = "טייוואן";
@@ -34,7 +34,7 @@ HebrewStrings::HebrewStrings() {
     United_States_dollar = "דולר אמריקאי ($, USD)";
     Japanese_yen = "ין יפני (¥, JPY, 円)";
     // Sterling already says British, so no region bracket.
-    UK_Pound_sterling = "לירה שטרלינג (£, GBP)";
+    UK_Pound_sterling = "לירה שטרלינג בריטית (£, GBP)";
     Australian_dollar = "דולר אוסטרלי ($A, AUD, $)";
     Canadian_dollar = "דולר קנדי (Can$, CAD, $)";
     Swiss_franc = "פרנק שוויצרי (SFr., CHF, Fr.)";
