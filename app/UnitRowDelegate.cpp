@@ -2,6 +2,7 @@
 
 #include "app/UnitListModel.h"
 
+#include <QFontInfo>
 #include <QPainter>
 
 namespace ratio {
@@ -27,6 +28,24 @@ QRect textRect(const QRect& rect, int leading, int trailing, Qt::LayoutDirection
                                         : rect.adjusted(leading, 0, -trailing, 0);
 }
 
+// The leading edge of `direction`, taken as it is: the painter would swap a
+// plain left or right again in a right-to-left view.
+Qt::Alignment leadingEdge(Qt::LayoutDirection direction) {
+    return Qt::AlignVCenter | Qt::AlignAbsolute |
+           (direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+}
+
+// A long name gets a smaller font, down to a readable minimum, before it is elided.
+void fitFont(QPainter& painter, const QString& text, int width) {
+    constexpr int smallestPixels = 12;
+    QFont font = painter.font();
+    int pixels = QFontInfo(font).pixelSize();
+    while (pixels > smallestPixels && painter.fontMetrics().horizontalAdvance(text) > width) {
+        font.setPixelSize(--pixels);
+        painter.setFont(font);
+    }
+}
+
 } // namespace
 
 void UnitRowDelegate::paintHeader(QPainter* painter, const QRect& rect, const QString& text,
@@ -39,8 +58,7 @@ void UnitRowDelegate::paintHeader(QPainter* painter, const QRect& rect, const QS
     const QRect area = textRect(rect, margin, margin, direction);
     const QString shown = painter->fontMetrics().elidedText(text, Qt::ElideRight, area.width());
     painter->drawText(
-        area, Qt::AlignVCenter | (direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft),
-        shown);
+        area, leadingEdge(direction), shown);
 }
 
 void UnitRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -63,9 +81,8 @@ void UnitRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->setFont(font);
     painter->setPen(Qt::white);
     const QRect area = textRect(option.rect, margin, margin + checkWidth, option.direction);
-    const Qt::Alignment leading =
-        option.direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
-    painter->drawText(area, Qt::AlignVCenter | leading,
+    fitFont(*painter, text, area.width());
+    painter->drawText(area, leadingEdge(option.direction),
                       painter->fontMetrics().elidedText(text, Qt::ElideRight, area.width()));
     if (marked) {
         const QRect check = option.direction == Qt::RightToLeft

@@ -11,6 +11,20 @@
 
 namespace ratio {
 
+namespace {
+
+// Prompts take one line or two; the status line keeps room for two, so the
+// list below stays put when the prompt changes between the two steps.
+void reserveTwoLines(QLabel& label) {
+    label.ensurePolished();
+    const QString shown = label.text();
+    label.setText(QStringLiteral("M\nM"));
+    label.setMinimumHeight(label.sizeHint().height());
+    label.setText(shown);
+}
+
+} // namespace
+
 UnitsBaseViewController::UnitsBaseViewController(AppDelegate& appDelegate,
                                                  const LocalizedStrings& texts, QWidget* parent)
     : AnyViewController(parent), appDelegate(appDelegate), texts(texts) {
@@ -22,6 +36,8 @@ void UnitsBaseViewController::takeOutlets(UnitListView* table, QLabel* status, Q
     TableView = table;
     StatusLabel = status;
     BackButton = back;
+    if (StatusLabel)
+        reserveTwoLines(*StatusLabel);
     if (TableView) {
         TableView->setModel(&model);
         connect(TableView, &UnitListView::tapped, this, &UnitsBaseViewController::rowTapped);
