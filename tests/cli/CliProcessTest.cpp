@@ -1,45 +1,105 @@
-// ratio-cli as scripts use it: a separate process with its own environment.
+// ratio-cli as scripts use it: a separate process with its own home, reading
+// rate files named with --rates, running update-rates against a local server,
+// and batches of any length in flat memory.
+#include "support/CannedHttpServer.h"
+
 #include "platform/KeptRatesDocument.h"
 
+#include <QCoreApplication>
 #include <QDate>
-#include <QDir>
 #include <QDirIterator>
+#include <QEventLoop>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
 
 namespace ratio {
 namespace {
 
-const QByteArray sampleRates = "<Cube>\n<Cube time='2026-12-04'>\n"
-                               "<Cube currency='USD' rate='1.0854'/>\n"
-                               "<Cube currency='JPY' rate='160.5'/>\n</Cube>\n</Cube>\n";
+using testing::CannedHttpServer;
+using testing::httpAnswer;
+
+const QByteArray sampleRates =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<gesmes:Envelope xmlns:gesmes=\"http://www.gesmes.org/xml/2002-08-01\""
+    " xmlns=\"http://www.ecb.int/vocabulary/2002-08-01/eurofxref\">\n"
+    "<Cube><Cube time='2026-12-04'>\n"
+    "<Cube currency='USD' rate='1.0854'/><Cube currency='JPY' rate='160.5'/>\n"
+    "</Cube></Cube></gesmes:Envelope>\n";
+
+// Peak resident kilobytes of a successful ratio-cli --batch on `lines` lines, or -1.
+long peakKilobytes(const QTemporaryDir& folder, int lines) {
+    const std::string input = folder.filePath("lines.txt").toStdString();
+    {
+        std::ofstream out(input, std::ios::binary | std::ios::trunc);
+        const char* pairs[] = {"mile\tkm\r\n", "degC\tdegF\n", "kg\tlb\n", "m^2\tsqmi\n"};
+        for (int i = 0; i < lines; ++i)
+            out << i << ".5e-1\t" << pairs[i % 4];
+    }
+    const pid_t child = ::fork();
+    if (child == 0) { // only calls that are safe between fork and exec
+        ::dup2(::open(input.c_str(), O_RDONLY), STDIN_FILENO);
+        ::dup2(::open("/dev/null", O_WRONLY), STDOUT_FILENO);
+        ::execl(RATIO_CLI_PATH, RATIO_CLI_PATH, "--locale", "en_GB", "--language", "en-GB",
+                "--batch", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = -1;
+    rusage usage{};
+    if (child < 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
+        return -1;
+    return usage.ru_maxrss;
+}
+
+struct Result {
+    int status;
+    QByteArray output;
+    QByteArray errors;
+};
 
 class CliProcessTest : public ::testing::Test {
   protected:
-    QTemporaryDir home;
+    static void SetUpTestSuite() { // an event loop serves the local server while ratio-cli runs
+        static int argc = 1;
+        static char* argv[] = {const_cast<char*>("cli_tests"), nullptr};
+        if (!QCoreApplication::instance())
+            new QCoreApplication(argc, argv); // lives for the whole test program
+    }
 
-    struct Result {
-        int status;
-        QByteArray output;
-        QByteArray errors;
-    };
-
-    Result run(const QStringList& arguments, const QByteArray& input = {}) {
+    Result run(const QStringList& arguments) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", home.path());
         environment.insert("XDG_DATA_HOME", home.filePath("data"));
         environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        environment.insert("LANG", "en_GB.UTF-8");
         environment.insert("LC_ALL", "en_GB.UTF-8");
-        environment.remove("LANGUAGE");
+        for (const char* proxy :
+             {"http_proxy", "https_proxy", "HTTP_PROXY", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
+            environment.remove(proxy);
         process.setProcessEnvironment(environment);
-        process.start(RATIO_CLI_PATH, arguments);
-        process.write(input);
+        QEventLoop loop;
+        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+        process.start(RATIO_CLI_PATH,
+                      QStringList{"--locale", "en_GB", "--language", "en-GB"} + arguments);
         process.closeWriteChannel();
-        EXPECT_TRUE(process.waitForFinished(60000));
+        loop.exec();
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+            ADD_FAILURE() << "ratio-cli did not finish: " << arguments.join(' ').toStdString();
+        }
         return {process.exitCode(), process.readAllStandardOutput(),
                 process.readAllStandardError()};
     }
@@ -51,45 +111,131 @@ class CliProcessTest : public ::testing::Test {
             files << it.next();
         return files;
     }
+
+    KeptRatesDocument kept() const { return KeptRatesDocument(home.filePath("data/Ratio/Ratio")); }
+
+    QTemporaryDir home;
 };
 
 TEST_F(CliProcessTest, StandardOutputCarriesOnlyResults) {
-    const Result result = run({"--locale", "en_GB", "1.25"});
+    const Result result = run({"1.25"});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.output, "1.25 mile\n2.01168 km\n");
     EXPECT_EQ(result.errors, "DecimalSeparatorInputPlace 0\nDecimalSeparatorInputPlace 1\n");
-}
-
-TEST_F(CliProcessTest, ExitStatusTellsUsageErrorsAndFailedLines) {
-    EXPECT_EQ(run({"--help"}).status, 0);
     EXPECT_TRUE(run({"--help"}).output.startsWith("Usage: ratio-cli"));
     const Result usage = run({"--to", "nowhere"});
     EXPECT_EQ(usage.status, 2);
     EXPECT_TRUE(usage.output.isEmpty());
     EXPECT_TRUE(usage.errors.startsWith("ratio-cli: unknown unit 'nowhere'\n"));
-    EXPECT_EQ(run({"--batch"}, "1\tkm\tm\n1\tkm\n").status, 1);
 }
 
-TEST_F(CliProcessTest, RatesFileNamesCurrencyUnits) {
-    QFile file(home.filePath("rates.xml"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(sampleRates);
-    file.close();
-    const Result result =
-        run({"--locale", "en_GB", "--rates", file.fileName(), "convert", "100", "$", "€"});
-    EXPECT_EQ(result.status, 0) << result.errors.toStdString();
-    EXPECT_EQ(result.output, "92.13193293 €\n");
-    EXPECT_EQ(run({"convert", "100", "$", "€"}).status, 2);
+struct DocumentCase {
+    const char* what;
+    QByteArray document;
+    const char* output; // of converting 100 USD to EUR; empty when refused
+    const char* errors; // a part of standard error
+};
+
+TEST_F(CliProcessTest, RatesFilesAreReadAsXmlAndProblemsAreNamed) {
+    const DocumentCase cases[] = {
+        {"the sample", sampleRates, "92.13193293 €\n", ""},
+        {"one rate that cannot be read",
+         "<Cube><Cube currency='JPY' rate='abc'/><Cube currency='USD' rate='1.0854'/></Cube>",
+         "92.13193293 €\n", "skipped rate for JPY: 'abc' is not a plain positive decimal"},
+        {"a rate of zero",
+         "<Cube><Cube currency='USD' rate='0'/><Cube currency='JPY' rate='1'/></Cube>", "",
+         "skipped rate for USD: a rate of zero"},
+        {"garbage", "\x01\x02not xml at all", "",
+         "is not a usable rate document: not a well-formed XML"},
+        {"an error page", "<html><body><p>Service unavailable<br></body></html>", "",
+         "not a well-formed XML document"},
+        {"a document cut short", sampleRates.left(sampleRates.size() - 30), "",
+         "not a well-formed XML document"},
+        {"no known currency", "<Cube><Cube currency='XAU' rate='0.5'/></Cube>", "",
+         "no usable rate for any known currency"},
+        {"empty", "", "", "is not a usable rate document: empty"},
+        {"too big", QByteArray(1024 * 1024 + 1, ' '), "", "larger than 1 MiB"},
+    };
+    for (const DocumentCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile file(home.filePath("rates.xml"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.document) == c.document.size());
+        file.close();
+        const Result result = run({"--rates", file.fileName(), "convert", "100", "$", "EUR"});
+        EXPECT_EQ(result.status, *c.output ? 0 : 2);
+        EXPECT_EQ(result.output, c.output);
+        EXPECT_TRUE(result.errors.contains(c.errors)) << result.errors.toStdString();
+        if (!*c.output && !result.errors.contains("skipped")) { // the refusal names the file
+            EXPECT_TRUE(result.errors.contains(("rates file '" + file.fileName() + "'").toUtf8()));
+        }
+    }
+    const QString pipe = home.filePath("rates.fifo"); // refused, not waited on
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const Result piped = run({"--rates", pipe, "convert", "1", "km", "m"});
+    EXPECT_EQ(piped.status, 2);
+    EXPECT_TRUE(piped.errors.contains("not a regular file")) << piped.errors.toStdString();
+    EXPECT_EQ(run({"--rates", home.path(), "convert", "1", "km", "m"}).status, 2); // a folder
 }
 
-TEST_F(CliProcessTest, ReadsTheKeptDocumentButWritesNothing) {
-    KeptRatesDocument kept(home.filePath("data/Ratio/Ratio"));
-    ASSERT_TRUE(kept.save(sampleRates, QDate(2026, 12, 4)));
+TEST_F(CliProcessTest, AFailedUpdateSaysWhyAndKeepsTheDocumentItHad) {
+    const QByteArray older = "<Cube><Cube currency='USD' rate='2'/></Cube>";
+    const std::pair<QByteArray, const char*> cases[] = {
+        {httpAnswer("500 Oops", "<Cube><Cube currency='USD' rate='9'/></Cube>"),
+         "no rate document from http://127.0.0.1"},
+        {httpAnswer("503 Busy", "busy"), ": HTTP status 503;"},
+        {httpAnswer("200 OK", "<html>Moved"), "is not a usable rate document"},
+        {"", ": no complete answer within 1 s;"}, // the server hangs
+        {httpAnswer("200 OK", QByteArray(1024 * 1024 + 10, ' ')), "larger than 1 MiB"},
+    };
+    for (const auto& [answer, errors] : cases) {
+        SCOPED_TRACE(errors);
+        ASSERT_TRUE(kept().save(older, QDate(2026, 1, 2)));
+        const CannedHttpServer server(answer);
+        const Result result = run({"--timeout", "1", "update-rates"});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_TRUE(result.output.isEmpty());
+        EXPECT_TRUE(result.errors.contains(errors)) << result.errors.toStdString();
+        EXPECT_TRUE(result.errors.contains("the kept rates are unchanged"));
+        EXPECT_EQ(server.requestLines.size(), 1u);
+        const auto stillKept = kept().load();
+        ASSERT_TRUE(stillKept);
+        EXPECT_EQ(stillKept->document, older);
+        EXPECT_EQ(stillKept->downloaded, QDate(2026, 1, 2));
+    }
+}
+
+TEST_F(CliProcessTest, AGoodUpdateIsKeptAndReadFromThenOnWithoutWritingAnything) {
+    {
+        const CannedHttpServer server(httpAnswer("200 OK", sampleRates));
+        const Result update = run({"update-rates"});
+        EXPECT_EQ(update.status, 0) << update.errors.toStdString();
+        EXPECT_TRUE(update.output.startsWith("rates of 2026-12-04: 2 currencies"))
+            << update.output.toStdString();
+    }
+    const auto stored = kept().load();
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->document, sampleRates);
+    EXPECT_EQ(stored->downloaded, QDate::currentDate());
+
     const QStringList before = filesUnderHome();
-    const Result result = run({"--locale", "en_GB", "--from", "€", "--to", "¥", "2"});
-    EXPECT_EQ(result.status, 0) << result.errors.toStdString();
-    EXPECT_EQ(result.output, "2 €\n321 ¥\n");
+    const Result after = run({"--from", "€", "--to", "¥", "2"});
+    EXPECT_EQ(after.status, 0) << after.errors.toStdString();
+    EXPECT_EQ(after.output, "2 €\n321 ¥\n");
+    EXPECT_EQ(run({"convert", "10", "EUR", "USD"}).output, "10.854 $\n");
+    const QByteArray today = QDate::currentDate().toString("dd/MM/yyyy").toLatin1();
+    EXPECT_TRUE(run({"--list", "currency"}).output.startsWith("#\t0\tCurrency " + today + "\n"));
     EXPECT_EQ(filesUnderHome(), before);
+}
+
+TEST_F(CliProcessTest, AMillionBatchLinesNeedNoMoreMemoryThanAThousand) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "AddressSanitizer holds freed memory back; the plain build measures this";
+#endif
+    const long shortRun = peakKilobytes(home, 1000);
+    const long longRun = peakKilobytes(home, 1000000);
+    ASSERT_GT(shortRun, 0);
+    ASSERT_GT(longRun, 0);
+    EXPECT_LT(longRun - shortRun, 4 * 1024) << shortRun << " kB against " << longRun << " kB";
 }
 
 } // namespace
