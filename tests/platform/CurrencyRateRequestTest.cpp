@@ -62,7 +62,6 @@ TEST_F(CurrencyRateRequestTest, DropsAnswersThatAreNotTheDocument) {
     const std::pair<const char*, QByteArray> cases[] = {
         {"below 2xx", httpAnswer("199 Odd", sampleDocument)},
         {"above 2xx", httpAnswer("300 Multiple Choices", sampleDocument)},
-        {"over a mebibyte", httpAnswer("200 OK", sampleDocument + QByteArray(2 << 20, ' '))},
         {"cut short", httpAnswer("200 OK", sampleDocument).chopped(20)},
         {"not http", "garbage\r\n\r\n"},
         {"never answers", QByteArray()},
@@ -82,18 +81,11 @@ TEST_F(CurrencyRateRequestTest, DropsAnswersThatAreNotTheDocument) {
 TEST_F(CurrencyRateRequestTest, AsksOnlyForANewerDocumentThanTheKeptOne) {
     CannedServer server("HTTP/1.1 304 Not Modified\r\nConnection: close\r\n\r\n");
     request->requestCurrencyRates(QDate(2026, 12, 5));
-    request->requestCurrencyRates();
-    ASSERT_TRUE(settle(2));
+    ASSERT_TRUE(settle());
     EXPECT_TRUE(documents.empty());
-    ASSERT_EQ(server.requestHeads.size(), 2u);
-    const auto asksSince = [](const QByteArray& head) {
-        return head.toLower().contains("\r\nif-modified-since:");
-    };
-    // One request each: which of the two came first is up to the network.
-    const int conditional = asksSince(server.requestHeads[0]) ? 0 : 1;
-    EXPECT_TRUE(server.requestHeads[conditional].contains(
-        "\r\nIf-Modified-Since: Sat, 05 Dec 2026 00:00:00 GMT"));
-    EXPECT_FALSE(asksSince(server.requestHeads[1 - conditional]));
+    ASSERT_EQ(server.requestHeads.size(), 1u);
+    EXPECT_TRUE(
+        server.requestHeads[0].contains("\r\nIf-Modified-Since: Sat, 05 Dec 2026 00:00:00 GMT"));
 }
 
 TEST_F(CurrencyRateRequestTest, DestroyingWhileWaitingCallsNothing) {

@@ -60,22 +60,19 @@ TEST_F(KeptRatesTest, DownloadedThenRestoredWithItsOwnDate) {
     UnitCatalogue running = testing::catalogueWithCurrencyCategory();
     EXPECT_FALSE(applyKeptRates(running, strings, kept, british)); // nothing kept yet
     ASSERT_TRUE(applyDownloadedRates(running, strings, kept, sampleDocument, british, downloadDay));
-    EXPECT_EQ(running[0].nameSingle, "Currency 02/03/2026");
-    EXPECT_TRUE(running[0].unitDefinitions.at(2).added) << "£ is the British locale's currency";
-
     // Nothing without rates, undated or oversized replaces what was kept.
-    EXPECT_FALSE(
-        applyDownloadedRates(running, strings, kept, errorPage, british, downloadDay.addDays(1)));
+    const QDate later = downloadDay.addDays(1);
+    EXPECT_FALSE(applyDownloadedRates(running, strings, kept, errorPage, british, later));
     EXPECT_EQ(running[0].nameSingle, "Currency 02/03/2026");
     EXPECT_FALSE(kept.save(errorPage, QDate()));
-    EXPECT_FALSE(kept.save(QByteArray(2 << 20, ' '), downloadDay.addDays(1)));
-    EXPECT_EQ(kept.load()->document, sampleDocument);
+    EXPECT_FALSE(kept.save(QByteArray(2 << 20, ' '), later));
 
     // The next start, days later and offline.
     UnitCatalogue restarted = testing::catalogueWithCurrencyCategory();
     ASSERT_TRUE(applyKeptRates(restarted, strings, kept, british));
     EXPECT_EQ(restarted[0].nameSingle, "Currency 02/03/2026");
     EXPECT_EQ(testing::shortNames(restarted[0]), (std::vector<std::string>{"€", "$", "£"}));
+    EXPECT_TRUE(restarted[0].unitDefinitions[2].added) << "£ is the British locale's currency";
 }
 
 } // namespace

@@ -16,7 +16,7 @@ QByteArray randomBytes(int count) {
     std::mt19937 generator(20240601);
     QByteArray bytes(count, '\0');
     for (char& byte : bytes)
-        byte = static_cast<char>(generator() & 0xff);
+        byte = static_cast<char>(generator());
     return bytes;
 }
 
@@ -62,12 +62,9 @@ TEST_F(QSettingsStoreTest, ValuesKeepTheirKindAcrossARestart) {
     const QString path = newPath();
     {
         QSettingsStore first(path);
-        for (const auto& [key, value] : cases) {
-            if (value.isText())
-                first.setText(key, *value.text());
-            else
-                first.setInteger(key, *value.integer());
-        }
+        for (const auto& [key, value] : cases)
+            value.isText() ? first.setText(key, *value.text())
+                           : first.setInteger(key, *value.integer());
     }
     const QSettingsStore fromDisk(copyOf(path));
     for (const auto& [key, value] : cases)
