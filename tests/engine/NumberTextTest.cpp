@@ -2,54 +2,42 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace ratio {
 namespace {
 
-struct GroupingCase {
-    const char* decimal;
-    const char* grouping;
-    const char* text;
-    const char* grouped;
-};
-
 TEST(NumberText, GroupsOnlyTheIntegerDigitsWhateverTheSeparators) {
-    const GroupingCase cases[] = {
-        {".", ",", "1234.5", "1,234.5"},
-        {".", ",", "-1234", "-1,234"},
-        {".", ",", "-123", "-123"},
-        {".", ",", "123", "123"},
-        {".", ",", "", ""},
-        {".", ",", "1234567.1234567", "1,234,567.1234567"},
-        {".", ",", "-100000", "-100,000"},
-        {",", ".", "1234,5", "1.234,5"},
+    // Decimal separator, grouping separator, text, grouped text.
+    // clang-format off
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {".", ",", "1234.5", "1,234.5"}, {".", ",", "-1234", "-1,234"}, {".", ",", "-123", "-123"},
+        {".", ",", "", ""}, {".", ",", "1234567.1234567", "1,234,567.1234567"},
+        {".", ",", "-100000", "-100,000"}, {",", ".", "1234,5", "1.234,5"},
         {",", "\u00A0", "1234567,25", "1\u00A0234\u00A0567,25"},
         {",", "\u202F", "-1234", "-1\u202F234"},
         {"\u066B", "\u066C", "1234567\u066B5", "1\u066C234\u066C567\u066B5"},
         {".", "'", "12345.", "12'345."},
     };
-    for (const GroupingCase& c : cases) {
-        BaseCalculator calculator(c.decimal, c.grouping);
-        EXPECT_EQ(calculator.insertGroupingSeparators(c.text), c.grouped) << c.text;
-    }
-}
-
-TEST(NumberText, ALocaleWithoutSeparatorsGetsPointAndComma) {
-    BaseCalculator calculator("", "");
-    EXPECT_EQ(calculator.decimalSeparator, ".");
-    EXPECT_EQ(calculator.groupingSeparator, ",");
-    EXPECT_EQ(calculator.insertGroupingSeparators("1234.5"), "1,234.5");
+    // clang-format on
+    for (const auto& [decimal, grouping, text, grouped] : cases)
+        EXPECT_EQ(BaseCalculator(decimal, grouping).insertGroupingSeparators(text), grouped)
+            << text;
+    // A locale without separators gets point and comma.
+    BaseCalculator none("", "");
+    EXPECT_EQ(none.decimalSeparator, ".");
+    EXPECT_EQ(none.insertGroupingSeparators("1234.5"), "1,234.5");
 }
 
 TEST(NumberText, ResultTextTrimsAndUsesTheLocaleSeparator) {
     BaseCalculator point(".", ",");
-    BaseCalculator arabic("\u066B", "\u066C");
     EXPECT_EQ(point.resultText(BDouble(1) / BDouble(3)), "0.33333333");
-    EXPECT_EQ(point.resultText(*BDouble::fromText("2.5")), "2.5");
     EXPECT_EQ(point.resultText(*BDouble::fromText("-0.5")), "-0.5");
     EXPECT_EQ(point.resultText(BDouble(100)), "100");
     EXPECT_EQ(point.resultText(*BDouble::fromText("0.000000001")), "0");
     EXPECT_EQ(point.resultText(*BDouble::fromText("-0.000000001")), "0");
-    EXPECT_EQ(arabic.resultText(*BDouble::fromText("-2.5")), "-2\u066B5");
+    EXPECT_EQ(BaseCalculator("\u066B", "\u066C").resultText(*BDouble::fromText("-2.5")),
+              "-2\u066B5");
 }
 
 TEST(NumberText, EntryTextKeepsTypedPlaces) {

@@ -1,3 +1,5 @@
+// Count texts and unit names as the screens show them, and the plural rules of
+// the 35 languages against CLDR's own data.
 #include "localization/CountFormat.h"
 #include "localization/Localization.h"
 
@@ -8,19 +10,60 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <utility>
 
 namespace ratio {
 namespace {
+
+// The counts at which CLDR's integer examples (plurals.xml) change category,
+// and a round million, which French, Italian, Portuguese and Spanish treat apart.
+constexpr std::array<long long, 13> counts{0, 1, 2, 3, 5, 11, 20, 21, 22, 25, 101, 111, 1000000};
+
+// A negative count takes its size's category; the smallest has no positive twin
+// and must not overflow.
+TEST(PluralRule, EveryLanguageSortsCountsAsCldrDoes) {
+    using enum Localization::Language;
+    // Per language, the category of each count above: z zero, o one, t two,
+    // f few, m many, - other. Taken from plurals.xml, not from the code.
+    // clang-format off
+    const std::pair<Language, const char*> cldrCategories[] = {
+        {German, "-o-----------"}, {EnglishUSA, "-o-----------"}, {EnglishBritish, "-o-----------"},
+        {French, "oo----------m"}, {Spanish, "-o----------m"}, {PortugueseBrazil, "oo----------m"},
+        {PortuguesePortugal, "-o----------m"}, {Italian, "-o----------m"}, {Catalan, "-o-----------"},
+        {Polish, "moffmmmmfmmmm"}, {Danish, "-o-----------"}, {Dutch, "-o-----------"},
+        {Swedish, "-o-----------"}, {Finnish, "-o-----------"}, {Norwegian, "-o-----------"},
+        {Romanian, "foffff-----f-"}, {Slovac, "-off---------"}, {Czech, "-off---------"},
+        {Turkish, "-o-----------"}, {Indonesian, "-------------"}, {Croatian, "-off---of-o--"},
+        {Hungarian, "-o-----------"}, {Malay, "-------------"}, {Vietnamese, "-------------"},
+        {Greek, "-o-----------"}, {Russian, "moffmmmofmomm"}, {Ukrainian, "moffmmmofmomm"},
+        {Japanese, "-------------"}, {ChineseTraditional, "-------------"},
+        {ChineseSimplified, "-------------"}, {Hindi, "oo-----------"}, {Korean, "-------------"},
+        {Thai, "-------------"}, {Arabic, "zotffmmmmm-m-"}, {Hebrew, "-ot---m-----m"},
+    };
+    // clang-format on
+    for (const auto& [language, expected] : cldrCategories) {
+        SCOPED_TRACE(static_cast<int>(language));
+        const PluralRule rule = pluralRuleOf(language);
+        std::string letters;
+        for (const long long count : counts) {
+            const PluralCategory category = pluralCategory(rule, count);
+            letters += "zotfm-"[static_cast<int>(category)];
+            EXPECT_EQ(pluralCategory(rule, -count), category) << -count;
+        }
+        EXPECT_EQ(letters, expected);
+    }
+    EXPECT_EQ(std::size(cldrCategories), static_cast<std::size_t>(Language::Count));
+    EXPECT_EQ(pluralCategory(PluralRule::Polish, LLONG_MIN), PluralCategory::Many);
+}
 
 TEST(AppendEnglishName, AddsTheEnglishNameOnlyWhenMissing) {
     using Case = std::array<std::string_view, 3>; // name, English name, expected
     // clang-format off
     const Case cases[] = {
-        {"Zoll", "Inch", "Zoll / Inch"}, {"", "Inch", " / Inch"}, {"Zoll", "", "Zoll"},
-        {"", "", ""}, {"Ångström", "Angstrom (Å)", "Ångström / Angstrom (Å)"},
+        {"Zoll", "Inch", "Zoll / Inch"}, {"", "Inch", " / Inch"}, {"Zoll", "", "Zoll"}, {"", "", ""},
+        {"Ångström", "Angstrom (Å)", "Ångström / Angstrom (Å)"},
         // Contained anywhere in any ASCII letter case, even just after a partial match.
-        {"INCH", "Inch", "INCH"}, {"Square inch", "Inch", "Square inch"},
-        {"InInch", "Inch", "InInch"},
+        {"INCH", "Inch", "INCH"}, {"Square inch", "Inch", "Square inch"}, {"InInch", "Inch", "InInch"},
         // Cut off by the end of the name, or a near miss: no match.
         {"Inc", "Inch", "Inc / Inch"},
         {"Kilometre (km)", "Kilometer (km)", "Kilometre (km) / Kilometer (km)"},
@@ -37,9 +80,9 @@ TEST(CountFormat, FillsOnlyTheCount) {
     using Case = std::tuple<std::string_view, long long, std::string_view>;
     // clang-format off
     const Case cases[] = {
-        {"%i more lengths", 5, "5 more lengths"}, {"あと%i件", 40, "あと40件"},
-        {"%i", LLONG_MIN, "-9223372036854775808"}, {"%i%i", 7, "77"}, {"", 5, ""},
-        {"%s %n %d", 5, "%s %n %d"}, {"%5i %-i", 7, "%5i %-i"}, {"%i%", 5, "5%"}, {"%%i", 5, "%i"},
+        {"あと%i件", 40, "あと40件"}, {"%i", LLONG_MIN, "-9223372036854775808"}, {"%i%i", 7, "77"},
+        {"", 5, ""}, {"%s %n %d", 5, "%s %n %d"}, {"%5i %-i", 7, "%5i %-i"}, {"%i%", 5, "5%"},
+        {"%%i", 5, "%i"},
         // The text after a view's end is no part of it: a last '%' stays.
         {"%%%i", 5, "%5"}, {"%%%", 5, "%%"}, {std::string_view("%i", 1), 5, "%"},
         {std::string_view("a\0%i", 4), 7, std::string_view("a\0" "7", 3)},
@@ -59,29 +102,26 @@ TEST(CountFormat, PicksTheFormOfTheCountsCategory) {
     using Case = std::tuple<std::string_view, Language, long long, std::string_view>;
     const std::string_view english = "one{%i more length} other{%i more lengths}";
     const std::string_view czech = "one{%i měna} few{%i měny} other{%i měn}";
+    const Language british = Language::EnglishBritish;
     // clang-format off
     const Case cases[] = {
-        {english, Language::EnglishBritish, 1, "1 more length"},
-        {english, Language::EnglishUSA, 0, "0 more lengths"},
-        {english, Language::EnglishBritish, 21, "21 more lengths"},
-        {english, Language::EnglishBritish, -1, "-1 more length"},
+        {english, british, 1, "1 more length"}, {english, Language::EnglishUSA, 0, "0 more lengths"},
         {czech, Language::Czech, 1, "1 měna"}, {czech, Language::Czech, 4, "4 měny"},
-        {czech, Language::Czech, 5, "5 měn"}, {czech, Language::Czech, 22, "22 měn"},
+        {czech, Language::Czech, 5, "5 měn"},
         // Forms the language does not use are never picked; missing ones fall to "other".
         {czech, Language::Japanese, 1, "1 měn"}, {english, Language::Polish, 2, "2 more lengths"},
         {"two{a%i} one{b%i} other{c%i}", Language::Hebrew, 2, "a2"},
         // A list without "other" still shows a form, and the first of a repeated category wins.
-        {"one{%i x}", Language::EnglishBritish, 3, "3 x"},
-        {"one{a%i} one{b%i} other{c%i}", Language::EnglishBritish, 1, "a1"},
+        {"one{%i x}", british, 3, "3 x"}, {"one{a%i} one{b%i} other{c%i}", british, 1, "a1"},
         // Spaces around forms and empty forms are allowed.
-        {"  one{} other{%i}  ", Language::EnglishBritish, 1, ""},
+        {"  one{} other{%i}  ", british, 1, ""},
         // Anything not a well-formed list is a single format, shown whole.
-        {"One{%i} other{%i}", Language::EnglishBritish, 1, "One{1} other{1}"},
-        {"one {%i} other{%i}", Language::EnglishBritish, 1, "one {1} other{1}"},
-        {"one{%i other{%i}", Language::EnglishBritish, 1, "one{1 other{1}"},
-        {"one{%i} other{%i", Language::EnglishBritish, 1, "one{1} other{1"},
-        {"one{%i} x other{%i}", Language::EnglishBritish, 1, "one{1} x other{1}"},
-        {"{%i}", Language::EnglishBritish, 1, "{1}"}, {"   ", Language::EnglishBritish, 1, "   "},
+        {"One{%i} other{%i}", british, 1, "One{1} other{1}"}, {"{%i}", british, 1, "{1}"},
+        {"one{%i} others{%i}", british, 2, "one{2} others{2}"}, {"   ", british, 1, "   "},
+        {"one {%i} other{%i}", british, 1, "one {1} other{1}"},
+        {"one{%i other{%i}", british, 1, "one{1 other{1}"},
+        {"one{%i} other{%i", british, 1, "one{1} other{1"},
+        {"one{%i} x other{%i}", british, 1, "one{1} x other{1}"},
     };
     // clang-format on
     for (const auto& [text, language, count, expected] : cases)
@@ -89,12 +129,28 @@ TEST(CountFormat, PicksTheFormOfTheCountsCategory) {
             << '"' << text << "\" with " << count;
 }
 
-TEST(CountFormat, ListsTheFormsOfAListOnly) {
-    const auto forms = pluralForms("few{a} other{%i b}");
-    ASSERT_TRUE(forms.has_value());
-    EXPECT_EQ(*forms, (PluralForms{{PluralCategory::Few, "a"}, {PluralCategory::Other, "%i b"}}));
-    EXPECT_FALSE(pluralForms("%i more lengths").has_value());
-    EXPECT_FALSE(pluralForms("").has_value());
+// The tables' forms sit under the right keywords: a row per form, at counts where
+// a mix-up of the last-digit rules would show too.
+TEST(CountFormat, TablesCountTextsAgreeWithTheirCount) {
+    using S = LocalizedStrings;
+    using enum Localization::Language;
+    const auto currencies = &S::NUM_more_currencies, lengths = &S::NUM_more_lengths;
+    using Case = std::tuple<Language, std::string S::*, long long, const char*>;
+    // clang-format off
+    const Case cases[] = {
+        {Russian, currencies, 21, "Ещё 21 валюта"}, {Russian, lengths, 24, "Ещё 24 единицы длины"},
+        {Russian, currencies, 11, "Ещё 11 валют"}, {Ukrainian, currencies, 22, "Ще 22 валюти"},
+        // Arabic: zero, one, the dual, the plural of 3-10 (and 103-110), many, other.
+        {Arabic, currencies, 0, "0 عملة أخرى"}, {Arabic, currencies, 1, "1 عملة أخرى"},
+        {Arabic, lengths, 2, "2 وحدتا طول أخريان"}, {Arabic, lengths, 103, "103 وحدات طول أخرى"},
+        {Arabic, currencies, 11, "11 عملة أخرى"}, {Arabic, lengths, 100, "100 وحدة طول أخرى"},
+        {Hebrew, lengths, 2, "2 יחידות אורך נוספות"}, {Hindi, currencies, 0, "0 और मुद्रा"},
+    };
+    // clang-format on
+    for (const auto& [language, field, count, expected] : cases)
+        EXPECT_EQ(formatCount(*Localization::makeStrings(language).*field, count, language),
+                  expected)
+            << static_cast<int>(language) << " with " << count;
 }
 
 } // namespace
