@@ -2,7 +2,7 @@
 
 #include "app/CalculatorViewController.h"
 #include "localization/Localization.h"
-#include "platform/CurrencyRateRequest.h"
+#include "platform/RatesSource.h"
 #include "platform/CurrencyUpdate.h"
 #include "units/LaunchCounter.h"
 #include "units/UnitCatalogueBuilder.h"
@@ -70,9 +70,9 @@ void AppDelegate::applicationWillEnterForeground() {
 void AppDelegate::applicationDidBecomeActive() {
     // The network stack is loaded only now, after the first frame.
     if (!rateRequest)
-        rateRequest = std::make_unique<CurrencyRateRequest>(
-            [this](const QByteArray& document) { ratesArrived(document); });
-    rateRequest->requestCurrencyRates(keptDay);
+        rateRequest = loadRatesSource([this](const QByteArray& document) { ratesArrived(document); });
+    if (rateRequest)
+        rateRequest->requestCurrencyRates(keptDay);
 }
 
 int AppDelegate::pendingRateRequests() const {

@@ -21,7 +21,7 @@ namespace ratio {
 
 class AnyViewController;
 class CalculatorViewController;
-class CurrencyRateRequest;
+class RatesSource;
 
 class AppDelegate : public QObject {
     Q_OBJECT
@@ -58,7 +58,7 @@ class AppDelegate : public QObject {
     KeyValueStore& settings;
     KeptRatesDocument keptRates;
     QLocale appLocale;
-    std::unique_ptr<CurrencyRateRequest> rateRequest;
+    std::unique_ptr<RatesSource> rateRequest;
     // The download day of the document in use, so a request asks only for a newer one.
     QDate keptDay;
     bool wasHidden = false;

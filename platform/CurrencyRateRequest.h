@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/RatesSource.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QUrl>
@@ -21,27 +23,26 @@ namespace ratio {
 //
 // Both callbacks run on the thread that created the object (the main
 // thread), through a queued call, never inside the network code.
-class CurrencyRateRequest {
+class CurrencyRateRequest : public RatesSource {
   public:
-    using Receiver = std::function<void(const QByteArray& document)>;
     // Runs once per request after it ends, with or without a document.
     using Settled = std::function<void()>;
 
     explicit CurrencyRateRequest(Receiver receiver, Settled settled = {});
-    ~CurrencyRateRequest();
+    ~CurrencyRateRequest() override;
     CurrencyRateRequest(const CurrencyRateRequest&) = delete;
     CurrencyRateRequest& operator=(const CurrencyRateRequest&) = delete;
 
     // With a valid `keptSince` (the day the kept document was downloaded) the
     // request asks only for a newer document; a 304 answer hands nothing over.
-    void requestCurrencyRates(const QDate& keptSince = {});
+    void requestCurrencyRates(const QDate& keptSince = {}) override;
 
     // The If-Modified-Since value for a document downloaded on `day`: its
     // start in UTC, so a document published later that day still comes.
     static QByteArray ifModifiedSince(const QDate& day);
 
     // Requests still waiting for their callbacks.
-    int pendingRequests() const { return pending; }
+    int pendingRequests() const override { return pending; }
 
     // Why the last request that ended handed nothing over ("HTTP status 500",
     // "no complete answer within 30 s", ...); empty after a document. For
