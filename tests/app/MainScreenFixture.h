@@ -8,7 +8,6 @@
 #include "engine/OperatorMode.h"
 #include "localization/Localization.h"
 #include "support/MemoryKeyValueStore.h"
-#include "units/UnitCatalogue.h"
 #include "units/UnitCatalogueBuilder.h"
 
 #include <QTemporaryDir>
@@ -17,14 +16,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace ratio {
-
-inline std::optional<std::string> catalogueLongName(std::size_t category, std::size_t unit) {
-    return unitCatalogue()[category].unitDefinitions[unit].longName;
-}
 
 // A main screen over a fresh store, in British English with "." and ",".
 class MainScreenTest : public ::testing::Test {
@@ -43,7 +37,7 @@ class MainScreenTest : public ::testing::Test {
         return *main;
     }
 
-    void click(KeyButton* key) { QTest::mouseClick(key, Qt::LeftButton); }
+    void click(QAbstractButton* key) { QTest::mouseClick(key, Qt::LeftButton); }
     void type(const QString& keys) {
         for (QChar c : keys)
             QTest::keyClick(&screen(), c.toLatin1());

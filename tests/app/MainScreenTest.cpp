@@ -1,89 +1,46 @@
+// The main screen: keys, sharing, the row menus, what assistive technology
+// reads, right to left, and a number too long to show at once.
 #include "MainScreenFixture.h"
+#include "app/ShareSheet.h"
 #include "engine/BDouble.h"
-#include "units/SelectedUnits.h"
-#include "units/UnitPairRestore.h"
+#include "platform/DeviceFacts.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
 
 namespace ratio {
 namespace {
 
-TEST_F(MainScreenTest, StartsInConverterModeWithTheDefaultPairStored) {
-    EXPECT_EQ(row0(), "0 mile");
-    EXPECT_EQ(row1(), "0 km");
-    EXPECT_EQ(screen().ConverterButton->text(), QString::fromUtf8("\u2192 km"));
-    EXPECT_EQ(store.value("unit1").text(), catalogueLongName(1, 1));
-    EXPECT_EQ(store.value("APP_OPENED_COUNT").integer(), 1);
-}
-
-TEST_F(MainScreenTest, KeysOfTheKeypadDriveBothRows) {
+// The buttons reach the calculator; an operator lights while it is pending;
+// division by zero shows the alert.
+TEST_F(MainScreenTest, ButtonsDriveTheCalculator) {
     click(screen().Button2);
-    EXPECT_EQ(row0(), "2 mile");
-    EXPECT_EQ(row1(), "3.218688 km");
     click(screen().AdditionButton);
     EXPECT_EQ(screen().AdditionButton->backgroundColor(), QColor(Qt::white)); // lit
     click(screen().Button3);
     click(screen().EqualButton);
-    EXPECT_EQ(row0(), "5 mile");
     EXPECT_NE(screen().AdditionButton->backgroundColor(), QColor(Qt::white));
-}
-
-TEST_F(MainScreenTest, ModeSwitchesAreIdempotentAndKeepTheSuffixRight) {
-    type("1234");
+    EXPECT_EQ(row0(), "5 mile");
+    EXPECT_EQ(row1(), "8.04672 km");
+    click(screen().SwitchButton);
+    EXPECT_EQ(row0(), "8.04672 km");
+    EXPECT_EQ(screen().ConverterButton->text(), QString::fromUtf8("\u2192 mile"));
     click(screen().CalculatorButton);
-    click(screen().CalculatorButton);
-    EXPECT_EQ(row0(), "1,234");
+    EXPECT_EQ(row0(), "8.04672");
     EXPECT_TRUE(screen().Number1Label->isHidden());
     click(screen().ConverterButton);
-    click(screen().ConverterButton);
-    EXPECT_EQ(row0(), "1,234 mile");
-}
-
-TEST_F(MainScreenTest, SwappingTwiceRestoresEverything) {
-    type("7+");
-    const QString before0 = row0(), before1 = row1();
-    click(screen().SwitchButton);
-    EXPECT_EQ(row0(), before1);
-    EXPECT_EQ(screen().ConverterButton->text(), QString::fromUtf8("\u2192 mile"));
-    EXPECT_EQ(OperatorMode::shared().modeEnum(), Mode::None);
-    click(screen().SwitchButton);
-    EXPECT_EQ(row0(), before0);
-    EXPECT_EQ(row1(), before1);
-    EXPECT_EQ(store.value("unit0").text(), catalogueLongName(1, 0));
-}
-
-TEST_F(MainScreenTest, HardwareKeysBackspaceAndCopy) {
-    type("12.5");
-    EXPECT_EQ(row0(), "12.5 mile");
-    QTest::keyClick(&screen(), Qt::Key_Backspace);
-    EXPECT_EQ(row0(), "0 mile");
-    type("3");
-    QTest::keyClick(&screen(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), row1());
-}
-
-TEST_F(MainScreenTest, EqualsBlinksTheNumbers) {
-    type("2*3");
-    click(screen().EqualButton);
-    EXPECT_EQ(screen().Number0Label->textColor(), screen().Number0Label->backgroundColor());
-    QTest::qWait(120);
-    EXPECT_EQ(screen().Number0Label->textColor(), QColor(Qt::white));
-}
-
-TEST_F(MainScreenTest, DivisionByZeroShowsTheAlert) {
-    type("5/0=");
+    EXPECT_EQ(row0(), "8.04672 km");
+    type("/0=");
     auto* alert = screen().findChild<QWidget*>("DivisionByZeroAlert");
     ASSERT_NE(alert, nullptr);
     EXPECT_TRUE(alert->isVisible());
-    EXPECT_EQ(row0(), "0 mile");
-}
-
-TEST_F(MainScreenTest, FourThousandDigitsStayExactAndWrap) {
-    for (int i = 0; i < 4000; ++i)
-        screen().calculator.enterDigit(9);
-    EXPECT_EQ(screen().Number0Label->text().count(u'9'), 4000);
-    EXPECT_GT(screen().Number0Label->lineCount(), 1);
+    EXPECT_EQ(row0(), "0 km");
 }
 
 // A key on a number of 100,000 digits is handled at once, and nothing is lost.
@@ -94,30 +51,111 @@ TEST_F(MainScreenTest, AHundredThousandDigitNumberTakesTheNextKey) {
     EXPECT_EQ(text.count(u'9'), 100000);
     EXPECT_TRUE(text.endsWith(",997 mile"));
     EXPECT_GT(screen().Number0Label->lineCount(), 100);
-    EXPECT_TRUE(row1().endsWith(" km"));
     QTest::keyClick(&screen(), Qt::Key_Backspace);
     EXPECT_EQ(row0(), "0 mile");
 }
 
-// The Chinese fēn, lí and háo are both lengths and areas.
-TEST(UnitPairRestore, NamesSharedByTwoCategoriesComeBackInTheCategoryOfThePair) {
-    UnitCatalogue catalogue;
-    const Localization localization({"en-GB"});
-    buildUnitCatalogue(catalogue, localization.strings(), localization.language,
-                       Localization::sharedBritishStrings());
-    const auto& lengths = catalogue[1].unitDefinitions;
-    const auto fen = std::find_if(lengths.begin(), lengths.end(), [](const UnitDefinition& unit) {
-        return unit.longName.find("f\u0113n") != std::string::npos;
-    });
-    ASSERT_NE(fen, lengths.end());
-    const auto pair = findStoredPair(catalogue, fen->longName, lengths[0].longName);
-    ASSERT_TRUE(pair);
-    EXPECT_EQ(pair->unit0.category, 1u);
-    EXPECT_EQ(pair->unit1.category, 1u);
-    EXPECT_FALSE(findStoredPair(catalogue, lengths[0].longName, lengths[0].longName));
-    EXPECT_FALSE(findStoredPair(catalogue, lengths[0].longName, "no such unit"));
-    EXPECT_FALSE(
-        findStoredPair(catalogue, lengths[0].longName, catalogue[2].unitDefinitions[0].longName));
+class ShareAndMenus : public MainScreenTest {
+  protected:
+    ~ShareAndMenus() override {
+        DeviceFacts::setModel("");
+        qDeleteAll(screen().findChildren<ShareSheet*>());
+    }
+
+    // The text the open share sheet would share, read by pressing its copy button.
+    std::optional<QString> sharedText() {
+        auto* sheet = screen().findChild<ShareSheet*>("ShareSheet");
+        if (!sheet)
+            return std::nullopt;
+        QGuiApplication::clipboard()->clear();
+        QTest::mouseClick(sheet->findChild<QPushButton*>("CopyButton"), Qt::LeftButton);
+        delete sheet;
+        return QGuiApplication::clipboard()->text();
+    }
+
+    // Opens a row's menu with a right click and chooses an entry.
+    void chooseFromMenu(QWidget* row, int entry) {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                row->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(row, &click);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(menu->actions().size(), 2); // the unit, and sharing
+        menu->actions()[entry]->trigger();
+        menu->close();
+    }
+};
+
+TEST_F(ShareAndMenus, TheShareControlAndCopyOfferTheVisibleResultButATabletSharesNothing) {
+    type("12.5");
+    click(screen().ShareButton);
+    EXPECT_EQ(sharedText(), row1());
+    EXPECT_TRUE(row1().endsWith(" km"));
+    QTest::keyClick(&screen(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), row1());
+    click(screen().CalculatorButton);
+    click(screen().ShareButton);
+    EXPECT_EQ(sharedText(), "12.5");
+
+    DeviceFacts::setModel("iPad14,1");
+    click(screen().ShareButton);
+    chooseFromMenu(screen().Number0Label, 1);
+    EXPECT_EQ(sharedText(), std::nullopt);
+}
+
+TEST_F(ShareAndMenus, RowMenusShareTheirRowAndRowOneRestsInCalculatorMode) {
+    type("3");
+    chooseFromMenu(screen().Number0Label, 1);
+    EXPECT_EQ(sharedText(), "3 mile");
+    chooseFromMenu(screen().Number1Button, 1);
+    EXPECT_EQ(sharedText(), row1());
+
+    click(screen().CalculatorButton);
+    chooseFromMenu(screen().Number0Button, 1);
+    EXPECT_EQ(sharedText(), "3");
+    chooseFromMenu(screen().Number1Button, 1);
+    EXPECT_EQ(sharedText(), std::nullopt);
+    chooseFromMenu(screen().Number1Button, 0); // the unit entry too
+    EXPECT_TRUE(screen().Number1Label->isHidden());
+    chooseFromMenu(screen().Number0Button, 0); // opens the units in converter mode
+    EXPECT_FALSE(screen().Number1Label->isHidden());
+}
+
+// Screen readers name every control and read both rows whole.
+TEST_F(MainScreenTest, EveryControlHasANameAndTheRowsReadTheirText) {
+    type("1234");
+    for (QAbstractButton* control : screen().findChildren<QAbstractButton*>()) {
+        if (!control->isVisibleTo(&screen()))
+            continue;
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(access, nullptr);
+        EXPECT_FALSE(access->text(QAccessible::Name).isEmpty())
+            << control->objectName().toStdString();
+    }
+    for (NumberRowLabel* row : {screen().Number0Label.data(), screen().Number1Label.data()}) {
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(row);
+        ASSERT_NE(access, nullptr);
+        EXPECT_EQ(access->text(QAccessible::Name), row->text());
+    }
+    EXPECT_EQ(row0(), "1,234 mile");
+}
+
+// Runs in its own process with Arabic chosen (see tests/CMakeLists.txt).
+TEST(RightToLeft, ArabicMirrorsTheScreenButKeepsTheKeypadInOrder) {
+    if (Localization::shared().language != Language::Arabic)
+        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
+    testing::MemoryKeyValueStore store;
+    QTemporaryDir folder;
+    AppDelegate delegate(store, KeptRatesDocument(folder.path()), QLocale("ar_EG"));
+    delegate.didFinishLaunching();
+    CalculatorViewController screen(delegate);
+    screen.resize(390, 844);
+    screen.show();
+    QApplication::processEvents();
+    EXPECT_EQ(screen.layoutDirection(), Qt::RightToLeft);
+    EXPECT_LT(screen.Button7->x(), screen.Button9->x());
+    EXPECT_LT(screen.ShareButton->mapTo(&screen, QPoint(0, 0)).x(), screen.width() / 2);
+    QApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 } // namespace

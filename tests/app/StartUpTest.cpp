@@ -1,6 +1,5 @@
 // Start-up as main() runs it, over stores and rate files in a temporary
-// folder: the stored pair, the launch count, damaged files and a rate server
-// that misbehaves.
+// folder: the stored pair, damaged files and a rate server that misbehaves.
 #include "app/AppDelegate.h"
 #include "app/CalculatorViewController.h"
 #include "app/NumberRowLabel.h"
@@ -11,7 +10,6 @@
 #include "support/MemoryKeyValueStore.h"
 #include "units/UnitCatalogue.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -19,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -31,10 +30,6 @@ using testing::httpAnswer;
 const QByteArray rateDocument = "<Cube>\n<Cube time='2026-12-04'>\n"
                                 "<Cube currency='USD' rate='1.0854'/>\n"
                                 "<Cube currency='GBP' rate='0.8431'/>\n</Cube>\n</Cube>\n";
-
-std::string longName(std::size_t category, std::size_t unit) {
-    return unitCatalogue()[category].unitDefinitions[unit].longName;
-}
 
 // One launch: the delegate's start-up, then the main screen, as main() does.
 struct Launch {
@@ -61,66 +56,59 @@ class StartUpTest : public ::testing::Test {
         Localization::preferredLanguagesSource = [] { return std::vector<std::string>{"en-GB"}; };
     }
     QString dataFolder() const { return folder.filePath("data"); }
-    void keepRates() {
-        ASSERT_TRUE(KeptRatesDocument(dataFolder()).save(rateDocument, QDate(2026, 12, 4)));
-    }
 
     QTemporaryDir folder;
     testing::MemoryKeyValueStore store;
 };
 
 TEST_F(StartUpTest, RestoresAStoredPairOrFallsBackToTheDefault) {
+    ASSERT_TRUE(KeptRatesDocument(dataFolder()).save(rateDocument, QDate(2026, 12, 4)));
     { Launch first(store, dataFolder()); } // builds the catalogue, stores the default pair
-    const std::string mile = longName(1, 0), yard = longName(1, 3);
-    const std::string otherCategory = longName(3, 0);
+    const auto name = [](std::size_t category, std::size_t unit) {
+        return unitCatalogue()[category].unitDefinitions[unit].longName;
+    };
+    const std::string mile = name(1, 0), km = name(1, 1), yard = name(1, 3);
+    const std::string euro = name(0, 0), dollar = name(0, 1);
+    // The Chinese fen is a length and an area: the other unit of the pair settles which.
+    const auto& lengths = unitCatalogue()[1].unitDefinitions;
+    const auto fen = std::find_if(lengths.begin(), lengths.end(), [](const UnitDefinition& unit) {
+        return unit.longName.find("f\u0113n") != std::string::npos;
+    });
+    ASSERT_NE(fen, lengths.end());
     const struct {
         const char* what;
-        std::string unit0, unit1;
-        QString row0, row1;
+        std::string unit0, unit1, shown0, shown1;
     } cases[] = {
-        {"two lengths", yard, mile, "0 yd", "0 mile"},
-        {"one name twice", yard, yard, "0 mile", "0 km"},
-        {"an unknown name", yard, "Furlong of the moon", "0 mile", "0 km"},
-        {"two categories", yard, otherCategory, "0 mile", "0 km"},
-        {"nothing stored", "", "", "0 mile", "0 km"},
+        {"two lengths", yard, mile, yard, mile},
+        {"a name two categories share", fen->longName, mile, fen->longName, mile},
+        {"two currencies of the kept document", euro, dollar, euro, dollar},
+        {"one name twice", yard, yard, mile, km},
+        {"an unknown name", yard, "Furlong of the moon", mile, km},
+        {"two categories", yard, name(3, 0), mile, km},
+        {"nothing stored", "", "", mile, km},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.what);
         store.setText("unit0", row.unit0);
         store.setText("unit1", row.unit1);
         Launch launch(store, dataFolder());
-        EXPECT_EQ(launch.row0(), row.row0);
-        EXPECT_EQ(launch.row1(), row.row1);
+        EXPECT_EQ(launch.screen->Unit0LongNameLabel->text().toStdString(), row.shown0);
+        EXPECT_EQ(launch.screen->Unit1LongNameLabel->text().toStdString(), row.shown1);
         // What is shown is what is stored for the next start.
-        EXPECT_EQ(store.value("unit0").text(), row.row0 == "0 yd" ? yard : mile);
+        EXPECT_EQ(store.value("unit0").text(), row.shown0);
+        EXPECT_EQ(store.value("unit1").text(), row.shown1);
     }
-}
-
-TEST_F(StartUpTest, ACurrencyPairComesBackOnlyWithAKeptDocument) {
-    keepRates();
-    std::string euro, dollar;
-    {
-        Launch launch(store, dataFolder());
-        ASSERT_GE(unitCatalogue()[0].unitDefinitions.size(), 2u);
-        euro = longName(0, 0);
-        dollar = longName(0, 1);
-    }
+    EXPECT_EQ(store.value("APP_OPENED_COUNT").integer(), 8);
+    // A damaged kept document reads as none: no currencies, so their pair falls back.
     store.setText("unit0", euro);
     store.setText("unit1", dollar);
-    {
-        Launch launch(store, dataFolder());
-        EXPECT_EQ(launch.screen->Unit0LongNameLabel->text().toStdString(), euro);
-        EXPECT_EQ(launch.screen->Unit1LongNameLabel->text().toStdString(), dollar);
-    }
-    QFile::remove(KeptRatesDocument(dataFolder()).filePath());
-    Launch offline(store, dataFolder());
-    EXPECT_EQ(offline.row0(), "0 mile");
-}
-
-TEST_F(StartUpTest, CountsEveryLaunch) {
-    { Launch first(store, dataFolder()); }
-    { Launch second(store, dataFolder()); }
-    EXPECT_EQ(store.value("APP_OPENED_COUNT").integer(), 2);
+    QFile kept(KeptRatesDocument(dataFolder()).filePath());
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    kept.write("2026-12-04\n9999999\n<Cube currency='USD' rate='1.0");
+    kept.close();
+    Launch damaged(store, dataFolder());
+    EXPECT_TRUE(unitCatalogue()[0].unitDefinitions.empty());
+    EXPECT_EQ(damaged.row0(), "0 mile");
 }
 
 // A settings file of garbage, or one that cannot be written, starts as a first launch.
@@ -143,33 +131,23 @@ TEST_F(StartUpTest, SurvivesCorruptAndUnwritableSettings) {
     }
 }
 
-TEST_F(StartUpTest, ADamagedKeptDocumentLeavesCurrenciesOut) {
-    QDir().mkpath(dataFolder());
-    QFile kept(KeptRatesDocument(dataFolder()).filePath());
-    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
-    kept.write("2026-12-04\n9999999\n<Cube currency='USD' rate='1.0");
-    kept.close();
-    Launch launch(store, dataFolder());
-    EXPECT_TRUE(unitCatalogue()[0].unitDefinitions.empty());
-    EXPECT_EQ(launch.row0(), "0 mile");
-}
-
-TEST_F(StartUpTest, ADownloadedDocumentIsKeptAndTheNextRequestAsksForANewerOne) {
-    CannedHttpServer server(httpAnswer("200 OK", rateDocument));
-    Launch launch(store, dataFolder());
-    launch.delegate.applicationDidBecomeActive();
-    ASSERT_TRUE(launch.settles());
-    EXPECT_FALSE(unitCatalogue()[0].unitDefinitions.empty());
-    EXPECT_TRUE(KeptRatesDocument(dataFolder()).load());
-    launch.delegate.applicationDidBecomeActive();
-    ASSERT_TRUE(launch.settles());
-    ASSERT_EQ(server.requestHeads.size(), 2u);
-    EXPECT_FALSE(server.requestHeads[0].contains("If-Modified-Since"));
-    EXPECT_TRUE(server.requestHeads[1].contains("If-Modified-Since"));
-}
-
-TEST_F(StartUpTest, GarbageFromTheServerChangesNothing) {
-    keepRates();
+// A good answer is kept and the next request asks for a newer document;
+// garbage, or a page that is not the document, changes nothing.
+TEST_F(StartUpTest, TheRateServerAnswersWellOrWithGarbage) {
+    {
+        CannedHttpServer server(httpAnswer("200 OK", rateDocument));
+        Launch launch(store, dataFolder());
+        for (int request = 0; request < 2; ++request) {
+            launch.delegate.applicationDidBecomeActive();
+            ASSERT_TRUE(launch.settles());
+        }
+        EXPECT_FALSE(unitCatalogue()[0].unitDefinitions.empty());
+        ASSERT_EQ(server.requestHeads.size(), 2u);
+        EXPECT_FALSE(server.requestHeads[0].contains("If-Modified-Since"));
+        EXPECT_TRUE(server.requestHeads[1].contains("If-Modified-Since"));
+    }
+    const auto kept = KeptRatesDocument(dataFolder()).load();
+    ASSERT_TRUE(kept);
     for (const QByteArray& answer : {QByteArray("garbage\r\n\r\n"),
                                      httpAnswer("200 OK", "<html>Service unavailable</html>")}) {
         CannedHttpServer server(answer);
@@ -178,7 +156,7 @@ TEST_F(StartUpTest, GarbageFromTheServerChangesNothing) {
         launch.delegate.applicationDidBecomeActive();
         ASSERT_TRUE(launch.settles());
         EXPECT_EQ(unitCatalogue()[0].unitDefinitions.size(), before);
-        EXPECT_EQ(KeptRatesDocument(dataFolder()).load()->document, rateDocument);
+        EXPECT_EQ(KeptRatesDocument(dataFolder()).load()->document, kept->document);
     }
 }
 

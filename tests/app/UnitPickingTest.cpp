@@ -1,0 +1,359 @@
+// The picking screens over the main screen, opened with its unit key and
+// driven with real clicks and keys: the compact list of added units, each
+// category's full list, and currencies as rate documents arrive.
+#include "MainScreenFixture.h"
+#include "app/AdditionalUnitsViewController.h"
+#include "app/PresentationStack.h"
+#include "app/UnitListView.h"
+#include "app/UnitsViewController.h"
+#include "localization/CountFormat.h"
+#include "platform/CurrencyUpdate.h"
+#include "units/LastSelection.h"
+#include "units/SelectedUnits.h"
+#include "units/UnitCatalogue.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace ratio::testing {
+namespace {
+
+constexpr int currency = 0;
+constexpr int length = 1;
+constexpr int mass = 2;
+
+const QByteArray firstRates = "<Cube currency='USD' rate='1.0854'/>\n"
+                              "<Cube currency='JPY' rate='160.25'/>\n"
+                              "<Cube currency='GBP' rate='0.8431'/>\n";
+const QByteArray laterRates = "<Cube currency='USD' rate='1.25'/>\n"
+                              "<Cube currency='CHF' rate='0.95'/>\n"
+                              "<Cube currency='JPY' rate='170'/>\n";
+
+bool sameChain(const MetricsCalculations& a, const MetricsCalculations& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
+        return x.Operator == y.Operator && x.Number == y.Number;
+    });
+}
+
+class UnitPickingTest : public MainScreenTest {
+  protected:
+    UnitPickingTest() {
+        PresentationStack::slideDuration = 0;
+        screen().show();
+    }
+    ~UnitPickingTest() override { PresentationStack::slideDuration = 250; }
+
+    PresentationStack& stack() { return PresentationStack::of(*main); }
+
+    UnitsViewController* openSelection() {
+        QTest::mouseClick(main->UnitButton, Qt::LeftButton);
+        QCoreApplication::processEvents(); // the deferred scroll to the last position
+        return qobject_cast<UnitsViewController*>(stack().top());
+    }
+
+    // Taps a category's more row and returns the full list it opens.
+    AdditionalUnitsViewController* openMore(UnitsViewController* screen, int section) {
+        tap(screen, section,
+            static_cast<int>(screen->CategoriesWithAddedUnits[section].unitDefinitions.size()));
+        if (!QTest::qWaitFor([this] { return stack().count() == 2; }, 1000))
+            return nullptr;
+        return qobject_cast<AdditionalUnitsViewController*>(stack().top());
+    }
+
+    // A click in the middle of the row, scrolled into view first.
+    static void tap(UnitsBaseViewController* screen, int section, int row) {
+        ASSERT_NE(screen, nullptr);
+        screen->TableView->scrollToCentre(section, row);
+        const QRect rect = screen->TableView->rowRect(section, row);
+        ASSERT_FALSE(rect.isEmpty()) << "row " << section << ", " << row << " not shown";
+        QTest::mouseClick(screen->TableView->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    bool waitUntilClosed() {
+        return QTest::qWaitFor([this] { return stack().count() == 0; }, 1000);
+    }
+
+    static const Category& category(int section) {
+        return unitCatalogue()[static_cast<std::size_t>(section)];
+    }
+    static const UnitDefinition& catalogueUnit(int section, int row) {
+        return category(section).unitDefinitions[static_cast<std::size_t>(row)];
+    }
+    // The catalogue row of a category's first unit that passes, or -1.
+    template <typename Test> static int catalogueRow(int section, Test passes) {
+        const auto& units = category(section).unitDefinitions;
+        const auto found = std::find_if(units.begin(), units.end(), passes);
+        return found == units.end() ? -1 : static_cast<int>(found - units.begin());
+    }
+    static int catalogueRow(int section, const std::string& longName) {
+        return catalogueRow(section, [&](const UnitDefinition& u) { return u.longName == longName; });
+    }
+    static int firstHiddenRow(int section) {
+        return catalogueRow(section, [](const UnitDefinition& u) { return !u.added; });
+    }
+    // Exactly one row of a list (-1: none) is marked as the first unit.
+    static void expectOnlyMarked(UnitListModel& model, int marked) {
+        for (int row = 0; row < model.rowCount(); ++row)
+            EXPECT_EQ(model.index(row).data(UnitListModel::MarkedRole).toBool(), row == marked)
+                << model.entry(row)->text.toStdString();
+    }
+    void applyRates(const QByteArray& document, QDate day) {
+        ASSERT_TRUE(applyDownloadedRates(unitCatalogue(), Localization::shared().strings(),
+                                         KeptRatesDocument(folder.path()), document,
+                                         QLocale("en_GB"), day));
+    }
+    static QString status(UnitsBaseViewController* screen) { return screen->StatusLabel->text(); }
+    static QString qt(const std::string& text) { return QString::fromStdString(text); }
+};
+
+// Taps in two categories or on the first unit again leave the screen waiting
+// (another category takes over, the first unit again clears the choice); two
+// in one category complete the selection.
+TEST_F(UnitPickingTest, TwoTapsInOneCategoryCompleteTheSelection) {
+    QTest::keyClicks(main.get(), "12+3");
+    UnitsViewController* screen = openSelection();
+    ASSERT_NE(screen, nullptr);
+    UnitListModel& model = screen->listModel();
+    const auto expectFirst = [&](int section, int row) {
+        EXPECT_EQ(screen->LastSelectedNumberIndex, section < 0 ? 1 : 0);
+        EXPECT_EQ(std::pair(screen->SelectedSection0, screen->SelectedRow0), std::pair(section, row));
+        EXPECT_EQ(status(screen), section < 0 ? QString("Pick first unit")
+                                              : qt(category(section).pickSecondUnit));
+        expectOnlyMarked(model, section < 0 ? -1 : model.flatRow(section, row));
+    };
+    expectFirst(-1, -1);
+    tap(screen, length, 1);
+    expectFirst(length, 1);
+    tap(screen, mass, 0);
+    expectFirst(mass, 0);
+    tap(screen, mass, 0);
+    expectFirst(-1, -1);
+    EXPECT_EQ(stack().count(), 1);
+    EXPECT_FALSE(store.value(lastSelectedSectionKey).integer());
+
+    const std::vector<UnitDefinition> units = // a copy: the screen goes when it closes
+        screen->CategoriesWithAddedUnits[length].unitDefinitions;
+    ASSERT_GE(units.size(), 3u);
+    tap(screen, length, 2);
+    expectFirst(length, 2);
+    tap(screen, length, 0);
+
+    EXPECT_TRUE(sameChain(delegate.MetricsCalculations0, units[2].metricsCalculations));
+    EXPECT_TRUE(sameChain(delegate.MetricsCalculations1, units[0].metricsCalculations));
+    EXPECT_EQ(store.value("unit0").text(), units[2].longName);
+    EXPECT_EQ(store.value("unit1").text(), units[0].longName);
+    EXPECT_EQ(LastSelection::read(store), (LastSelection{length, 2}));
+    EXPECT_EQ(main->ConverterButton->text(), qt("\u2192 " + units[0].shortName));
+    EXPECT_EQ(row0(), qt("0 " + units[2].shortName));
+    EXPECT_EQ(OperatorMode::shared().modeEnum(), Mode::None);
+    EXPECT_TRUE(waitUntilClosed());
+    QTest::keyClicks(main.get(), "1"); // keys reach the main screen again
+    EXPECT_EQ(row0(), qt("1 " + units[2].shortName));
+}
+
+// The more row drops a first unit of another category and keeps one of its own;
+// in the full list the kept first unit tapped again clears the choice in both lists.
+TEST_F(UnitPickingTest, TheMoreRowKeepsOrDropsTheFirstUnit) {
+    UnitsViewController* screen = openSelection();
+    tap(screen, mass, 0);
+    AdditionalUnitsViewController* units = openMore(screen, length);
+    ASSERT_NE(units, nullptr);
+    EXPECT_EQ(units->listModel().rowCount(),
+              static_cast<int>(category(length).unitDefinitions.size()));
+    EXPECT_EQ(screen->SelectedSection0, -1);
+    EXPECT_EQ(status(units), qt(category(length).pickFirstUnit));
+    expectOnlyMarked(units->listModel(), -1);
+    QTest::mouseClick(units->BackButton, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return stack().count() == 1; }, 1000));
+
+    tap(screen, length, 0);
+    units = openMore(screen, length);
+    ASSERT_NE(units, nullptr);
+    EXPECT_EQ(screen->SelectedSection0, length);
+    EXPECT_EQ(status(units), qt(category(length).pickSecondUnit));
+    const int first = units->catalogueRowForCompactRow(0, length);
+    expectOnlyMarked(units->listModel(), first);
+    tap(units, length, first);
+    EXPECT_EQ(screen->LastSelectedNumberIndex, 1);
+    EXPECT_EQ(status(units), qt(category(length).pickFirstUnit));
+    expectOnlyMarked(units->listModel(), -1);
+    expectOnlyMarked(screen->listModel(), -1);
+    EXPECT_EQ(stack().count(), 2);
+}
+
+// Where the list opens for a remembered (section, row) of the first unit.
+TEST_F(UnitPickingTest, OpensCentredOnTheRememberedPositionOrAtTheTop) {
+    const struct {
+        int section, row;
+        int shownSection, shownRow;
+    } cases[] = {{5, 4, 5, 4}, {12, 1, 12, 1}, {9, 99, 0, 0}, {40, 0, 0, 0}, {0, 5, 0, 0}};
+    for (const auto& position : cases) {
+        SCOPED_TRACE(::testing::Message() << "remembered " << position.section << ", " << position.row);
+        LastSelection{position.section, position.row}.write(store);
+        UnitsViewController* screen = openSelection();
+        ASSERT_NE(screen, nullptr);
+        UnitListView* list = screen->TableView;
+        const UnitListModel::Entry* current = screen->listModel().entry(list->currentIndex().row());
+        ASSERT_NE(current, nullptr);
+        EXPECT_EQ(std::pair(current->section, current->row),
+                  std::pair(position.shownSection, position.shownRow));
+        const QRect rect = list->rowRect(position.shownSection, position.shownRow);
+        ASSERT_FALSE(rect.isEmpty());
+        const QScrollBar* bar = list->verticalScrollBar();
+        if (bar->value() > bar->minimum() && bar->value() < bar->maximum()) { // ends cannot centre
+            EXPECT_LE(std::abs(rect.center().y() - list->viewport()->height() / 2), rect.height());
+        }
+        EXPECT_EQ(delegate.LastSelectedSection0, position.shownSection);
+        QTest::keyClick(list, Qt::Key_Escape);
+        ASSERT_TRUE(waitUntilClosed());
+    }
+}
+
+// Leaving by the back button or Escape stores nothing and keeps the calculator;
+// then the keyboard's path through a pair: typing a name, Home and arrows,
+// Return for the first unit and Space for the second.
+TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
+    QTest::keyClicks(main.get(), "42");
+    const auto unit0 = store.value("unit0");
+    const MetricsCalculations chain0 = delegate.MetricsCalculations0;
+    UnitsViewController* screen = openSelection();
+    EXPECT_EQ(screen->BackButton->text(), "Cancel");
+    tap(screen, mass, 1);
+    QTest::mouseClick(screen->BackButton, Qt::LeftButton);
+    EXPECT_TRUE(waitUntilClosed());
+
+    screen = openSelection();
+    EXPECT_EQ(screen->LastSelectedNumberIndex, 1); // afresh
+    EXPECT_EQ(status(screen), "Pick first unit");
+    UnitListView* list = screen->TableView;
+    const auto& lengths = screen->CategoriesWithAddedUnits[length].unitDefinitions;
+    const std::string first = lengths[0].longName, second = lengths[1].longName;
+    const QString start = qt(second).left(4);
+    QTest::keyClicks(list, start.toLower());
+    const UnitListModel::Entry* current = screen->listModel().entry(list->currentIndex().row());
+    ASSERT_NE(current, nullptr);
+    EXPECT_TRUE(current->text.startsWith(start, Qt::CaseInsensitive));
+    QTest::keyClick(list, Qt::Key_Home);
+    QTest::keyClick(list, Qt::Key_Down); // past the length header
+    current = screen->listModel().entry(list->currentIndex().row());
+    EXPECT_EQ(std::pair(current->section, current->row), std::pair(length, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(screen->SelectedRow0, 0);
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_TRUE(waitUntilClosed());
+    EXPECT_EQ(row0(), "42 mile");
+    EXPECT_EQ(store.value("unit0"), unit0);
+    EXPECT_TRUE(sameChain(delegate.MetricsCalculations0, chain0));
+    EXPECT_FALSE(store.value(lastSelectedSectionKey).integer());
+
+    list = openSelection()->TableView;
+    for (Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down, Qt::Key_Up,
+                        Qt::Key_Down, Qt::Key_Space})
+        QTest::keyClick(list, key);
+    EXPECT_EQ(store.value("unit0").text(), first);
+    EXPECT_EQ(store.value("unit1").text(), second);
+    EXPECT_TRUE(waitUntilClosed());
+}
+
+// A unit not yet in the compact list joins it where the catalogue puts it, the
+// rows after it shift, and the more row counts one fewer.
+TEST_F(UnitPickingTest, AFirstUnitFromTheFullListJoinsTheCompactList) {
+    const int hidden = firstHiddenRow(length);
+    ASSERT_GE(hidden, 0);
+    const std::string name = catalogueUnit(length, hidden).longName;
+    UnitsViewController* screen = openSelection();
+    const auto before = screen->CategoriesWithAddedUnits[length].unitDefinitions.size();
+    AdditionalUnitsViewController* units = openMore(screen, length);
+    ASSERT_NE(units, nullptr);
+    tap(units, length, hidden);
+    EXPECT_EQ(status(units), qt(category(length).pickSecondUnit));
+    expectOnlyMarked(units->listModel(), units->listModel().flatRow(length, hidden));
+
+    QTest::mouseClick(units->BackButton, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return stack().count() == 1; }, 1000));
+    const auto& compact = screen->CategoriesWithAddedUnits[length].unitDefinitions;
+    ASSERT_EQ(compact.size(), before + 1);
+    EXPECT_EQ(compact[static_cast<std::size_t>(screen->SelectedRow0)].longName, name);
+    UnitListModel& model = screen->listModel();
+    expectOnlyMarked(model, model.flatRow(length, screen->SelectedRow0));
+    const long long more = static_cast<long long>(category(length).unitDefinitions.size() - before);
+    EXPECT_EQ(model.entry(model.flatRow(length, static_cast<int>(before + 1)))->text,
+              qt(formatCount(category(length).additionalUnitsNumber, more - 1,
+                             Language::EnglishBritish)));
+    EXPECT_EQ(status(screen), qt(category(length).pickSecondUnit));
+
+    tap(screen, length, screen->SelectedRow0 == 0 ? 1 : 0);
+    EXPECT_EQ(store.value("unit0").text(), name);
+    EXPECT_TRUE(waitUntilClosed());
+}
+
+// The second unit is a hidden one; the first stands before or after it in the
+// catalogue, so its compact row shifts or not when the second joins.
+TEST_F(UnitPickingTest, ASecondUnitFromTheFullListCompletesThePair) {
+    for (const bool firstAfter : {true, false}) {
+        SCOPED_TRACE(firstAfter ? "first unit after" : "first unit before");
+        const int hidden = firstHiddenRow(length);
+        UnitsViewController* screen = openSelection();
+        const auto& compact = screen->CategoriesWithAddedUnits[length].unitDefinitions;
+        int first = -1;
+        for (std::size_t row = 0; row < compact.size() && first < 0; ++row)
+            if ((catalogueRow(length, compact[row].longName) > hidden) == firstAfter)
+                first = static_cast<int>(row);
+        ASSERT_GE(first, 0);
+        const UnitDefinition firstUnit = compact[static_cast<std::size_t>(first)];
+        tap(screen, length, first);
+        AdditionalUnitsViewController* units = openMore(screen, length);
+        ASSERT_NE(units, nullptr);
+        tap(units, length, hidden);
+
+        const UnitDefinition& second = catalogueUnit(length, hidden);
+        EXPECT_EQ(store.value("unit0").text(), firstUnit.longName);
+        EXPECT_EQ(store.value("unit1").text(), second.longName);
+        EXPECT_TRUE(sameChain(delegate.MetricsCalculations0, firstUnit.metricsCalculations));
+        EXPECT_TRUE(sameChain(delegate.MetricsCalculations1, second.metricsCalculations));
+        ASSERT_TRUE(waitUntilClosed());
+    }
+}
+
+// Currencies of a rate document convert. A document arriving while the list is
+// open leaves the rows it shows; its full list has the new currencies.
+TEST_F(UnitPickingTest, CurrenciesBeforeAndDuringANewRateDocument) {
+    applyRates(firstRates, QDate(2026, 12, 4));
+    UnitsViewController* screen = openSelection();
+    EXPECT_TRUE(screen->listModel().entry(screen->listModel().headerRow(currency))->text.contains(
+        "04")); // the date of the rates
+    ASSERT_GE(screen->CategoriesWithAddedUnits[currency].unitDefinitions.size(), 2u);
+    const std::string dollar = screen->CategoriesWithAddedUnits[currency].unitDefinitions[1].shortName;
+    tap(screen, currency, 0);
+    tap(screen, currency, 1);
+    EXPECT_TRUE(waitUntilClosed());
+    type("2");
+    EXPECT_EQ(row1(), qt("2.1708 " + dollar));
+
+    screen = openSelection();
+    const std::vector<UnitDefinition> shown =
+        screen->CategoriesWithAddedUnits[currency].unitDefinitions;
+    const int rows = screen->listModel().rowCount();
+    tap(screen, currency, 0);
+    applyRates(laterRates, QDate(2026, 12, 5));
+    screen->grab(); // paints the kept rows
+    EXPECT_EQ(screen->listModel().rowCount(), rows);
+    AdditionalUnitsViewController* units = openMore(screen, currency);
+    ASSERT_NE(units, nullptr);
+    const int franc = catalogueRow(currency, Localization::shared().strings().Swiss_franc);
+    ASSERT_GE(franc, 0);
+    EXPECT_EQ(units->listModel().rowCount(),
+              static_cast<int>(category(currency).unitDefinitions.size()));
+    tap(units, currency, franc);
+    EXPECT_TRUE(waitUntilClosed());
+    EXPECT_EQ(store.value("unit0").text(), shown[0].longName);
+    EXPECT_EQ(store.value("unit1").text(), catalogueUnit(currency, franc).longName);
+    type("2");
+    EXPECT_EQ(row1(), qt("1.9 " + catalogueUnit(currency, franc).shortName));
+}
+
+} // namespace
+} // namespace ratio::testing
