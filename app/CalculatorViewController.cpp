@@ -67,8 +67,8 @@ CalculatorViewController::CalculatorViewController(AppDelegate& appDelegate, QWi
                  appDelegate.locale().groupSeparator().toStdString(), this),
       appDelegate(appDelegate), ui(std::make_unique<Ui::CalculatorViewController>()) {
     ui->setupUi(this);
-    setAttribute(Qt::WA_StyledBackground);
     takeOutlets();
+    applyLook();
     connectActions();
     setUp();
 }
@@ -107,6 +107,29 @@ void CalculatorViewController::takeOutlets() {
     Number0Button = ui->Number0Button;
     Number1Button = ui->Number1Button;
     ShareButton = ui->ShareButton;
+}
+
+// Colours and fonts through palettes rather than style sheets, which would
+// cost the first frame a style sheet engine.
+void CalculatorViewController::applyLook() {
+    QPalette screen = palette();
+    screen.setColor(QPalette::Window, Qt::black);
+    setPalette(screen);
+    setAutoFillBackground(true);
+    const auto setLook = [](QWidget* widget, QPalette::ColorRole role, const QColor& color,
+                            int pixels) {
+        QPalette colours = widget->palette();
+        colours.setColor(role, color);
+        widget->setPalette(colours);
+        QFont font = widget->font();
+        font.setPixelSize(pixels);
+        widget->setFont(font);
+    };
+    const QColor longNameColor(0x8e, 0x8e, 0x93);
+    setLook(Unit0LongNameLabel, QPalette::WindowText, longNameColor, 15);
+    setLook(Unit1LongNameLabel, QPalette::WindowText, longNameColor, 15);
+    setLook(ShareButton, QPalette::ButtonText, QColor(0xff, 0x9f, 0x0a), 26);
+    ShareButton->setAutoRaise(true);
 }
 
 void CalculatorViewController::connectActions() {

@@ -83,6 +83,7 @@ class CalculatorViewController final : public AnyViewController,
 
   private:
     void takeOutlets();
+    void applyLook();
     void connectActions();
     void setUp();
     void restoreUnits();

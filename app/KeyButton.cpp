@@ -22,6 +22,12 @@ void KeyButton::setTitleColor(const QColor& color) {
     update();
 }
 
+void KeyButton::setTitlePixelSize(int pixels) {
+    QFont title = font();
+    title.setPixelSize(pixels);
+    setFont(title);
+}
+
 void KeyButton::setHeightReduction(int points) {
     heightReduction = points;
     update();

@@ -12,6 +12,7 @@ class KeyButton : public QPushButton {
     Q_OBJECT
     Q_PROPERTY(QColor backgroundColor READ backgroundColor WRITE setBackgroundColor)
     Q_PROPERTY(QColor titleColor READ titleColor WRITE setTitleColor)
+    Q_PROPERTY(int titlePixelSize READ titlePixelSize WRITE setTitlePixelSize)
 
   public:
     explicit KeyButton(QWidget* parent = nullptr);
@@ -20,6 +21,8 @@ class KeyButton : public QPushButton {
     void setBackgroundColor(const QColor& color);
     QColor titleColor() const { return title; }
     void setTitleColor(const QColor& color);
+    int titlePixelSize() const { return font().pixelSize(); }
+    void setTitlePixelSize(int pixels);
 
     // Keys are as tall as the layout makes them; the mode keys are shorter.
     void setHeightReduction(int points);

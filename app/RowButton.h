@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace ratio {
+
+// The invisible button under a number row: it takes the row's clicks and
+// menus and draws nothing, so the row's digits show through.
+class RowButton : public QPushButton {
+    Q_OBJECT
+
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+} // namespace ratio
