@@ -1,5 +1,7 @@
 #include "localization/EnglishBritishStrings.h"
 
+#include "localization/CategoryTexts.h"
+
 #include <array>
 
 namespace ratio {
@@ -257,6 +259,18 @@ void EnglishBritishStrings::composeRegionalNames(const std::vector<RegionalRest>
             if (field == name.field)
                 rest = translated;
         this->*name.field = "[" + (name.taiwanese ? Taiwan : China) + "] " + rest;
+    }
+}
+
+void EnglishBritishStrings::composeCategoryTexts(const Composer& more, const Composer& first,
+                                                 const Composer& second) {
+    for (const CategoryTexts& category : categoryTexts()) {
+        if (category.name == &LocalizedStrings::Currency)
+            continue;
+        const std::string& name = this->*category.name;
+        this->*category.moreUnits = more(name);
+        this->*category.pickFirst = first(name);
+        this->*category.pickSecond = second(name);
     }
 }
 

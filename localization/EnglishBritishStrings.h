@@ -2,6 +2,7 @@
 
 #include "localization/LocalizedStrings.h"
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +20,11 @@ class EnglishBritishStrings : public LocalizedStrings {
     // `translatedRests` replaces the British rest of the fields it names.
     using RegionalRest = std::pair<std::string LocalizedStrings::*, std::string>;
     void composeRegionalNames(const std::vector<RegionalRest>& translatedRests = {});
+
+    // Every category but currency gets its count text and both prompts from
+    // its name, for languages that say them all alike.
+    using Composer = std::function<std::string(const std::string& category)>;
+    void composeCategoryTexts(const Composer& more, const Composer& first, const Composer& second);
 };
 
 } // namespace ratio

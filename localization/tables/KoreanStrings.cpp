@@ -196,42 +196,7 @@ KoreanStrings::KoreanStrings() {
     const auto second = [](const std::string& category) {
         return "두 번째 " + category + " 단위 선택";
     };
-    NUM_more_lengths = more(Length);
-    Pick_first_length = first(Length);
-    Pick_second_length = second(Length);
-    NUM_more_speed_units = more(Speed);
-    Pick_first_speed = first(Speed);
-    Pick_second_speed = second(Speed);
-    NUM_more_mass_units = more(Mass);
-    Pick_first_mass_unit = first(Mass);
-    Pick_second_mass_unit = second(Mass);
-    NUM_more_area_units = more(Area);
-    Pick_first_area_unit = first(Area);
-    Pick_second_area_unit = second(Area);
-    NUM_more_units_of_information = more(Units_of_information);
-    Pick_first_unit_of_information = first(Units_of_information);
-    Pick_second_unit_of_information = second(Units_of_information);
-    NUM_more_volumes = more(Volume);
-    Pick_first_volume = first(Volume);
-    Pick_second_volume = second(Volume);
-    NUM_more_pressure_units = more(Pressure);
-    Pick_first_pressure_unit = first(Pressure);
-    Pick_second_pressure_unit = second(Pressure);
-    NUM_more_power_units = more(Power);
-    Pick_first_power_unit = first(Power);
-    Pick_second_power_unit = second(Power);
-    NUM_more_energy_units = more(Energy);
-    Pick_first_energy_unit = first(Energy);
-    Pick_second_energy_unit = second(Energy);
-    NUM_more_time_units = more(Time);
-    Pick_first_time_unit = first(Time);
-    Pick_second_time_unit = second(Time);
-    NUM_more_consumption_units = more(Fuel_consumption);
-    Pick_first_consumption_unit = first(Fuel_consumption);
-    Pick_second_consumption_unit = second(Fuel_consumption);
-    NUM_more_temperatures = more(Temperature);
-    Pick_first_temperature = first(Temperature);
-    Pick_second_temperature = second(Temperature);
+    composeCategoryTexts(more, first, second);
 
     // The Chinese and Taiwanese units by their Korean readings; the catalogue
     // adds the Chinese character of the short name in brackets, as in
