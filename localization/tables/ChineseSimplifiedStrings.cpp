@@ -187,6 +187,34 @@ ChineseSimplifiedStrings::ChineseSimplifiedStrings() {
     Unit_of_measurement = "计量单位";
     Conversion_of_units = "单位换算";
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "复制";
+    E_mail = "电子邮件";
+    Key_plus = "加";
+    Key_plus_hint = "加上下一个数";
+    Key_minus = "减";
+    Key_minus_hint = "减去下一个数";
+    Key_times = "乘";
+    Key_times_hint = "乘以下一个数";
+    Key_divide = "除";
+    Key_divide_hint = "除以下一个数";
+    Key_equals = "等于";
+    Key_equals_hint = "显示结果";
+    Key_clear = "清除";
+    Key_clear_hint = "将两行都设为零";
+    Key_change_sign = "切换正负号";
+    Key_change_sign_hint = "取该数的相反数";
+    Key_decimal_separator = "小数点";
+    Key_decimal_separator_hint = "开始输入小数部分";
+    Key_switch_units = "交换单位";
+    Key_switch_units_hint = "互换两个单位";
+    Key_choose_units = "选择单位";
+    Key_choose_units_hint = "选取两个单位";
+    Key_calculator = "计算器";
+    Key_calculator_hint = "计算器模式";
+    Key_converter = "单位换算";
+    Key_converter_hint = "单位换算模式";
+
     // Every category but currency counts and picks its "…单位".
     const auto more = [](const std::string& category) { return "其他 %i 种" + category + "单位"; };
     const auto first = [](const std::string& category) { return "选择第一个" + category + "单位"; };

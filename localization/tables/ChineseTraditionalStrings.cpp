@@ -189,6 +189,35 @@ ChineseTraditionalStrings::ChineseTraditionalStrings() {
     Unit_of_measurement = "計量單位";
     Conversion_of_units = "單位換算";
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "複製";
+    E_mail = "電子郵件";
+    Key_plus = "加";
+    Key_plus_hint = "加上下一個數";
+    Key_minus = "減";
+    Key_minus_hint = "減去下一個數";
+    Key_times = "乘";
+    Key_times_hint = "乘以下一個數";
+    Key_divide = "除";
+    Key_divide_hint = "除以下一個數";
+    Key_equals = "等於";
+    Key_equals_hint = "顯示結果";
+    Key_clear = "清除";
+    // Taiwan reads 列 as a row and 行 as a column, the mainland the other way round.
+    Key_clear_hint = "將兩列都設為零";
+    Key_change_sign = "切換正負號";
+    Key_change_sign_hint = "取此數的相反數";
+    Key_decimal_separator = "小數點";
+    Key_decimal_separator_hint = "開始輸入小數部分";
+    Key_switch_units = "交換單位";
+    Key_switch_units_hint = "互換兩個單位";
+    Key_choose_units = "選擇單位";
+    Key_choose_units_hint = "選取兩個單位";
+    Key_calculator = "計算機";
+    Key_calculator_hint = "計算機模式";
+    Key_converter = "單位換算";
+    Key_converter_hint = "單位換算模式";
+
     // Every category but currency counts and picks its "…單位".
     const auto more = [](const std::string& category) { return "其他 %i 種" + category + "單位"; };
     const auto first = [](const std::string& category) { return "選擇第一個" + category + "單位"; };

@@ -218,6 +218,34 @@ JapaneseStrings::JapaneseStrings() {
     Metric_Tbsp = "大さじ";
     Unit_of_measurement = "計量単位";
     Conversion_of_units = "単位換算";
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "コピー";
+    E_mail = "メール";
+    Key_plus = "プラス";
+    Key_plus_hint = "次の数を足す";
+    Key_minus = "マイナス";
+    Key_minus_hint = "次の数を引く";
+    Key_times = "かける";
+    Key_times_hint = "次の数を掛ける";
+    Key_divide = "わる";
+    Key_divide_hint = "次の数で割る";
+    Key_equals = "イコール";
+    Key_equals_hint = "結果を表示";
+    Key_clear = "クリア";
+    Key_clear_hint = "両方の行をゼロにする";
+    Key_change_sign = "符号の切り替え";
+    Key_change_sign_hint = "数の正負を反転する";
+    Key_decimal_separator = "小数点";
+    Key_decimal_separator_hint = "小数部分の入力を始める";
+    Key_switch_units = "単位の入れ替え";
+    Key_switch_units_hint = "2つの単位を入れ替える";
+    Key_choose_units = "単位の選択";
+    Key_choose_units_hint = "2つの単位を選ぶ";
+    Key_calculator = "電卓";
+    Key_calculator_hint = "電卓モード";
+    Key_converter = "単位換算";
+    Key_converter_hint = "単位換算モード";
+
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "人民元 (元, CNY, RMB¥, CNH)"}});
 }
 

@@ -188,6 +188,34 @@ KoreanStrings::KoreanStrings() {
     Unit_of_measurement = "측정 단위";
     Conversion_of_units = "단위 변환";
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "복사";
+    E_mail = "이메일";
+    Key_plus = "더하기";
+    Key_plus_hint = "다음 수를 더합니다";
+    Key_minus = "빼기";
+    Key_minus_hint = "다음 수를 뺍니다";
+    Key_times = "곱하기";
+    Key_times_hint = "다음 수를 곱합니다";
+    Key_divide = "나누기";
+    Key_divide_hint = "다음 수로 나눕니다";
+    Key_equals = "등호";
+    Key_equals_hint = "결과를 표시합니다";
+    Key_clear = "지우기";
+    Key_clear_hint = "두 행을 모두 0으로 설정합니다";
+    Key_change_sign = "부호 변경";
+    Key_change_sign_hint = "수의 부호를 바꿉니다";
+    Key_decimal_separator = "소수점";
+    Key_decimal_separator_hint = "소수 자릿수 입력을 시작합니다";
+    Key_switch_units = "단위 바꾸기";
+    Key_switch_units_hint = "두 단위를 서로 바꿉니다";
+    Key_choose_units = "단위 선택";
+    Key_choose_units_hint = "두 단위를 선택합니다";
+    Key_calculator = "계산기";
+    Key_calculator_hint = "계산기 모드";
+    Key_converter = "변환기";
+    Key_converter_hint = "단위 변환 모드";
+
     // Every category but currency counts and picks its "… 단위".
     const auto more = [](const std::string& category) { return "기타 " + category + " 단위 %i개"; };
     const auto first = [](const std::string& category) {

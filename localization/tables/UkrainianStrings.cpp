@@ -230,6 +230,34 @@ UkrainianStrings::UkrainianStrings() {
     NUM_more_temperatures = moreUnitsOf("температури");
     NUM_more_consumption_units = moreUnitsOf("витрати");
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Копіювати";
+    E_mail = "Ел. пошта";
+    Key_plus = "Плюс";
+    Key_plus_hint = "Додати наступне число";
+    Key_minus = "Мінус";
+    Key_minus_hint = "Відняти наступне число";
+    Key_times = "Помножити";
+    Key_times_hint = "Помножити на наступне число";
+    Key_divide = "Поділити";
+    Key_divide_hint = "Поділити на наступне число";
+    Key_equals = "Дорівнює";
+    Key_equals_hint = "Показати результат";
+    Key_clear = "Очистити";
+    Key_clear_hint = "Обнулити обидва рядки";
+    Key_change_sign = "Змінити знак";
+    Key_change_sign_hint = "Змінити знак числа на протилежний";
+    Key_decimal_separator = "Десятковий роздільник";
+    Key_decimal_separator_hint = "Почати дробову частину";
+    Key_switch_units = "Поміняти одиниці";
+    Key_switch_units_hint = "Поміняти дві одиниці місцями";
+    Key_choose_units = "Вибрати одиниці";
+    Key_choose_units_hint = "Вибрати дві одиниці";
+    Key_calculator = "Калькулятор";
+    Key_calculator_hint = "Режим калькулятора";
+    Key_converter = "Конвертер";
+    Key_converter_hint = "Режим конвертера";
+
     // The bracket already says China, so the yuan needs no adjective.
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Юань (元, CNY, RMB¥, CNH)"}});
 }

@@ -180,6 +180,34 @@ VietnameseStrings::VietnameseStrings() {
     Unit_of_measurement = "Đơn vị đo lường";
     Conversion_of_units = "Chuyển đổi đơn vị";
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Sao chép";
+    E_mail = "Email";
+    Key_plus = "Cộng";
+    Key_plus_hint = "Cộng số tiếp theo";
+    Key_minus = "Trừ";
+    Key_minus_hint = "Trừ số tiếp theo";
+    Key_times = "Nhân";
+    Key_times_hint = "Nhân với số tiếp theo";
+    Key_divide = "Chia";
+    Key_divide_hint = "Chia cho số tiếp theo";
+    Key_equals = "Bằng";
+    Key_equals_hint = "Hiển thị kết quả";
+    Key_clear = "Xóa";
+    Key_clear_hint = "Đặt cả hai dòng về không";
+    Key_change_sign = "Đổi dấu";
+    Key_change_sign_hint = "Đổi dấu của số";
+    Key_decimal_separator = "Dấu thập phân";
+    Key_decimal_separator_hint = "Bắt đầu nhập phần thập phân";
+    Key_switch_units = "Hoán đổi đơn vị";
+    Key_switch_units_hint = "Hoán đổi hai đơn vị";
+    Key_choose_units = "Chọn đơn vị";
+    Key_choose_units_hint = "Chọn hai đơn vị";
+    Key_calculator = "Máy tính";
+    Key_calculator_hint = "Chế độ máy tính";
+    Key_converter = "Chuyển đổi";
+    Key_converter_hint = "Chế độ chuyển đổi đơn vị";
+
     // Vietnamese nouns do not inflect for number: one format for every count.
     // Prompts and counts name the kind of unit after "đơn vị".
     NUM_more_currencies = "%i loại tiền tệ khác";
