@@ -7,7 +7,7 @@ namespace ratio {
 // Symbols and names that Czech writes exactly as British English does.
 const std::vector<std::string_view> CzechStrings::sameAsBritish = {
     "OK_Yes",   "Euro",     "Yard", "Kilogram",  "Gram",  "Bar", "Pascal", "Torr",
-    "Megawatt", "Kilowatt", "Watt", "Kilojoule", "Joule", "Bit", "Kelvin",
+    "Megawatt", "Kilowatt", "Watt", "Kilojoule", "Joule", "Bit", "Kelvin", "E_mail",
 };
 
 CzechStrings::CzechStrings() {
@@ -193,6 +193,34 @@ CzechStrings::CzechStrings() {
     NUM_more_time_units = moreUnitsOf("času");
     NUM_more_temperatures = moreUnitsOf("teploty");
     NUM_more_consumption_units = moreUnitsOf("spotřeby");
+
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Kopírovat";
+    E_mail = "E-mail";
+    Key_plus = "Plus";
+    Key_plus_hint = "Přičíst další číslo";
+    Key_minus = "Minus";
+    Key_minus_hint = "Odečíst další číslo";
+    Key_times = "Krát";
+    Key_times_hint = "Vynásobit dalším číslem";
+    Key_divide = "Děleno";
+    Key_divide_hint = "Vydělit dalším číslem";
+    Key_equals = "Rovná se";
+    Key_equals_hint = "Zobrazit výsledek";
+    Key_clear = "Vymazat";
+    Key_clear_hint = "Vynulovat oba řádky";
+    Key_change_sign = "Změnit znaménko";
+    Key_change_sign_hint = "Změnit znaménko čísla";
+    Key_decimal_separator = "Desetinný oddělovač";
+    Key_decimal_separator_hint = "Začít desetinná místa";
+    Key_switch_units = "Prohodit jednotky";
+    Key_switch_units_hint = "Prohodit obě jednotky";
+    Key_choose_units = "Vybrat jednotky";
+    Key_choose_units_hint = "Vybrat obě jednotky";
+    Key_calculator = "Kalkulačka";
+    Key_calculator_hint = "Režim kalkulačky";
+    Key_converter = "Převodník";
+    Key_converter_hint = "Režim převodníku";
 
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Jüan (元, CNY, RMB¥, CNH)"}});
 }

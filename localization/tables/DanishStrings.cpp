@@ -11,7 +11,7 @@ const std::vector<std::string_view> DanishStrings::sameAsBritish = {
     "Pascal",     "Millibar",   "Torr",      "Megawatt",   "Kilowatt",       "Watt",
     "Kilojoule",  "Joule",      "Zettabyte", "Exabyte",    "Petabyte",       "Terabyte",
     "Gigabyte",   "Megabyte",   "Kibibyte",  "Kilobyte",   "Byte",           "Bit",
-    "Kelvin",
+    "Kelvin",     "E_mail",
 };
 
 DanishStrings::DanishStrings() {
@@ -216,6 +216,34 @@ DanishStrings::DanishStrings() {
     Metric_Tbsp = "spsk.";
     Unit_of_measurement = "Måleenhed";
     Conversion_of_units = "Omregning af enheder";
+
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Kopiér";
+    E_mail = "E-mail";
+    Key_plus = "Plus";
+    Key_plus_hint = "Læg det næste tal til";
+    Key_minus = "Minus";
+    Key_minus_hint = "Træk det næste tal fra";
+    Key_times = "Gange";
+    Key_times_hint = "Gang med det næste tal";
+    Key_divide = "Divideret med";
+    Key_divide_hint = "Divider med det næste tal";
+    Key_equals = "Er lig med";
+    Key_equals_hint = "Vis resultatet";
+    Key_clear = "Ryd";
+    Key_clear_hint = "Sæt begge rækker til nul";
+    Key_change_sign = "Skift fortegn";
+    Key_change_sign_hint = "Skift tallets fortegn";
+    Key_decimal_separator = "Decimaltegn";
+    Key_decimal_separator_hint = "Begynd på decimalerne";
+    Key_switch_units = "Byt enheder";
+    Key_switch_units_hint = "Byt om på de to enheder";
+    Key_choose_units = "Vælg enheder";
+    Key_choose_units_hint = "Vælg de to enheder";
+    Key_calculator = "Lommeregner";
+    Key_calculator_hint = "Lommeregnertilstand";
+    Key_converter = "Omregner";
+    Key_converter_hint = "Omregnertilstand";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Renminbi yuan (元, CNY, RMB¥, CNH)"}});

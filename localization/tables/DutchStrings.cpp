@@ -15,6 +15,7 @@ const std::vector<std::string_view> DutchStrings::sameAsBritish = {
     "Kilowatt",   "Watt",       "Week",        "Kilocalorie", "Kilojoule",    "Calorie",
     "Joule",      "Zettabyte",  "Exabyte",     "Petabyte",    "Terabyte",     "Gigabyte",
     "Megabyte",   "Kibibyte",   "Kilobyte",    "Byte",        "Bit",          "Kelvin",
+    "E_mail",
 };
 
 DutchStrings::DutchStrings() {
@@ -218,6 +219,34 @@ DutchStrings::DutchStrings() {
     Metric_Tbsp = "el";
     Unit_of_measurement = "Maateenheid";
     Conversion_of_units = "Omrekening van eenheden";
+
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Kopieer";
+    E_mail = "E-mail";
+    Key_plus = "Plus";
+    Key_plus_hint = "Het volgende getal optellen";
+    Key_minus = "Min";
+    Key_minus_hint = "Het volgende getal aftrekken";
+    Key_times = "Keer";
+    Key_times_hint = "Met het volgende getal vermenigvuldigen";
+    Key_divide = "Gedeeld door";
+    Key_divide_hint = "Door het volgende getal delen";
+    Key_equals = "Is gelijk aan";
+    Key_equals_hint = "Het resultaat tonen";
+    Key_clear = "Wissen";
+    Key_clear_hint = "Beide rijen op nul zetten";
+    Key_change_sign = "Teken wisselen";
+    Key_change_sign_hint = "Het teken van het getal omkeren";
+    Key_decimal_separator = "Decimaalteken";
+    Key_decimal_separator_hint = "Met de decimalen beginnen";
+    Key_switch_units = "Eenheden wisselen";
+    Key_switch_units_hint = "De twee eenheden omwisselen";
+    Key_choose_units = "Eenheden kiezen";
+    Key_choose_units_hint = "De twee eenheden kiezen";
+    Key_calculator = "Rekenmachine";
+    Key_calculator_hint = "Rekenmachinemodus";
+    Key_converter = "Omrekenaar";
+    Key_converter_hint = "Omrekenmodus";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Renminbi yuan (元, CNY, RMB¥, CNH)"}});

@@ -230,6 +230,34 @@ FinnishStrings::FinnishStrings() {
     NUM_more_temperatures = moreUnits("lämpötila");
     NUM_more_consumption_units = moreUnits("kulutus");
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Kopioi";
+    E_mail = "Sähköposti";
+    Key_plus = "Plus";
+    Key_plus_hint = "Lisää seuraava luku";
+    Key_minus = "Miinus";
+    Key_minus_hint = "Vähennä seuraava luku";
+    Key_times = "Kertaa";
+    Key_times_hint = "Kerro seuraavalla luvulla";
+    Key_divide = "Jaettuna";
+    Key_divide_hint = "Jaa seuraavalla luvulla";
+    Key_equals = "On yhtä kuin";
+    Key_equals_hint = "Näytä tulos";
+    Key_clear = "Tyhjennä";
+    Key_clear_hint = "Nollaa molemmat rivit";
+    Key_change_sign = "Vaihda etumerkki";
+    Key_change_sign_hint = "Vaihda luvun etumerkki";
+    Key_decimal_separator = "Desimaalierotin";
+    Key_decimal_separator_hint = "Aloita desimaalit";
+    Key_switch_units = "Vaihda yksiköt";
+    Key_switch_units_hint = "Vaihda kaksi yksikköä keskenään";
+    Key_choose_units = "Valitse yksiköt";
+    Key_choose_units_hint = "Valitse kaksi yksikköä";
+    Key_calculator = "Laskin";
+    Key_calculator_hint = "Laskintila";
+    Key_converter = "Muunnin";
+    Key_converter_hint = "Muunnintila";
+
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Kiinan juan (元, CNY, RMB¥, CNH)"}});
 }
 

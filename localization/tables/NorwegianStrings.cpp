@@ -215,6 +215,34 @@ NorwegianStrings::NorwegianStrings() {
     Unit_of_measurement = "Måleenhet";
     Conversion_of_units = "Omregning av enheter";
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Kopier";
+    E_mail = "E-post";
+    Key_plus = "Pluss";
+    Key_plus_hint = "Legg til neste tall";
+    Key_minus = "Minus";
+    Key_minus_hint = "Trekk fra neste tall";
+    Key_times = "Ganger";
+    Key_times_hint = "Gang med neste tall";
+    Key_divide = "Delt på";
+    Key_divide_hint = "Del på neste tall";
+    Key_equals = "Er lik";
+    Key_equals_hint = "Vis resultatet";
+    Key_clear = "Tøm";
+    Key_clear_hint = "Sett begge radene til null";
+    Key_change_sign = "Bytt fortegn";
+    Key_change_sign_hint = "Bytt fortegn på tallet";
+    Key_decimal_separator = "Desimaltegn";
+    Key_decimal_separator_hint = "Begynn på desimalene";
+    Key_switch_units = "Bytt enheter";
+    Key_switch_units_hint = "Bytt om de to enhetene";
+    Key_choose_units = "Velg enheter";
+    Key_choose_units_hint = "Velg de to enhetene";
+    Key_calculator = "Kalkulator";
+    Key_calculator_hint = "Kalkulatormodus";
+    Key_converter = "Omregner";
+    Key_converter_hint = "Omregningsmodus";
+
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Renminbi yuan (元, CNY, RMB¥, CNH)"}});
 }

@@ -4,7 +4,7 @@ namespace ratio {
 
 // Symbols and names Polish writes exactly as British English does.
 const std::vector<std::string_view> PolishStrings::sameAsBritish = {
-    "OK_Yes", "Euro", "Kilogram", "Gram", "Bar", "Bit",
+    "OK_Yes", "Euro", "Kilogram", "Gram", "Bar", "Bit", "E_mail",
 };
 
 PolishStrings::PolishStrings() {
@@ -224,6 +224,34 @@ PolishStrings::PolishStrings() {
     NUM_more_time_units = moreUnitsOf("czasu");
     NUM_more_temperatures = moreUnitsOf("temperatury");
     NUM_more_consumption_units = moreUnitsOf("zużycia");
+
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Kopiuj";
+    E_mail = "E-mail";
+    Key_plus = "Plus";
+    Key_plus_hint = "Dodaj następną liczbę";
+    Key_minus = "Minus";
+    Key_minus_hint = "Odejmij następną liczbę";
+    Key_times = "Razy";
+    Key_times_hint = "Pomnóż przez następną liczbę";
+    Key_divide = "Podzielić przez";
+    Key_divide_hint = "Podziel przez następną liczbę";
+    Key_equals = "Równa się";
+    Key_equals_hint = "Pokaż wynik";
+    Key_clear = "Wyczyść";
+    Key_clear_hint = "Wyzeruj oba wiersze";
+    Key_change_sign = "Zmień znak";
+    Key_change_sign_hint = "Zmień znak liczby";
+    Key_decimal_separator = "Separator dziesiętny";
+    Key_decimal_separator_hint = "Rozpocznij część dziesiętną";
+    Key_switch_units = "Zamień jednostki";
+    Key_switch_units_hint = "Zamień miejscami obie jednostki";
+    Key_choose_units = "Wybierz jednostki";
+    Key_choose_units_hint = "Wybierz obie jednostki";
+    Key_calculator = "Kalkulator";
+    Key_calculator_hint = "Tryb kalkulatora";
+    Key_converter = "Konwerter";
+    Key_converter_hint = "Tryb konwertera";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Juan renminbi (元, CNY, RMB¥, CNH)"}});

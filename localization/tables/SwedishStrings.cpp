@@ -217,6 +217,34 @@ SwedishStrings::SwedishStrings() {
     Unit_of_measurement = "Måttenhet";
     Conversion_of_units = "Omvandling av enheter";
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Kopiera";
+    E_mail = "E-post";
+    Key_plus = "Plus";
+    Key_plus_hint = "Lägg till nästa tal";
+    Key_minus = "Minus";
+    Key_minus_hint = "Dra av nästa tal";
+    Key_times = "Gånger";
+    Key_times_hint = "Multiplicera med nästa tal";
+    Key_divide = "Delat med";
+    Key_divide_hint = "Dela med nästa tal";
+    Key_equals = "Lika med";
+    Key_equals_hint = "Visa resultatet";
+    Key_clear = "Rensa";
+    Key_clear_hint = "Nollställ båda raderna";
+    Key_change_sign = "Byt tecken";
+    Key_change_sign_hint = "Byt tecken på talet";
+    Key_decimal_separator = "Decimaltecken";
+    Key_decimal_separator_hint = "Börja på decimalerna";
+    Key_switch_units = "Byt enheter";
+    Key_switch_units_hint = "Byt plats på de två enheterna";
+    Key_choose_units = "Välj enheter";
+    Key_choose_units_hint = "Välj de två enheterna";
+    Key_calculator = "Kalkylator";
+    Key_calculator_hint = "Kalkylatorläge";
+    Key_converter = "Omvandlare";
+    Key_converter_hint = "Omvandlarläge";
+
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Renminbi yuan (元, CNY, RMB¥, CNH)"}});
 }
