@@ -216,6 +216,34 @@ CatalanStrings::CatalanStrings() {
     Unit_of_measurement = "Unitat de mesura";
     Conversion_of_units = "Conversió d’unitats";
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Copia";
+    E_mail = "Correu";
+    Key_plus = "més";
+    Key_plus_hint = "suma el número següent";
+    Key_minus = "menys";
+    Key_minus_hint = "resta el número següent";
+    Key_times = "per";
+    Key_times_hint = "multiplica pel número següent";
+    Key_divide = "dividit per";
+    Key_divide_hint = "divideix pel número següent";
+    Key_equals = "igual";
+    Key_equals_hint = "mostra el resultat";
+    Key_clear = "esborra";
+    Key_clear_hint = "posa les dues files a zero";
+    Key_change_sign = "canvia el signe";
+    Key_change_sign_hint = "converteix el número en el seu oposat";
+    Key_decimal_separator = "separador decimal";
+    Key_decimal_separator_hint = "comença els decimals";
+    Key_switch_units = "intercanvia les unitats";
+    Key_switch_units_hint = "inverteix l’ordre de les dues unitats";
+    Key_choose_units = "tria les unitats";
+    Key_choose_units_hint = "selecciona les dues unitats";
+    Key_calculator = "calculadora";
+    Key_calculator_hint = "mode calculadora";
+    Key_converter = "convertidor";
+    Key_converter_hint = "mode convertidor";
+
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Iuan renminbi (元, CNY, RMB¥, CNH)"}});
 }

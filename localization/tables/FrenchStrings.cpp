@@ -2,13 +2,13 @@
 
 namespace ratio {
 
-// Texts that French writes exactly as British English does: OK and the units
-// whose French name is spelt the same.
+// Texts that French writes exactly as British English does: OK, E-mail, the
+// word plus and the units whose French name is spelt the same.
 const std::vector<std::string_view> FrenchStrings::sameAsBritish = {
     "OK_Yes",      "Euro",     "Volume", "Mile",     "Yard",       "Parsec", "Tonne",
     "Stone",       "Hectare",  "Acre",   "Liter",    "Milliliter", "Bar",    "Pascal",
     "Hectopascal", "Millibar", "Torr",   "Kilowatt", "Watt",       "Minute", "Kilocalorie",
-    "Kilojoule",   "Calorie",  "Joule",  "Bit",      "Kelvin",
+    "Kilojoule",   "Calorie",  "Joule",  "Bit",      "Kelvin",     "E_mail", "Key_plus",
 };
 
 FrenchStrings::FrenchStrings() {
@@ -201,6 +201,34 @@ FrenchStrings::FrenchStrings() {
     Metric_Tbsp = "c. à s.";
     Unit_of_measurement = "Unité de mesure";
     Conversion_of_units = "Conversion des unités";
+
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Copier";
+    E_mail = "E-mail";
+    Key_plus = "plus";
+    Key_plus_hint = "additionner le nombre suivant";
+    Key_minus = "moins";
+    Key_minus_hint = "soustraire le nombre suivant";
+    Key_times = "fois";
+    Key_times_hint = "multiplier par le nombre suivant";
+    Key_divide = "divisé par";
+    Key_divide_hint = "diviser par le nombre suivant";
+    Key_equals = "égal";
+    Key_equals_hint = "afficher le résultat";
+    Key_clear = "effacer";
+    Key_clear_hint = "remettre les deux lignes à zéro";
+    Key_change_sign = "changer de signe";
+    Key_change_sign_hint = "prendre l’opposé du nombre";
+    Key_decimal_separator = "séparateur décimal";
+    Key_decimal_separator_hint = "commencer les décimales";
+    Key_switch_units = "inverser les unités";
+    Key_switch_units_hint = "échanger les deux unités";
+    Key_choose_units = "choisir les unités";
+    Key_choose_units_hint = "sélectionner les deux unités";
+    Key_calculator = "calculatrice";
+    Key_calculator_hint = "mode calculatrice";
+    Key_converter = "convertisseur";
+    Key_converter_hint = "mode convertisseur";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Yuan renminbi (元, CNY, RMB¥, CNH)"}});

@@ -14,6 +14,7 @@ const std::vector<std::string_view> GermanStrings::sameAsBritish = {
     "Torr",       "Megawatt",   "Kilowatt",     "Watt",       "Minute",     "Kilojoule",
     "Joule",      "Zettabyte",  "Exabyte",      "Petabyte",   "Terabyte",   "Gigabyte",
     "Megabyte",   "Kibibyte",   "Kilobyte",     "Byte",       "Bit",        "Kelvin",
+    "Key_plus",   "Key_minus",
 };
 
 GermanStrings::GermanStrings() {
@@ -207,6 +208,34 @@ GermanStrings::GermanStrings() {
     Unit_of_measurement = "Maßeinheit";
     Conversion_of_units = "Umrechnung von Einheiten";
     hp_M = {"PS", "hp(M)"};
+
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Kopieren";
+    E_mail = "E-Mail";
+    Key_plus = "plus";
+    Key_plus_hint = "die nächste Zahl addieren";
+    Key_minus = "minus";
+    Key_minus_hint = "die nächste Zahl subtrahieren";
+    Key_times = "mal";
+    Key_times_hint = "mit der nächsten Zahl multiplizieren";
+    Key_divide = "geteilt durch";
+    Key_divide_hint = "durch die nächste Zahl dividieren";
+    Key_equals = "gleich";
+    Key_equals_hint = "das Ergebnis anzeigen";
+    Key_clear = "löschen";
+    Key_clear_hint = "beide Zeilen auf null setzen";
+    Key_change_sign = "Vorzeichen wechseln";
+    Key_change_sign_hint = "das Vorzeichen der Zahl umkehren";
+    Key_decimal_separator = "Dezimaltrennzeichen";
+    Key_decimal_separator_hint = "mit den Nachkommastellen beginnen";
+    Key_switch_units = "Einheiten tauschen";
+    Key_switch_units_hint = "die beiden Einheiten vertauschen";
+    Key_choose_units = "Einheiten wählen";
+    Key_choose_units_hint = "die beiden Einheiten auswählen";
+    Key_calculator = "Rechner";
+    Key_calculator_hint = "Rechnermodus";
+    Key_converter = "Umrechner";
+    Key_converter_hint = "Umrechnermodus";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Renminbi Yuan (元, CNY, RMB¥, CNH)"}});

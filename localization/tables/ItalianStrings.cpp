@@ -215,6 +215,34 @@ ItalianStrings::ItalianStrings() {
     Unit_of_measurement = "Unità di misura";
     Conversion_of_units = "Conversione di unità";
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Copia";
+    E_mail = "Email";
+    Key_plus = "più";
+    Key_plus_hint = "aggiungi il numero successivo";
+    Key_minus = "meno";
+    Key_minus_hint = "sottrai il numero successivo";
+    Key_times = "per";
+    Key_times_hint = "moltiplica per il numero successivo";
+    Key_divide = "diviso";
+    Key_divide_hint = "dividi per il numero successivo";
+    Key_equals = "uguale";
+    Key_equals_hint = "mostra il risultato";
+    Key_clear = "cancella";
+    Key_clear_hint = "azzera entrambe le righe";
+    Key_change_sign = "cambia segno";
+    Key_change_sign_hint = "inverti il segno del numero";
+    Key_decimal_separator = "separatore decimale";
+    Key_decimal_separator_hint = "inizia le cifre decimali";
+    Key_switch_units = "scambia unità";
+    Key_switch_units_hint = "inverti le due unità";
+    Key_choose_units = "scegli unità";
+    Key_choose_units_hint = "seleziona le due unità";
+    Key_calculator = "calcolatrice";
+    Key_calculator_hint = "modalità calcolatrice";
+    Key_converter = "convertitore";
+    Key_converter_hint = "modalità convertitore";
+
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Renminbi (元, CNY, RMB¥, CNH)"}});
 }
 

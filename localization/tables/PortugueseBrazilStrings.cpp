@@ -12,7 +12,7 @@ const std::vector<std::string_view> PortugueseBrazilStrings::sameAsBritish = {
     "Taiwan_Hun", "Taiwan_Bó͘",  "Taiwan_Pêⁿ",   "Bar",        "Pascal",     "Hectopascal",
     "Torr",       "Megawatt",   "Watt",         "Joule",      "Zettabyte",  "Exabyte",
     "Petabyte",   "Terabyte",   "Gigabyte",     "Megabyte",   "Kibibyte",   "Kilobyte",
-    "Byte",       "Bit",        "Kelvin",
+    "Byte",       "Bit",        "Kelvin",       "E_mail",
 };
 
 PortugueseBrazilStrings::PortugueseBrazilStrings() {
@@ -221,6 +221,34 @@ PortugueseBrazilStrings::PortugueseBrazilStrings() {
     Unit_of_measurement = "Unidade de medida";
     Conversion_of_units = "Conversão de unidades";
     hp_M = {"cv"};
+
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Copiar";
+    E_mail = "E-mail";
+    Key_plus = "mais";
+    Key_plus_hint = "soma o próximo número";
+    Key_minus = "menos";
+    Key_minus_hint = "subtrai o próximo número";
+    Key_times = "vezes";
+    Key_times_hint = "multiplica pelo próximo número";
+    Key_divide = "dividido por";
+    Key_divide_hint = "divide pelo próximo número";
+    Key_equals = "igual";
+    Key_equals_hint = "mostra o resultado";
+    Key_clear = "limpar";
+    Key_clear_hint = "zera as duas linhas";
+    Key_change_sign = "trocar sinal";
+    Key_change_sign_hint = "inverte o sinal do número";
+    Key_decimal_separator = "separador decimal";
+    Key_decimal_separator_hint = "inicia as casas decimais";
+    Key_switch_units = "inverter unidades";
+    Key_switch_units_hint = "troca as duas unidades";
+    Key_choose_units = "escolher unidades";
+    Key_choose_units_hint = "seleciona as duas unidades";
+    Key_calculator = "calculadora";
+    Key_calculator_hint = "modo calculadora";
+    Key_converter = "conversor";
+    Key_converter_hint = "modo conversor";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Yuan renminbi (元, CNY, RMB¥, CNH)"}});

@@ -12,7 +12,7 @@ const std::vector<std::string_view> PortuguesePortugalStrings::sameAsBritish = {
     "Taiwan_Hun", "Taiwan_Bó͘",  "Taiwan_Pêⁿ",   "Bar",        "Pascal",     "Hectopascal",
     "Torr",       "Megawatt",   "Watt",         "Joule",      "Zettabyte",  "Exabyte",
     "Petabyte",   "Terabyte",   "Gigabyte",     "Megabyte",   "Kibibyte",   "Kilobyte",
-    "Byte",       "Bit",        "Kelvin",
+    "Byte",       "Bit",        "Kelvin",       "E_mail",
 };
 
 PortuguesePortugalStrings::PortuguesePortugalStrings() {
@@ -220,6 +220,34 @@ PortuguesePortugalStrings::PortuguesePortugalStrings() {
     Unit_of_measurement = "Unidade de medida";
     Conversion_of_units = "Conversão de unidades";
     hp_M = {"cv"};
+
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Copiar";
+    E_mail = "E-mail";
+    Key_plus = "mais";
+    Key_plus_hint = "soma o número seguinte";
+    Key_minus = "menos";
+    Key_minus_hint = "subtrai o número seguinte";
+    Key_times = "vezes";
+    Key_times_hint = "multiplica pelo número seguinte";
+    Key_divide = "dividir por";
+    Key_divide_hint = "divide pelo número seguinte";
+    Key_equals = "igual";
+    Key_equals_hint = "mostra o resultado";
+    Key_clear = "limpar";
+    Key_clear_hint = "repõe as duas linhas a zero";
+    Key_change_sign = "mudar de sinal";
+    Key_change_sign_hint = "inverte o sinal do número";
+    Key_decimal_separator = "separador decimal";
+    Key_decimal_separator_hint = "inicia as casas decimais";
+    Key_switch_units = "trocar unidades";
+    Key_switch_units_hint = "troca as duas unidades entre si";
+    Key_choose_units = "escolher unidades";
+    Key_choose_units_hint = "seleciona as duas unidades";
+    Key_calculator = "calculadora";
+    Key_calculator_hint = "modo de calculadora";
+    Key_converter = "conversor";
+    Key_converter_hint = "modo de conversor";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Yuan renminbi (元, CNY, RMB¥, CNH)"}});

@@ -216,6 +216,34 @@ SpanishStrings::SpanishStrings() {
     Conversion_of_units = "Conversión de unidades";
     hp_M = {"CV"};
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Copiar";
+    E_mail = "Correo";
+    Key_plus = "más";
+    Key_plus_hint = "sumar el siguiente número";
+    Key_minus = "menos";
+    Key_minus_hint = "restar el siguiente número";
+    Key_times = "por";
+    Key_times_hint = "multiplicar por el siguiente número";
+    Key_divide = "dividido entre";
+    Key_divide_hint = "dividir entre el siguiente número";
+    Key_equals = "igual";
+    Key_equals_hint = "mostrar el resultado";
+    Key_clear = "borrar";
+    Key_clear_hint = "poner las dos filas a cero";
+    Key_change_sign = "cambiar signo";
+    Key_change_sign_hint = "invertir el signo del número";
+    Key_decimal_separator = "separador decimal";
+    Key_decimal_separator_hint = "empezar los decimales";
+    Key_switch_units = "invertir unidades";
+    Key_switch_units_hint = "intercambiar las dos unidades";
+    Key_choose_units = "elegir unidades";
+    Key_choose_units_hint = "seleccionar las dos unidades";
+    Key_calculator = "calculadora";
+    Key_calculator_hint = "modo calculadora";
+    Key_converter = "conversor";
+    Key_converter_hint = "modo conversor";
+
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Yuan renminbi (元, CNY, RMB¥, CNH)"}});
 }
