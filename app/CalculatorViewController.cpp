@@ -40,23 +40,25 @@ const LocalizedStrings& strings() {
 // What a screen reader says for a key whose title is a symbol.
 struct KeySpeech {
     QPointer<KeyButton> CalculatorViewController::*key;
-    const char* name;
-    const char* description;
+    std::string LocalizedStrings::*name;
+    std::string LocalizedStrings::*description;
 };
 
+using C = CalculatorViewController;
+using S = LocalizedStrings;
 const KeySpeech keySpeech[] = {
-    {&CalculatorViewController::AdditionButton, "plus", "add the next number"},
-    {&CalculatorViewController::SubtractionButton, "minus", "subtract the next number"},
-    {&CalculatorViewController::MultiplicationButton, "times", "multiply by the next number"},
-    {&CalculatorViewController::DivisionButton, "divide", "divide by the next number"},
-    {&CalculatorViewController::EqualButton, "equals", "show the result"},
-    {&CalculatorViewController::ClearButton, "clear", "set both rows to zero"},
-    {&CalculatorViewController::PlusMinusButton, "change sign", "negate the number"},
-    {&CalculatorViewController::DecimalSeparatorButton, "decimal separator", "begin the places"},
-    {&CalculatorViewController::SwitchButton, "switch units", "exchange the two units"},
-    {&CalculatorViewController::UnitButton, "choose units", "pick the two units"},
-    {&CalculatorViewController::CalculatorButton, "calculator", "calculator mode"},
-    {&CalculatorViewController::ConverterButton, "converter", "converter mode"},
+    {&C::AdditionButton, &S::Key_plus, &S::Key_plus_hint},
+    {&C::SubtractionButton, &S::Key_minus, &S::Key_minus_hint},
+    {&C::MultiplicationButton, &S::Key_times, &S::Key_times_hint},
+    {&C::DivisionButton, &S::Key_divide, &S::Key_divide_hint},
+    {&C::EqualButton, &S::Key_equals, &S::Key_equals_hint},
+    {&C::ClearButton, &S::Key_clear, &S::Key_clear_hint},
+    {&C::PlusMinusButton, &S::Key_change_sign, &S::Key_change_sign_hint},
+    {&C::DecimalSeparatorButton, &S::Key_decimal_separator, &S::Key_decimal_separator_hint},
+    {&C::SwitchButton, &S::Key_switch_units, &S::Key_switch_units_hint},
+    {&C::UnitButton, &S::Key_choose_units, &S::Key_choose_units_hint},
+    {&C::CalculatorButton, &S::Key_calculator, &S::Key_calculator_hint},
+    {&C::ConverterButton, &S::Key_converter, &S::Key_converter_hint},
 };
 
 } // namespace
@@ -176,8 +178,8 @@ void CalculatorViewController::setUp() {
     DecimalSeparatorButton->setText(qt(calculator.decimalSeparator));
     UnitButton->setText(qt(strings().Unit));
     for (const KeySpeech& speech : keySpeech) {
-        (this->*speech.key)->setAccessibleName(QString::fromUtf8(speech.name));
-        (this->*speech.key)->setAccessibleDescription(QString::fromUtf8(speech.description));
+        (this->*speech.key)->setAccessibleName(qt(strings().*speech.name));
+        (this->*speech.key)->setAccessibleDescription(qt(strings().*speech.description));
     }
     ShareButton->setAccessibleName(qt(strings().Share));
     // The rows' buttons open the menu of their row: its units and sharing.

@@ -37,8 +37,8 @@ ShareSheet::ShareSheet(const QString& text, QWidget* parent) : QDialog(parent), 
     preview->setTextInteractionFlags(Qt::TextSelectableByMouse);
     preview->setTextFormat(Qt::PlainText);
     layout->addWidget(preview);
-    QPushButton* copy = sheetButton(QStringLiteral("Copy"), "CopyButton", this);
-    QPushButton* mail = sheetButton(QStringLiteral("E-mail"), "MailButton", this);
+    QPushButton* copy = sheetButton(QString::fromStdString(strings.Copy), "CopyButton", this);
+    QPushButton* mail = sheetButton(QString::fromStdString(strings.E_mail), "MailButton", this);
     QPushButton* cancel = sheetButton(QString::fromStdString(strings.Cancel), "CancelButton", this);
     for (QPushButton* button : {copy, mail, cancel})
         layout->addWidget(button);

@@ -11,7 +11,7 @@ namespace {
 #name, &LocalizedStrings::name                                                             \
     }
 
-const std::array<LocalizedStrings::TextField, 226> allTextFields{{
+const std::array<LocalizedStrings::TextField, 252> allTextFields{{
     RATIO_FIELD(China),
     RATIO_FIELD(Taiwan),
     RATIO_FIELD(Thousandth_of_an_inch),
@@ -238,6 +238,32 @@ const std::array<LocalizedStrings::TextField, 226> allTextFields{{
     RATIO_FIELD(Metric_Tbsp),
     RATIO_FIELD(Unit_of_measurement),
     RATIO_FIELD(Conversion_of_units),
+    RATIO_FIELD(Copy),
+    RATIO_FIELD(E_mail),
+    RATIO_FIELD(Key_plus),
+    RATIO_FIELD(Key_plus_hint),
+    RATIO_FIELD(Key_minus),
+    RATIO_FIELD(Key_minus_hint),
+    RATIO_FIELD(Key_times),
+    RATIO_FIELD(Key_times_hint),
+    RATIO_FIELD(Key_divide),
+    RATIO_FIELD(Key_divide_hint),
+    RATIO_FIELD(Key_equals),
+    RATIO_FIELD(Key_equals_hint),
+    RATIO_FIELD(Key_clear),
+    RATIO_FIELD(Key_clear_hint),
+    RATIO_FIELD(Key_change_sign),
+    RATIO_FIELD(Key_change_sign_hint),
+    RATIO_FIELD(Key_decimal_separator),
+    RATIO_FIELD(Key_decimal_separator_hint),
+    RATIO_FIELD(Key_switch_units),
+    RATIO_FIELD(Key_switch_units_hint),
+    RATIO_FIELD(Key_choose_units),
+    RATIO_FIELD(Key_choose_units_hint),
+    RATIO_FIELD(Key_calculator),
+    RATIO_FIELD(Key_calculator_hint),
+    RATIO_FIELD(Key_converter),
+    RATIO_FIELD(Key_converter_hint),
 }};
 
 #undef RATIO_FIELD

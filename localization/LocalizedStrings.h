@@ -245,6 +245,35 @@ struct LocalizedStrings {
     std::vector<std::string> hp_M{std::string()};
     std::string Unit_of_measurement;
     std::string Conversion_of_units;
+    // The share sheet's two ways of sharing.
+    std::string Copy;
+    std::string E_mail;
+    // What a screen reader says for the keys whose titles are symbols: a name
+    // and, in the _hint field, what the key does.
+    std::string Key_plus;
+    std::string Key_plus_hint;
+    std::string Key_minus;
+    std::string Key_minus_hint;
+    std::string Key_times;
+    std::string Key_times_hint;
+    std::string Key_divide;
+    std::string Key_divide_hint;
+    std::string Key_equals;
+    std::string Key_equals_hint;
+    std::string Key_clear;
+    std::string Key_clear_hint;
+    std::string Key_change_sign;
+    std::string Key_change_sign_hint;
+    std::string Key_decimal_separator;
+    std::string Key_decimal_separator_hint;
+    std::string Key_switch_units;
+    std::string Key_switch_units_hint;
+    std::string Key_choose_units;
+    std::string Key_choose_units_hint;
+    std::string Key_calculator;
+    std::string Key_calculator_hint;
+    std::string Key_converter;
+    std::string Key_converter_hint;
     bool shouldUseSimpleLocalisation = true;
 
     // Every text field in declaration order, for code that walks a whole table.

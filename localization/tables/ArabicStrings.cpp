@@ -235,6 +235,34 @@ ArabicStrings::ArabicStrings() {
     NUM_more_temperatures = moreUnitsOf("حرارة");
     NUM_more_consumption_units = moreUnitsOf("استهلاك");
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "نسخ";
+    E_mail = "بريد إلكتروني";
+    Key_plus = "زائد";
+    Key_plus_hint = "إضافة العدد التالي";
+    Key_minus = "ناقص";
+    Key_minus_hint = "طرح العدد التالي";
+    Key_times = "ضرب";
+    Key_times_hint = "الضرب في العدد التالي";
+    Key_divide = "قسمة";
+    Key_divide_hint = "القسمة على العدد التالي";
+    Key_equals = "يساوي";
+    Key_equals_hint = "عرض النتيجة";
+    Key_clear = "مسح";
+    Key_clear_hint = "تصفير الصفين";
+    Key_change_sign = "تغيير الإشارة";
+    Key_change_sign_hint = "عكس إشارة العدد";
+    Key_decimal_separator = "الفاصلة العشرية";
+    Key_decimal_separator_hint = "بدء المنازل العشرية";
+    Key_switch_units = "تبديل الوحدات";
+    Key_switch_units_hint = "تبادل موضعي الوحدتين";
+    Key_choose_units = "اختيار الوحدات";
+    Key_choose_units_hint = "اختيار الوحدتين";
+    Key_calculator = "الآلة الحاسبة";
+    Key_calculator_hint = "وضع الآلة الحاسبة";
+    Key_converter = "المحوّل";
+    Key_converter_hint = "وضع تحويل الوحدات";
+
     // The bracket names China already, so the yuan needs no adjective.
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "يوان (元, CNY, RMB¥, CNH)"}});
 }

@@ -228,6 +228,34 @@ CroatianStrings::CroatianStrings() {
     NUM_more_temperatures = moreUnitsOf("temperature");
     NUM_more_consumption_units = moreUnitsOf("potrošnje");
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Kopiraj";
+    E_mail = "E-pošta";
+    Key_plus = "Plus";
+    Key_plus_hint = "Dodaj sljedeći broj";
+    Key_minus = "Minus";
+    Key_minus_hint = "Oduzmi sljedeći broj";
+    Key_times = "Puta";
+    Key_times_hint = "Pomnoži sljedećim brojem";
+    Key_divide = "Podijeljeno";
+    Key_divide_hint = "Podijeli sljedećim brojem";
+    Key_equals = "Jednako";
+    Key_equals_hint = "Prikaži rezultat";
+    Key_clear = "Očisti";
+    Key_clear_hint = "Postavi oba retka na nulu";
+    Key_change_sign = "Promijeni predznak";
+    Key_change_sign_hint = "Promijeni predznak broja";
+    Key_decimal_separator = "Decimalni separator";
+    Key_decimal_separator_hint = "Započni decimalna mjesta";
+    Key_switch_units = "Zamijeni jedinice";
+    Key_switch_units_hint = "Zamijeni mjesta dviju jedinica";
+    Key_choose_units = "Odaberi jedinice";
+    Key_choose_units_hint = "Odaberi dvije jedinice";
+    Key_calculator = "Kalkulator";
+    Key_calculator_hint = "Način rada kalkulatora";
+    Key_converter = "Pretvarač";
+    Key_converter_hint = "Način rada pretvarača";
+
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Juan renminbi (元, CNY, RMB¥, CNH)"}});
 }

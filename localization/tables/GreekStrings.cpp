@@ -217,6 +217,34 @@ GreekStrings::GreekStrings() {
     NUM_more_temperatures = moreUnitsOf("θερμοκρασίας");
     NUM_more_consumption_units = moreUnitsOf("κατανάλωσης");
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Αντιγραφή";
+    E_mail = "Email";
+    Key_plus = "Συν";
+    Key_plus_hint = "Πρόσθεση του επόμενου αριθμού";
+    Key_minus = "Πλην";
+    Key_minus_hint = "Αφαίρεση του επόμενου αριθμού";
+    Key_times = "Επί";
+    Key_times_hint = "Πολλαπλασιασμός με τον επόμενο αριθμό";
+    Key_divide = "Διά";
+    Key_divide_hint = "Διαίρεση με τον επόμενο αριθμό";
+    Key_equals = "Ίσον";
+    Key_equals_hint = "Εμφάνιση του αποτελέσματος";
+    Key_clear = "Διαγραφή";
+    Key_clear_hint = "Μηδενισμός και των δύο γραμμών";
+    Key_change_sign = "Αλλαγή προσήμου";
+    Key_change_sign_hint = "Αντιστροφή του προσήμου του αριθμού";
+    Key_decimal_separator = "Υποδιαστολή";
+    Key_decimal_separator_hint = "Έναρξη των δεκαδικών ψηφίων";
+    Key_switch_units = "Εναλλαγή μονάδων";
+    Key_switch_units_hint = "Αντιμετάθεση των δύο μονάδων";
+    Key_choose_units = "Επιλογή μονάδων";
+    Key_choose_units_hint = "Επιλογή των δύο μονάδων";
+    Key_calculator = "Αριθμομηχανή";
+    Key_calculator_hint = "Λειτουργία αριθμομηχανής";
+    Key_converter = "Μετατροπέας";
+    Key_converter_hint = "Λειτουργία μετατροπέα";
+
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Γουάν (元, CNY, RMB¥, CNH)"}});
 }
 

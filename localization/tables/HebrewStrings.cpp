@@ -234,6 +234,34 @@ HebrewStrings::HebrewStrings() {
     NUM_more_temperatures = moreUnitsOf("טמפרטורה");
     NUM_more_consumption_units = moreUnitsOf("צריכה");
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "העתקה";
+    E_mail = "אימייל";
+    Key_plus = "פלוס";
+    Key_plus_hint = "חיבור המספר הבא";
+    Key_minus = "מינוס";
+    Key_minus_hint = "חיסור המספר הבא";
+    Key_times = "כפול";
+    Key_times_hint = "כפל במספר הבא";
+    Key_divide = "חלקי";
+    Key_divide_hint = "חילוק במספר הבא";
+    Key_equals = "שווה";
+    Key_equals_hint = "הצגת התוצאה";
+    Key_clear = "ניקוי";
+    Key_clear_hint = "איפוס שתי השורות";
+    Key_change_sign = "החלפת סימן";
+    Key_change_sign_hint = "היפוך סימן המספר";
+    Key_decimal_separator = "נקודה עשרונית";
+    Key_decimal_separator_hint = "התחלת הספרות העשרוניות";
+    Key_switch_units = "החלפת יחידות";
+    Key_switch_units_hint = "החלפה בין שתי היחידות";
+    Key_choose_units = "בחירת יחידות";
+    Key_choose_units_hint = "בחירת שתי היחידות";
+    Key_calculator = "מחשבון";
+    Key_calculator_hint = "מצב מחשבון";
+    Key_converter = "ממיר";
+    Key_converter_hint = "מצב ממיר יחידות";
+
     // The bracket names China already, so the yuan needs no adjective.
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "יואן (元, CNY, RMB¥, CNH)"}});
 }

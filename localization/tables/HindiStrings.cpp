@@ -228,6 +228,34 @@ HindiStrings::HindiStrings() {
     NUM_more_temperatures = moreUnitsOf("तापमान");
     NUM_more_consumption_units = moreUnitsOf("खपत");
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "कॉपी करें";
+    E_mail = "ईमेल";
+    Key_plus = "जोड़";
+    Key_plus_hint = "अगली संख्या जोड़ें";
+    Key_minus = "घटाव";
+    Key_minus_hint = "अगली संख्या घटाएँ";
+    Key_times = "गुणा";
+    Key_times_hint = "अगली संख्या से गुणा करें";
+    Key_divide = "भाग";
+    Key_divide_hint = "अगली संख्या से भाग दें";
+    Key_equals = "बराबर";
+    Key_equals_hint = "परिणाम दिखाएँ";
+    Key_clear = "साफ़ करें";
+    Key_clear_hint = "दोनों पंक्तियों को शून्य करें";
+    Key_change_sign = "चिह्न बदलें";
+    Key_change_sign_hint = "संख्या का चिह्न उलटें";
+    Key_decimal_separator = "दशमलव विभाजक";
+    Key_decimal_separator_hint = "दशमलव स्थान शुरू करें";
+    Key_switch_units = "इकाइयाँ बदलें";
+    Key_switch_units_hint = "दोनों इकाइयों की अदला-बदली करें";
+    Key_choose_units = "इकाइयाँ चुनें";
+    Key_choose_units_hint = "दोनों इकाइयाँ चुनें";
+    Key_calculator = "कैलकुलेटर";
+    Key_calculator_hint = "कैलकुलेटर मोड";
+    Key_converter = "कन्वर्टर";
+    Key_converter_hint = "कन्वर्टर मोड";
+
     // The bracket names China already, so the yuan needs no adjective.
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "युआन (元, CNY, RMB¥, CNH)"}});
 }

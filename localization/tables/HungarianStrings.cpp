@@ -6,8 +6,8 @@ namespace ratio {
 
 // Symbols and names Hungarian writes exactly as British English does.
 const std::vector<std::string_view> HungarianStrings::sameAsBritish = {
-    "OK_Yes", "Thai_baht", "Yard",     "Stone", "Acre",      "Bar",   "Pascal", "Millibar",
-    "Torr",   "Megawatt",  "Kilowatt", "Watt",  "Kilojoule", "Joule", "Bit",    "Kelvin",
+    "OK_Yes",   "Thai_baht", "Yard", "Stone",     "Acre",  "Bar", "Pascal", "Millibar", "Torr",
+    "Megawatt", "Kilowatt",  "Watt", "Kilojoule", "Joule", "Bit", "Kelvin", "E_mail",
 };
 
 HungarianStrings::HungarianStrings() {
@@ -226,6 +226,34 @@ HungarianStrings::HungarianStrings() {
     NUM_more_time_units = moreUnits("időegység");
     NUM_more_temperatures = moreUnits("hőmérséklet-egység");
     NUM_more_consumption_units = moreUnits("fogyasztási egység");
+
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Másolás";
+    E_mail = "E-mail";
+    Key_plus = "Plusz";
+    Key_plus_hint = "A következő szám hozzáadása";
+    Key_minus = "Mínusz";
+    Key_minus_hint = "A következő szám kivonása";
+    Key_times = "Szorozva";
+    Key_times_hint = "Szorzás a következő számmal";
+    Key_divide = "Osztva";
+    Key_divide_hint = "Osztás a következő számmal";
+    Key_equals = "Egyenlő";
+    Key_equals_hint = "Az eredmény megjelenítése";
+    Key_clear = "Törlés";
+    Key_clear_hint = "Mindkét sor nullázása";
+    Key_change_sign = "Előjelváltás";
+    Key_change_sign_hint = "A szám előjelének megfordítása";
+    Key_decimal_separator = "Tizedesjel";
+    Key_decimal_separator_hint = "A tizedesjegyek megkezdése";
+    Key_switch_units = "Mértékegységek felcserélése";
+    Key_switch_units_hint = "A két mértékegység felcserélése";
+    Key_choose_units = "Mértékegységek kiválasztása";
+    Key_choose_units_hint = "A két mértékegység kiválasztása";
+    Key_calculator = "Számológép";
+    Key_calculator_hint = "Számológép mód";
+    Key_converter = "Átváltó";
+    Key_converter_hint = "Átváltó mód";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Jüan renminbi (元, CNY, RMB¥, CNH)"}});

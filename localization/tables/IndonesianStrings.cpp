@@ -236,6 +236,34 @@ IndonesianStrings::IndonesianStrings() {
     NUM_more_temperatures = moreUnitsOf("suhu");
     NUM_more_consumption_units = moreUnitsOf("konsumsi");
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Salin";
+    E_mail = "Email";
+    Key_plus = "tambah";
+    Key_plus_hint = "tambahkan angka berikutnya";
+    Key_minus = "kurang";
+    Key_minus_hint = "kurangi dengan angka berikutnya";
+    Key_times = "kali";
+    Key_times_hint = "kalikan dengan angka berikutnya";
+    Key_divide = "bagi";
+    Key_divide_hint = "bagi dengan angka berikutnya";
+    Key_equals = "sama dengan";
+    Key_equals_hint = "tampilkan hasil";
+    Key_clear = "hapus";
+    Key_clear_hint = "atur kedua baris ke nol";
+    Key_change_sign = "ubah tanda";
+    Key_change_sign_hint = "balik tanda angka";
+    Key_decimal_separator = "pemisah desimal";
+    Key_decimal_separator_hint = "mulai angka desimal";
+    Key_switch_units = "tukar satuan";
+    Key_switch_units_hint = "pertukarkan kedua satuan";
+    Key_choose_units = "pilih satuan";
+    Key_choose_units_hint = "pilih kedua satuan";
+    Key_calculator = "kalkulator";
+    Key_calculator_hint = "mode kalkulator";
+    Key_converter = "konverter";
+    Key_converter_hint = "mode konverter";
+
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Yuan (元, CNY, RMB¥, CNH)"}});
 }
 

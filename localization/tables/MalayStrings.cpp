@@ -238,6 +238,34 @@ MalayStrings::MalayStrings() {
     NUM_more_temperatures = moreUnitsOf("suhu");
     NUM_more_consumption_units = moreUnitsOf("penggunaan");
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Salin";
+    E_mail = "E-mel";
+    Key_plus = "tambah";
+    Key_plus_hint = "tambah nombor seterusnya";
+    Key_minus = "tolak";
+    Key_minus_hint = "tolak nombor seterusnya";
+    Key_times = "darab";
+    Key_times_hint = "darab dengan nombor seterusnya";
+    Key_divide = "bahagi";
+    Key_divide_hint = "bahagi dengan nombor seterusnya";
+    Key_equals = "sama dengan";
+    Key_equals_hint = "tunjukkan hasil";
+    Key_clear = "kosongkan";
+    Key_clear_hint = "tetapkan kedua-dua baris kepada sifar";
+    Key_change_sign = "tukar tanda";
+    Key_change_sign_hint = "songsangkan tanda nombor";
+    Key_decimal_separator = "pemisah perpuluhan";
+    Key_decimal_separator_hint = "mulakan tempat perpuluhan";
+    Key_switch_units = "tukar unit";
+    Key_switch_units_hint = "saling tukar kedua-dua unit";
+    Key_choose_units = "pilih unit";
+    Key_choose_units_hint = "pilih kedua-dua unit";
+    Key_calculator = "kalkulator";
+    Key_calculator_hint = "mod kalkulator";
+    Key_converter = "penukar";
+    Key_converter_hint = "mod penukar";
+
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Yuan (元, CNY, RMB¥, CNH)"}});
 }
 

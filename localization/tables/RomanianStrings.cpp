@@ -15,7 +15,7 @@ const std::vector<std::string_view> RomanianStrings::sameAsBritish = {
     "Hectopascal", "Torr",       "Megawatt",     "Kilowatt",   "Watt",       "Kilocalorie",
     "Kilojoule",   "Calorie",    "Joule",        "Zettabyte",  "Exabyte",    "Petabyte",
     "Terabyte",    "Gigabyte",   "Megabyte",     "Kibibyte",   "Kilobyte",   "Byte",
-    "Bit",         "Kelvin",
+    "Bit",         "Kelvin",     "E_mail",
 };
 
 RomanianStrings::RomanianStrings() {
@@ -224,6 +224,34 @@ RomanianStrings::RomanianStrings() {
     NUM_more_time_units = moreUnitsOf("timp");
     NUM_more_temperatures = moreUnitsOf("temperatură");
     NUM_more_consumption_units = moreUnitsOf("consum");
+
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Copiați";
+    E_mail = "E-mail";
+    Key_plus = "Plus";
+    Key_plus_hint = "Adunați numărul următor";
+    Key_minus = "Minus";
+    Key_minus_hint = "Scădeți numărul următor";
+    Key_times = "Înmulțit cu";
+    Key_times_hint = "Înmulțiți cu numărul următor";
+    Key_divide = "Împărțit la";
+    Key_divide_hint = "Împărțiți la numărul următor";
+    Key_equals = "Egal";
+    Key_equals_hint = "Afișați rezultatul";
+    Key_clear = "Ștergeți";
+    Key_clear_hint = "Aduceți ambele rânduri la zero";
+    Key_change_sign = "Schimbați semnul";
+    Key_change_sign_hint = "Schimbați semnul numărului";
+    Key_decimal_separator = "Separator zecimal";
+    Key_decimal_separator_hint = "Începeți zecimalele";
+    Key_switch_units = "Inversați unitățile";
+    Key_switch_units_hint = "Schimbați între ele cele două unități";
+    Key_choose_units = "Alegeți unitățile";
+    Key_choose_units_hint = "Alegeți cele două unități";
+    Key_calculator = "Calculator";
+    Key_calculator_hint = "Modul calculator";
+    Key_converter = "Convertor";
+    Key_converter_hint = "Modul convertor";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Yuan renminbi (元, CNY, RMB¥, CNH)"}});

@@ -230,6 +230,34 @@ RussianStrings::RussianStrings() {
     NUM_more_temperatures = moreUnitsOf("температуры");
     NUM_more_consumption_units = moreUnitsOf("расхода");
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Копировать";
+    E_mail = "Эл. почта";
+    Key_plus = "Плюс";
+    Key_plus_hint = "Прибавить следующее число";
+    Key_minus = "Минус";
+    Key_minus_hint = "Вычесть следующее число";
+    Key_times = "Умножить";
+    Key_times_hint = "Умножить на следующее число";
+    Key_divide = "Разделить";
+    Key_divide_hint = "Разделить на следующее число";
+    Key_equals = "Равно";
+    Key_equals_hint = "Показать результат";
+    Key_clear = "Очистить";
+    Key_clear_hint = "Обнулить обе строки";
+    Key_change_sign = "Сменить знак";
+    Key_change_sign_hint = "Сменить знак числа на противоположный";
+    Key_decimal_separator = "Десятичный разделитель";
+    Key_decimal_separator_hint = "Начать дробную часть";
+    Key_switch_units = "Поменять единицы";
+    Key_switch_units_hint = "Поменять две единицы местами";
+    Key_choose_units = "Выбрать единицы";
+    Key_choose_units_hint = "Выбрать две единицы";
+    Key_calculator = "Калькулятор";
+    Key_calculator_hint = "Режим калькулятора";
+    Key_converter = "Конвертер";
+    Key_converter_hint = "Режим конвертера";
+
     // The bracket already says China, so the yuan needs no adjective.
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Юань (元, CNY, RMB¥, CNH)"}});
 }

@@ -7,9 +7,10 @@ namespace ratio {
 // Symbols and names Slovak writes exactly as British English does; Taiwan is
 // the same word, so the romanized Taiwanese names are too.
 const std::vector<std::string_view> SlovacStrings::sameAsBritish = {
-    "Taiwan",     "Angstrom",   "OK_Yes",    "Euro",       "Yard", "Kilogram", "Gram", "Taiwan_Lê",
-    "Taiwan_Kah", "Taiwan_Hun", "Taiwan_Bó͘", "Taiwan_Pêⁿ", "Bar",  "Pascal",   "Torr", "Megawatt",
-    "Kilowatt",   "Watt",       "Kilojoule", "Joule",      "Bit",  "Kelvin",
+    "Taiwan",    "Angstrom",  "OK_Yes",     "Euro",       "Yard",      "Kilogram",
+    "Gram",      "Taiwan_Lê", "Taiwan_Kah", "Taiwan_Hun", "Taiwan_Bó͘", "Taiwan_Pêⁿ",
+    "Bar",       "Pascal",    "Torr",       "Megawatt",   "Kilowatt",  "Watt",
+    "Kilojoule", "Joule",     "Bit",        "Kelvin",     "E_mail",
 };
 
 SlovacStrings::SlovacStrings() {
@@ -228,6 +229,34 @@ SlovacStrings::SlovacStrings() {
     NUM_more_time_units = moreUnitsOf("času");
     NUM_more_temperatures = moreUnitsOf("teploty");
     NUM_more_consumption_units = moreUnitsOf("spotreby");
+
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Kopírovať";
+    E_mail = "E-mail";
+    Key_plus = "Plus";
+    Key_plus_hint = "Pripočítať ďalšie číslo";
+    Key_minus = "Mínus";
+    Key_minus_hint = "Odpočítať ďalšie číslo";
+    Key_times = "Krát";
+    Key_times_hint = "Vynásobiť ďalším číslom";
+    Key_divide = "Delené";
+    Key_divide_hint = "Vydeliť ďalším číslom";
+    Key_equals = "Rovná sa";
+    Key_equals_hint = "Zobraziť výsledok";
+    Key_clear = "Vymazať";
+    Key_clear_hint = "Vynulovať oba riadky";
+    Key_change_sign = "Zmeniť znamienko";
+    Key_change_sign_hint = "Zmeniť znamienko čísla";
+    Key_decimal_separator = "Desatinný oddeľovač";
+    Key_decimal_separator_hint = "Začať desatinné miesta";
+    Key_switch_units = "Vymeniť jednotky";
+    Key_switch_units_hint = "Vymeniť obe jednotky";
+    Key_choose_units = "Vybrať jednotky";
+    Key_choose_units_hint = "Vybrať obe jednotky";
+    Key_calculator = "Kalkulačka";
+    Key_calculator_hint = "Režim kalkulačky";
+    Key_converter = "Prevodník";
+    Key_converter_hint = "Režim prevodníka";
 
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Jüan (元, CNY, RMB¥, CNH)"}});
 }

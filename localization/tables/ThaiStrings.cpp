@@ -225,6 +225,34 @@ ThaiStrings::ThaiStrings() {
     NUM_more_temperatures = moreUnitsOf("อุณหภูมิ");
     NUM_more_consumption_units = moreUnitsOf("อัตราสิ้นเปลือง");
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "คัดลอก";
+    E_mail = "อีเมล";
+    Key_plus = "บวก";
+    Key_plus_hint = "บวกด้วยตัวเลขถัดไป";
+    Key_minus = "ลบ";
+    Key_minus_hint = "ลบด้วยตัวเลขถัดไป";
+    Key_times = "คูณ";
+    Key_times_hint = "คูณด้วยตัวเลขถัดไป";
+    Key_divide = "หาร";
+    Key_divide_hint = "หารด้วยตัวเลขถัดไป";
+    Key_equals = "เท่ากับ";
+    Key_equals_hint = "แสดงผลลัพธ์";
+    Key_clear = "ล้าง";
+    Key_clear_hint = "ตั้งค่าทั้งสองแถวเป็นศูนย์";
+    Key_change_sign = "เปลี่ยนเครื่องหมาย";
+    Key_change_sign_hint = "กลับเครื่องหมายของตัวเลข";
+    Key_decimal_separator = "จุดทศนิยม";
+    Key_decimal_separator_hint = "เริ่มตำแหน่งทศนิยม";
+    Key_switch_units = "สลับหน่วย";
+    Key_switch_units_hint = "สลับหน่วยทั้งสอง";
+    Key_choose_units = "เลือกหน่วย";
+    Key_choose_units_hint = "เลือกหน่วยทั้งสอง";
+    Key_calculator = "เครื่องคิดเลข";
+    Key_calculator_hint = "โหมดเครื่องคิดเลข";
+    Key_converter = "ตัวแปลงหน่วย";
+    Key_converter_hint = "โหมดแปลงหน่วย";
+
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "หยวน (元, CNY, RMB¥, CNH)"}});
 }
 

@@ -225,6 +225,34 @@ TurkishStrings::TurkishStrings() {
     NUM_more_temperatures = moreUnitsOf("sıcaklık");
     NUM_more_consumption_units = moreUnitsOf("tüketim");
 
+    // The share sheet and what a screen reader says for the symbol keys.
+    Copy = "Kopyala";
+    E_mail = "E-posta";
+    Key_plus = "Artı";
+    Key_plus_hint = "Sonraki sayıyı ekle";
+    Key_minus = "Eksi";
+    Key_minus_hint = "Sonraki sayıyı çıkar";
+    Key_times = "Çarpı";
+    Key_times_hint = "Sonraki sayıyla çarp";
+    Key_divide = "Bölü";
+    Key_divide_hint = "Sonraki sayıya böl";
+    Key_equals = "Eşittir";
+    Key_equals_hint = "Sonucu göster";
+    Key_clear = "Temizle";
+    Key_clear_hint = "İki satırı da sıfırla";
+    Key_change_sign = "İşaret değiştir";
+    Key_change_sign_hint = "Sayının işaretini tersine çevir";
+    Key_decimal_separator = "Ondalık ayırıcı";
+    Key_decimal_separator_hint = "Ondalık basamakları başlat";
+    Key_switch_units = "Birimlerin yerini değiştir";
+    Key_switch_units_hint = "İki birimin yerini değiştir";
+    Key_choose_units = "Birimleri seç";
+    Key_choose_units_hint = "İki birimi seç";
+    Key_calculator = "Hesap makinesi";
+    Key_calculator_hint = "Hesap makinesi modu";
+    Key_converter = "Dönüştürücü";
+    Key_converter_hint = "Dönüştürücü modu";
+
     composeRegionalNames();
 }
 

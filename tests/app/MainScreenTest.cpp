@@ -155,6 +155,10 @@ TEST(RightToLeft, ArabicMirrorsTheScreenButKeepsTheKeypadInOrder) {
     EXPECT_EQ(screen.layoutDirection(), Qt::RightToLeft);
     EXPECT_LT(screen.Button7->x(), screen.Button9->x());
     EXPECT_LT(screen.ShareButton->mapTo(&screen, QPoint(0, 0)).x(), screen.width() / 2);
+    // Screen readers speak the language too.
+    EXPECT_EQ(screen.AdditionButton->accessibleName().toStdString(),
+              Localization::shared().strings().Key_plus);
+    EXPECT_NE(screen.AdditionButton->accessibleName(), QStringLiteral("plus"));
     QApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
