@@ -6,21 +6,15 @@
 #include <ostream>
 #include <unistd.h>
 
-#ifndef RATIO_HELPER_DIR
-#define RATIO_HELPER_DIR "/usr/local/libexec/ratio"
-#endif
-
 namespace ratio {
 
 std::string UpdateRatesHelper::path() {
+    // Relative to this program, so a moved install tree and the build tree
+    // both find theirs.
     std::error_code error;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        const auto beside = self.parent_path() / programName;
-        if (access(beside.c_str(), X_OK) == 0)
-            return beside;
-    }
-    return std::string(RATIO_HELPER_DIR) + "/" + programName;
+    const std::filesystem::path folder = error ? std::filesystem::path(".") : self.parent_path();
+    return (folder / RATIO_HELPER_FROM_BIN / programName).lexically_normal();
 }
 
 int UpdateRatesHelper::exec(char** argv, std::ostream& output, std::ostream& errors) {

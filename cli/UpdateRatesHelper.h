@@ -7,8 +7,8 @@ namespace ratio {
 
 // ratio-cli carries no network code, so that every conversion starts without
 // loading the network libraries; update-rates hands over to the helper
-// program that does, with the same arguments. The helper lies next to
-// ratio-cli in the build tree and in the program folder when installed.
+// program that does, with the same arguments. The helper lies in
+// libexec/ratio beside the program folder, installed and in the build tree.
 struct UpdateRatesHelper {
     static constexpr const char* programName = "ratio-cli-update-rates";
 

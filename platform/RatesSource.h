@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QString>
 
 #include <functional>
 #include <memory>
@@ -25,6 +26,10 @@ class RatesSource {
 // Loads the rates module and makes a source that hands every downloaded
 // document to `receiver`; none, with a warning, when the module is missing
 // or unusable, and the app then runs on the kept rates.
+// The warning is given once per process.
 std::unique_ptr<RatesSource> loadRatesSource(RatesSource::Receiver receiver);
+
+// Where the module is looked for: relative to the program's own folder.
+QString ratesModulePath();
 
 } // namespace ratio
