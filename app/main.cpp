@@ -1,3 +1,4 @@
+#include "app/AppCommandLine.h"
 #include "app/AppDelegate.h"
 #include "app/CalculatorViewController.h"
 #include "app/ScreenshotScript.h"
@@ -13,6 +14,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <iostream>
+
 namespace {
 
 // A phone-shaped window that never grows past the screen.
@@ -24,13 +27,29 @@ void placeWindow(QWidget& window) {
     window.resize(size);
 }
 
+// A window icon in the sizes window managers ask for; PNG needs no image plugin.
+QIcon applicationIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/ratio-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // --help and --version answer without a display.
+    const auto commandLine = ratio::AppCommandLine::parse(argc, argv);
+    if (commandLine.action != ratio::AppCommandLine::Action::Run)
+        return commandLine.answer(std::cout, std::cerr);
+
     QApplication application(argc, argv);
     // The same names as ratio-cli, so both find the same settings and kept rates.
     QApplication::setOrganizationName("Ratio");
     QApplication::setApplicationName("Ratio");
+    // Ties the window to its launcher: the Wayland app id, and on X11 the
+    // launcher's StartupWMClass matches the window class "Ratio".
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.ratio.Ratio"));
     ratio::Localization::preferredLanguagesSource = [] {
         return ratio::LocaleFacts::system().preferredLanguages;
     };
@@ -44,8 +63,8 @@ int main(int argc, char* argv[]) {
     placeWindow(screen);
     ratio::FirstFrameReport::installIfAsked(&screen);
     screen.show();
-    // The icon loads the image plugins; that waits until the first frame is up.
-    QTimer::singleShot(250, &screen, [] { QApplication::setWindowIcon(QIcon(":/ratio.svg")); });
+    // Decoding the icon waits until the first frame is up.
+    QTimer::singleShot(250, &screen, [] { QApplication::setWindowIcon(applicationIcon()); });
     // docs/screenshot.sh: the window as drawn, once the unit button has faded in.
     const QString screenshot = qEnvironmentVariable("RATIO_SCREENSHOT");
     if (!screenshot.isEmpty())
