@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in debian-packages.txt that are missing.
+# Installs the Debian packages listed in debian-packages.txt, and those named
+# as arguments, that are missing.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 mapfile -t wanted < <(grep -v '^\s*#' "$here/debian-packages.txt" | grep -v '^\s*$')
+wanted+=("$@")
 missing=()
 for pkg in "${wanted[@]}"; do
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")

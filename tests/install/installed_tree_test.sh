@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, moves that tree elsewhere and
+# runs the installed programs there with the build and source folders out of
+# reach (an empty file system mounted over each, in a mount namespace of
+# their own, where the system allows one): ratio-cli fetches and keeps rates
+# through its helper and converts with them, the app fetches and keeps rates
+# through its module, and ratio --version answers without a display.
+#   installed_tree_test.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+
+if [ "${1:-}" = --masked ]; then
+  shift
+  build="$1" source="$2" work="$3"
+  mount -t tmpfs none "$build"
+  mount -t tmpfs none "$source"
+else
+  build="$(cd "$1" && pwd)" source="$(cd "$2" && pwd)"
+  work="$(mktemp -d)"
+  trap 'kill $(cat "$work/server.pid" 2>/dev/null) 2>/dev/null; rm -rf "$work"' EXIT
+  cmake --install "$build" --prefix "$work/stage" > /dev/null
+  mv "$work/stage" "$work/moved"
+  cp "$0" "$work/test.sh"
+  if unshare -m true 2> /dev/null; then
+    unshare -m bash "$work/test.sh" --masked "$build" "$source" "$work"
+  else
+    echo "installed tree: no mount namespace here; the build folder stays reachable"
+    bash "$work/test.sh" --masked-not "$build" "$source" "$work"
+  fi
+  exit
+fi
+prefix="$work/moved"
+masked=$([ "${1:-}" = --masked-not ] && echo no || echo yes)
+failed=0 passed=0
+check() { # check NAME COMMAND...: a named check that passes when COMMAND does
+  local name="$1"
+  shift
+  if "$@"; then
+    passed=$((passed + 1))
+  else
+    echo "FAILED: $name"
+    failed=$((failed + 1))
+  fi
+}
+
+[ "$masked" = yes ] && check "the build folder is out of reach" eval '[ -z "$(ls -A "$build")" ]'
+
+# No installed file refers to the build tree in what the programs read.
+refers_to_build() {
+  local file
+  for file in "$prefix"/bin/* "$prefix"/lib*/ratio/* "$prefix"/lib/*/ratio/* "$prefix"/libexec/ratio/*; do
+    [ -f "$file" ] || continue
+    readelf -d "$file" | grep -q -i path && return 0
+    objcopy -O binary --only-section=.rodata "$file" "$work/rodata" 2> /dev/null || continue
+    grep -q -F "$build" "$work/rodata" && return 0
+  done
+  return 1
+}
+check "no run path and no build-tree path in the installed programs" eval '! refers_to_build'
+
+# The man pages name the places of the prefix they were installed to.
+check "man pages name the installed helper and module" eval \
+  'zcat "$prefix"/share/man/man1/ratio-cli.1.gz | grep -q -F "$work/stage/" &&
+   zcat "$prefix"/share/man/man1/ratio.1.gz | grep -q "$work/stage/.*ratio-rates.so"'
+
+# A rate server on 127.0.0.1, for at most five minutes.
+mkdir -p "$work/site"
+cat > "$work/site/rates.xml" << 'XML'
+<Cube>
+<Cube time='2026-12-04'>
+<Cube currency='USD' rate='1.0854'/>
+<Cube currency='JPY' rate='160.5'/>
+</Cube>
+</Cube>
+XML
+timeout 300 python3 - "$work/site" "$work/port" << 'PY' > /dev/null 2>&1 &
+import functools, http.server, os, sys
+handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=sys.argv[1])
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+with open(sys.argv[2] + ".new", "w") as port:
+    port.write(str(server.server_port))
+os.rename(sys.argv[2] + ".new", sys.argv[2])
+server.serve_forever()
+PY
+echo $! > "$work/server.pid"
+for _ in $(seq 100); do [ -s "$work/port" ] && break; sleep 0.1; done
+url="http://127.0.0.1:$(cat "$work/port")/rates.xml"
+
+# Each program runs as a user would: a fresh home, British English, no display.
+as_user() { # as_user HOME COMMAND...
+  local home="$1"
+  shift
+  env -i PATH=/usr/bin:/bin HOME="$home" LANG=en_GB.UTF-8 LANGUAGE=en_GB RATIO_RATES_URL="$url" "$@"
+}
+
+home="$work/cli-home"
+check "ratio-cli update-rates fetches through its helper" \
+  eval 'as_user "$home" "$prefix/bin/ratio-cli" --timeout 20 update-rates > /dev/null'
+check "ratio-cli keeps the document" test -s "$home/.local/share/Ratio/Ratio/kept-rates"
+check "ratio-cli converts currencies with the kept rates" eval \
+  '[ "$(as_user "$home" "$prefix/bin/ratio-cli" convert 10 EUR USD)" = "10.854 \$" ]'
+
+home="$work/app-home"
+check "the app downloads and keeps rates through its module" eval \
+  'as_user "$home" QT_QPA_PLATFORM=offscreen RATIO_SCREENSHOT="$work/app.png" \
+     RATIO_SCREENSHOT_KEYS="……" "$prefix/bin/ratio" 2> "$work/app.err" &&
+   test -s "$home/.local/share/Ratio/Ratio/kept-rates" && ! grep -q "No currency rates" "$work/app.err"'
+check "ratio --version answers without a display" eval \
+  'as_user "$home" "$prefix/bin/ratio" --version | grep -q "^ratio [0-9]"'
+check "ratio refuses an unknown option with status 2" eval \
+  '"$prefix/bin/ratio" --no-such-option 2> /dev/null; [ $? -eq 2 ]'
+
+echo "installed tree: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
