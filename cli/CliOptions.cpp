@@ -161,7 +161,8 @@ Commands and options:
                    category, index, long name, short name, in compact list
                    (1/0), tab-separated
   update-rates     download today's reference rates (from RATIO_RATES_URL
-                   when set) and keep them for ratio-cli and the app
+                   when set) and keep them for ratio-cli and the app,
+                   unless the kept ones are newer or a rate is unreadable
   --timeout SECONDS  give up on update-rates after this long (default 30)
   --from UNIT      first unit for KEYS; default: mile
   --to UNIT        second unit, of the same category; default: kilometre

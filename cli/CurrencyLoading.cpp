@@ -27,8 +27,9 @@ bool apply(CliContext& context, const RatesDocument& document, const QDate& day)
 
 void reportSkipped(const CliContext& context, const std::string& source,
                    const RatesDocument& document) {
-    for (const std::string& skipped : document.skipped)
-        context.errors << "ratio-cli: " << source << ": " << skipped << '\n';
+    for (const RatesDocument::SkippedRate& skipped : document.skipped)
+        context.errors << "ratio-cli: " << source << ": skipped rate for " << skipped.code << ": "
+                       << skipped.why << '\n';
 }
 
 void loadFile(CliContext& context, const std::string& path) {
@@ -40,7 +41,7 @@ void loadFile(CliContext& context, const std::string& path) {
     if (!document.usable())
         throw UsageError(source + " is not a usable rate document: " + document.problem);
     reportSkipped(context, source, document);
-    apply(context, document, document.time.isValid() ? document.time : QDate::currentDate());
+    apply(context, document, document.day(QDate::currentDate()));
 }
 
 void loadKept(CliContext& context) {
@@ -56,7 +57,7 @@ void loadKept(CliContext& context) {
         return;
     }
     reportSkipped(context, source, document);
-    apply(context, document, stored->downloaded); // the day it was downloaded, as the app shows
+    apply(context, document, document.day(stored->downloaded));
 }
 
 } // namespace

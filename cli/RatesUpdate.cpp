@@ -2,6 +2,7 @@
 
 #include "cli/CliApplication.h"
 #include "platform/CurrencyRateRequest.h"
+#include "platform/CurrencyUpdate.h"
 #include "platform/KeptRatesDocument.h"
 #include "platform/RatesDocument.h"
 
@@ -41,6 +42,31 @@ std::optional<QByteArray> download(int timeoutSeconds, std::string& failure) {
     return received;
 }
 
+std::string isoText(const QDate& day) {
+    return day.toString(Qt::ISODate).toStdString();
+}
+
+// A damaged rate makes the whole answer suspect: it is named, and not kept.
+bool refuseUnreadableRates(const RatesDocument& rates, const std::string& address,
+                           std::ostream& errors) {
+    if (rates.skipped.empty())
+        return false;
+    for (const RatesDocument::SkippedRate& skipped : rates.skipped)
+        errors << "ratio-cli: update-rates: unreadable rate for " << skipped.code << ": "
+               << skipped.why << '\n';
+    errors << "ratio-cli: update-rates: the answer from " << address
+           << " has unreadable rates; the kept rates are unchanged\n";
+    return true;
+}
+
+// The day the kept document's rates are of, when there is one.
+std::optional<QDate> keptRatesDay(const KeptRatesDocument& kept) {
+    const auto stored = kept.load();
+    if (!stored)
+        return std::nullopt;
+    return RatesDocument::read(stored->document).day(stored->downloaded);
+}
+
 } // namespace
 
 int RatesUpdate::run(int timeoutSeconds, std::ostream& output, std::ostream& errors) {
@@ -60,19 +86,28 @@ int RatesUpdate::run(int timeoutSeconds, std::ostream& output, std::ostream& err
                << "; the kept rates are unchanged\n";
         return ExitFailed;
     }
-    for (const std::string& skipped : rates.skipped)
-        errors << "ratio-cli: update-rates: " << skipped << '\n';
-    const KeptRatesDocument kept;
+    if (refuseUnreadableRates(rates, address, errors))
+        return ExitFailed;
     const QDate today = QDate::currentDate();
+    const QDate day = rates.day(today);
+    if (isImplausiblyLate(day, today)) {
+        errors << "ratio-cli: update-rates: the answer from " << address << " has rates of "
+               << isoText(day) << ", a day still to come; the kept rates are unchanged\n";
+        return ExitFailed;
+    }
+    const KeptRatesDocument kept;
+    if (const auto keptDay = keptRatesDay(kept); keptDay && *keptDay > day) {
+        output << "the kept rates of " << isoText(*keptDay) << " are newer than the rates of "
+               << isoText(day) << " from " << address << "; the kept rates are unchanged\n";
+        return ExitSuccess;
+    }
     if (!kept.save(*document, today)) {
         errors << "ratio-cli: update-rates: cannot write " << kept.filePath().toStdString()
                << "; the kept rates are unchanged\n";
         return ExitFailed;
     }
-    const QDate ratesDay = rates.time.isValid() ? rates.time : today;
-    output << "rates of " << ratesDay.toString(Qt::ISODate).toStdString() << ": "
-           << rates.rates.size() << " currencies, kept in " << kept.filePath().toStdString()
-           << '\n';
+    output << "rates of " << isoText(day) << ": " << rates.rates.size() << " currencies, kept in "
+           << kept.filePath().toStdString() << '\n';
     return ExitSuccess;
 }
 

@@ -27,8 +27,8 @@ std::string xmlProblem(const QXmlStreamReader& xml) {
 void readCube(const QXmlStreamAttributes& attributes, RatesDocument& document,
               std::set<std::string, std::less<>>& seen) {
     if (!document.time.isValid() && attributes.hasAttribute(QLatin1String("time")))
-        document.time = QDate::fromString(
-            attributes.value(QLatin1String("time")).toString().trimmed(), Qt::ISODate);
+        document.time = QDate::fromString( // strict: the ISO reading takes trailing text
+            attributes.value(QLatin1String("time")).toString().trimmed(), u"yyyy-MM-dd");
     if (!attributes.hasAttribute(QLatin1String("currency")))
         return;
     const std::string code =
@@ -36,13 +36,13 @@ void readCube(const QXmlStreamAttributes& attributes, RatesDocument& document,
     if (!seen.insert(code).second)
         return; // the first element for a code decides it
     if (!attributes.hasAttribute(QLatin1String("rate"))) {
-        document.skipped.push_back("skipped rate for " + code + ": no rate attribute");
+        document.skipped.push_back({code, "no rate attribute"});
         return;
     }
     const std::string rate =
         attributes.value(QLatin1String("rate")).toString().trimmed().toStdString();
     if (const auto problem = rateTextProblem(rate)) {
-        document.skipped.push_back("skipped rate for " + code + ": " + *problem);
+        document.skipped.push_back({code, *problem});
         return;
     }
     document.rates.emplace(code, rate);

@@ -18,12 +18,20 @@ namespace ratio {
 // reason instead of being dropped without a word. A document that cannot be
 // used carries no rates at all.
 struct RatesDocument {
+    // A rate element that gives no unit, and why ("a rate of zero").
+    struct SkippedRate {
+        std::string code;
+        std::string why;
+    };
+
     std::map<std::string, std::string, std::less<>> rates; // code -> rate text
-    std::vector<std::string> skipped;                      // "skipped rate for XYZ: why"
-    QDate time;          // the day the rates are of, when the document says
+    std::vector<SkippedRate> skipped;
+    QDate time;          // the day the rates are of, when the document says (yyyy-mm-dd)
     std::string problem; // why the document cannot be used at all; empty when it can
 
     bool usable() const { return problem.empty(); }
+    // The day the rates are of, or `fallback` for a document without one.
+    QDate day(const QDate& fallback) const { return time.isValid() ? time : fallback; }
     std::optional<std::string> rate(std::string_view code) const;
 
     static RatesDocument read(const QByteArray& bytes);

@@ -89,6 +89,31 @@ bool isValidUtf8(std::string_view text) {
     return true;
 }
 
+// The first occurrence of `pattern`, byte exact; end() when none.
+std::string_view::const_iterator findPattern(std::string_view document, std::string_view pattern) {
+    return std::search(document.begin(), document.end(), pattern.begin(), pattern.end());
+}
+
+bool contains(std::string_view document, std::string_view pattern) {
+    return findPattern(document, pattern) != document.end();
+}
+
+// The bytes between the first `pattern` and the next apostrophe, when that
+// apostrophe exists and the bytes are UTF-8.
+std::optional<std::string> textAfter(std::string_view document, std::string_view pattern) {
+    const auto found = findPattern(document, pattern);
+    if (found == document.end())
+        return std::nullopt;
+    const auto textBegin = found + static_cast<std::ptrdiff_t>(pattern.size());
+    const auto textEnd = std::find(textBegin, document.end(), '\'');
+    if (textEnd == document.end())
+        return std::nullopt;
+    const std::string_view text(&*textBegin, static_cast<std::size_t>(textEnd - textBegin));
+    if (!isValidUtf8(text))
+        return std::nullopt;
+    return std::string(text);
+}
+
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -134,21 +159,23 @@ std::span<const CurrencyTableRow> currencyTable() {
 }
 
 std::optional<std::string> findRate(std::string_view document, std::string_view code) {
-    std::string pattern = "<Cube currency='";
-    pattern.append(code);
-    pattern.append("' rate='");
-    const auto found =
-        std::search(document.begin(), document.end(), pattern.begin(), pattern.end());
-    if (found == document.end())
-        return std::nullopt;
-    const auto rateBegin = found + static_cast<std::ptrdiff_t>(pattern.size());
-    const auto rateEnd = std::find(rateBegin, document.end(), '\'');
-    if (rateEnd == document.end())
-        return std::nullopt;
-    const std::string_view rate(&*rateBegin, static_cast<std::size_t>(rateEnd - rateBegin));
-    if (!isValidUtf8(rate))
-        return std::nullopt;
-    return std::string(rate);
+    return textAfter(document, "<Cube currency='" + std::string(code) + "' rate='");
+}
+
+std::optional<std::string> findRatesDate(std::string_view document) {
+    return textAfter(document, "<Cube time='");
+}
+
+bool carriesUnreadableRate(std::string_view document) {
+    for (const CurrencyTableRow& row : currencyTable().subspan(1)) {
+        const std::string code = row.code;
+        if (!contains(document, "<Cube currency='" + code + "' rate='"))
+            continue; // a missing currency is no damage
+        const auto rate = findRate(document, code);
+        if (!rate || rateTextProblem(*rate))
+            return true;
+    }
+    return false;
 }
 
 bool addCurrencyUnit(Category& category, const std::string& longName, const std::string& shortName,

@@ -4,7 +4,8 @@
 // found by a byte search for its fixed pattern (the document is not parsed as
 // XML); category 0 is rebuilt with the euro as base unit and one unit per
 // currency the document carries, each multiplying by 1 / rate. A document
-// that yields no currency at all leaves the category as it was.
+// that yields no currency at all leaves the category as it was. The day the
+// rates are of is found the same way, in the document's time attribute.
 #pragma once
 
 #include "localization/LocalizedStrings.h"
@@ -36,6 +37,16 @@ inline constexpr std::size_t maximumRatesDocumentSize = 1024 * 1024;
 // The text between "<Cube currency='CODE' rate='" (first occurrence, byte
 // exact) and the next apostrophe; none when absent, unclosed or not UTF-8.
 std::optional<std::string> findRate(std::string_view document, std::string_view code);
+
+// The text of the first "<Cube time='" up to the next apostrophe: the day the
+// rates are of, as the document writes it (yyyy-mm-dd); none when absent,
+// unclosed or not UTF-8.
+std::optional<std::string> findRatesDate(std::string_view document);
+
+// True when the document carries a rate for a currency of the table that
+// cannot give a unit (not a plain positive decimal, zero, unclosed, not
+// UTF-8): a damaged document, which must not replace a sound one.
+bool carriesUnreadableRate(std::string_view document);
 
 // Appends the unit for `code` with the chain multiplication by 1 / rate.
 // Nothing is appended, and false returned, when the document has no usable

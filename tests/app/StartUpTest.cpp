@@ -31,6 +31,11 @@ const QByteArray rateDocument = "<Cube>\n<Cube time='2026-12-04'>\n"
                                 "<Cube currency='USD' rate='1.0854'/>\n"
                                 "<Cube currency='GBP' rate='0.8431'/>\n</Cube>\n</Cube>\n";
 
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // One launch: the delegate's start-up, then the main screen, as main() does.
 struct Launch {
     Launch(KeyValueStore& store, const QString& dataFolder)
@@ -142,6 +147,7 @@ TEST_F(StartUpTest, TheRateServerAnswersWellOrWithGarbage) {
             ASSERT_TRUE(launch.settles());
         }
         EXPECT_FALSE(unitCatalogue()[0].unitDefinitions.empty());
+        EXPECT_EQ(unitCatalogue()[0].nameSingle, "Currency 04/12/2026"); // the rates' own day
         ASSERT_EQ(server.requestHeads.size(), 2u);
         EXPECT_FALSE(server.requestHeads[0].contains("If-Modified-Since"));
         EXPECT_TRUE(server.requestHeads[1].contains("If-Modified-Since"));
@@ -157,6 +163,35 @@ TEST_F(StartUpTest, TheRateServerAnswersWellOrWithGarbage) {
         ASSERT_TRUE(launch.settles());
         EXPECT_EQ(unitCatalogue()[0].unitDefinitions.size(), before);
         EXPECT_EQ(KeptRatesDocument(dataFolder()).load()->document, kept->document);
+    }
+}
+
+// An answer older than the kept rates, or with one damaged rate, leaves the
+// kept file byte for byte and the currency units and their date as they were.
+TEST_F(StartUpTest, AnOlderOrDamagedAnswerKeepsTheRatesWeHave) {
+    ASSERT_TRUE(KeptRatesDocument(dataFolder()).save(rateDocument, QDate(2026, 12, 5)));
+    const QByteArray keptFile = fileBytes(KeptRatesDocument(dataFolder()).filePath());
+    const QByteArray answers[] = {
+        "<Cube><Cube time='1999-01-04'><Cube currency='USD' rate='1.1789'/></Cube></Cube>",
+        "<Cube><Cube time='2026-12-07'><Cube currency='USD' rate='1.1'/>\n"
+        "<Cube currency='GBP' rate='0.01.0953'/></Cube></Cube>",
+    };
+    for (const QByteArray& answer : answers) {
+        SCOPED_TRACE(answer.toStdString());
+        CannedHttpServer server(httpAnswer("200 OK", answer));
+        Launch launch(store, dataFolder());
+        const Category before = unitCatalogue()[0];
+        EXPECT_EQ(before.nameSingle, "Currency 04/12/2026");
+        launch.delegate.applicationDidBecomeActive();
+        ASSERT_TRUE(launch.settles());
+        ASSERT_EQ(server.requestLines.size(), 1u);
+        const Category& after = unitCatalogue()[0];
+        EXPECT_EQ(after.nameSingle, before.nameSingle);
+        ASSERT_EQ(after.unitDefinitions.size(), before.unitDefinitions.size());
+        for (std::size_t u = 0; u < after.unitDefinitions.size(); ++u)
+            EXPECT_EQ(after.unitDefinitions[u].metricsCalculations.front().Number,
+                      before.unitDefinitions[u].metricsCalculations.front().Number);
+        EXPECT_EQ(fileBytes(KeptRatesDocument(dataFolder()).filePath()), keptFile);
     }
 }
 

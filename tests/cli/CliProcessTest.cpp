@@ -169,6 +169,12 @@ TEST_F(CliProcessTest, RatesFilesAreReadAsXmlAndProblemsAreNamed) {
             EXPECT_TRUE(result.errors.contains(("rates file '" + file.fileName() + "'").toUtf8()));
         }
     }
+    QFile file(home.filePath("rates.xml")); // its category is named with its own date
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(sampleRates) == sampleRates.size());
+    file.close();
+    EXPECT_TRUE(run({"--rates", file.fileName(), "--list", "0"})
+                    .output.startsWith("#\t0\tCurrency 04/12/2026\n"));
+
     const QString pipe = home.filePath("rates.fifo"); // refused, not waited on
     ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
     const Result piped = run({"--rates", pipe, "convert", "1", "km", "m"});
@@ -204,6 +210,59 @@ TEST_F(CliProcessTest, AFailedUpdateSaysWhyAndKeepsTheDocumentItHad) {
     }
 }
 
+// Kept: rates of 4 January 2024. An older answer is no failure but changes
+// nothing; a damaged or impossibly dated one is refused. The kept file stays
+// byte for byte, and the currency category keeps the date of its rates.
+TEST_F(CliProcessTest, AnOlderOrDamagedUpdateLeavesTheKeptRatesAsTheyWere) {
+    const auto dated = [](const QByteArray& day, const QByteArray& rates) {
+        return "<Cube><Cube time='" + day + "'>" + rates + "</Cube></Cube>";
+    };
+    const QByteArray later = QDate::currentDate().addYears(2).toString(Qt::ISODate).toLatin1();
+    const struct {
+        const char* what;
+        QByteArray document;
+        int status;
+        QByteArray output; // a part of each; empty when it must be empty
+        QByteArray errors;
+    } cases[] = {
+        {"older", dated("1999-01-04", "<Cube currency='USD' rate='1.1789'/>"), 0,
+         "the kept rates of 2024-01-04 are newer than the rates of 1999-01-04 from "
+         "http://127.0.0.1",
+         ""},
+        {"an unreadable rate",
+         dated("2024-01-05", "<Cube currency='USD' rate='1.1'/><Cube currency='JPY' "
+                             "rate='0.01.0953'/>"),
+         1, "", "unreadable rate for JPY: '0.01.0953' is not a plain positive decimal\n"},
+        {"a rate of zero",
+         dated("2024-01-05", "<Cube currency='USD' rate='0'/><Cube currency='JPY' rate='160'/>"), 1,
+         "", "unreadable rate for USD: a rate of zero\n"},
+        {"a day still to come", dated(later, "<Cube currency='USD' rate='1.1'/>"), 1, "",
+         "has rates of " + later + ", a day still to come; the kept rates are unchanged"},
+    };
+    const QByteArray keptRates = dated("2024-01-04", "<Cube currency='USD' rate='1.0854'/>");
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        ASSERT_TRUE(kept().save(keptRates, QDate(2026, 1, 2)));
+        QFile file(kept().filePath());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray keptFile = file.readAll();
+        file.close();
+        {
+            const CannedHttpServer server(httpAnswer("200 OK", row.document));
+            const Result result = run({"update-rates"});
+            EXPECT_EQ(result.status, row.status);
+            EXPECT_EQ(result.output.isEmpty(), row.output.isEmpty());
+            EXPECT_TRUE(result.output.contains(row.output)) << result.output.toStdString();
+            EXPECT_EQ(result.errors.isEmpty(), row.errors.isEmpty());
+            EXPECT_TRUE(result.errors.contains(row.errors)) << result.errors.toStdString();
+        }
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), keptFile);
+        file.close();
+        EXPECT_TRUE(run({"--list", "0"}).output.startsWith("#\t0\tCurrency 04/01/2024\n"));
+    }
+}
+
 TEST_F(CliProcessTest, AGoodUpdateIsKeptAndReadFromThenOnWithoutWritingAnything) {
     {
         const CannedHttpServer server(httpAnswer("200 OK", sampleRates));
@@ -222,8 +281,8 @@ TEST_F(CliProcessTest, AGoodUpdateIsKeptAndReadFromThenOnWithoutWritingAnything)
     EXPECT_EQ(after.status, 0) << after.errors.toStdString();
     EXPECT_EQ(after.output, "2 €\n321 ¥\n");
     EXPECT_EQ(run({"convert", "10", "EUR", "USD"}).output, "10.854 $\n");
-    const QByteArray today = QDate::currentDate().toString("dd/MM/yyyy").toLatin1();
-    EXPECT_TRUE(run({"--list", "currency"}).output.startsWith("#\t0\tCurrency " + today + "\n"));
+    // Named with the document's own date, not the day it was downloaded.
+    EXPECT_TRUE(run({"--list", "currency"}).output.startsWith("#\t0\tCurrency 04/12/2026\n"));
     EXPECT_EQ(filesUnderHome(), before);
 }
 

@@ -48,6 +48,39 @@ TEST(CurrencyFindRate, ReadsOnlyTheExactPattern) {
         EXPECT_EQ(findRate(document, "USD"), rate) << what;
 }
 
+TEST(CurrencyFindRatesDate, ReadsTheTimeAttributeAsWritten) {
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
+        {feed({{"USD", "1.1"}}), "2026-03-02"},
+        {"<Cube time='2024-01-04'><Cube time='1999-01-04'>", "2024-01-04"}, // the first decides
+        {"<Cube time=\"2024-01-04\">", std::nullopt},
+        {"<Cube  time='2024-01-04'>", std::nullopt},
+        {"<Cube time='2024-01-04", std::nullopt},
+        {"<Cube time='\xC3\x28'>", std::nullopt},
+        {"<Cube currency='USD' rate='1.1'/>", std::nullopt},
+    };
+    for (const auto& [document, date] : cases)
+        EXPECT_EQ(findRatesDate(document), date) << document;
+}
+
+// Any rate of the table's currencies that cannot give a unit marks the whole
+// document as damaged; a currency it does not carry, or one not in the table, does not.
+TEST(CurrencyUnreadableRate, FoundInAnyTableCurrency) {
+    const std::pair<std::string, bool> cases[] = {
+        {feed({{"USD", "1.0854"}, {"JPY", "160.5"}}), false},
+        {feed({{"USD", "1.0854"}}), false},
+        {feed({{"XAU", "abc"}, {"USD", "1.0854"}}), false},
+        {"<Cube currency=\"USD\" rate=\"abc\"/>", false}, // not the pattern: not read at all
+        {feed({{"USD", "1.0854"}, {"JPY", "0.01.0953"}}), true},
+        {feed({{"ZAR", "0"}, {"USD", "1.0854"}}), true},
+        {feed({{"GBP", "-0.8"}}), true},
+        {feed({{"GBP", "\xC3\x28"}}), true},
+        {"<Cube currency='USD' rate='1.0854'/><Cube currency='GBP' rate='0.8", true},
+        {"", false},
+    };
+    for (const auto& [document, damaged] : cases)
+        EXPECT_EQ(carriesUnreadableRate(document), damaged) << document;
+}
+
 class CurrencyApply : public ::testing::Test {
   protected:
     bool apply(const std::string& document, std::optional<std::string> localeCode = "GBP",
