@@ -47,7 +47,7 @@ TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnly) {
         {{"en-U"}, EnglishBritish}, {{"DE"}, EnglishBritish},
         // Longer codes win over the shorter ones they begin with.
         {{"pt-BR"}, PortugueseBrazil}, {{"zh-Hant-TW"}, ChineseTraditional},
-        {{"zh-TW"}, ChineseSimplified}, {{"zh-Han"}, ChineseSimplified},
+        {{"zh-Hans-CN"}, ChineseSimplified}, {{"zh-Han"}, ChineseSimplified},
         // Norwegian is only Bokmål's code.
         {{"nb-NO"}, Norwegian}, {{"nn-NO"}, EnglishBritish}, {{"no"}, EnglishBritish},
         // Unknown, shorter than any code, or no code at all.
