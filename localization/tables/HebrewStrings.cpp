@@ -207,8 +207,8 @@ HebrewStrings::HebrewStrings() {
     Kelvin = "קלווין";
     Pick_first_temperature = "בחירת יחידת טמפרטורה ראשונה";
     Pick_second_temperature = "בחירת יחידת טמפרטורה שנייה";
-    // Recipes write the 15 ml spoon as the word itself.
-    Metric_Tbsp = "כף";
+    // Recipes shorten כף, the 15 ml spoon, with a geresh.
+    Metric_Tbsp = "כפ׳";
     Unit_of_measurement = "יחידת מידה";
     Conversion_of_units = "המרת יחידות";
 

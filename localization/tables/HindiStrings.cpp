@@ -247,8 +247,8 @@ HindiStrings::HindiStrings() {
     Key_change_sign_hint = "संख्या का चिह्न उलटें";
     Key_decimal_separator = "दशमलव विभाजक";
     Key_decimal_separator_hint = "दशमलव स्थान शुरू करें";
-    Key_switch_units = "इकाइयाँ बदलें";
-    Key_switch_units_hint = "दोनों इकाइयों की अदला-बदली करें";
+    Key_switch_units = "इकाइयों की अदला-बदली";
+    Key_switch_units_hint = "दोनों इकाइयों का स्थान आपस में बदलें";
     Key_choose_units = "इकाइयाँ चुनें";
     Key_choose_units_hint = "दोनों इकाइयाँ चुनें";
     Key_calculator = "कैलकुलेटर";

@@ -199,7 +199,7 @@ KoreanStrings::KoreanStrings() {
     Key_times_hint = "다음 수를 곱합니다";
     Key_divide = "나누기";
     Key_divide_hint = "다음 수로 나눕니다";
-    Key_equals = "등호";
+    Key_equals = "같음";
     Key_equals_hint = "결과를 표시합니다";
     Key_clear = "지우기";
     Key_clear_hint = "두 행을 모두 0으로 설정합니다";
