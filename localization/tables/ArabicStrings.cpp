@@ -263,6 +263,7 @@ ArabicStrings::ArabicStrings() {
     Key_calculator_hint = "وضع الآلة الحاسبة";
     Key_converter = "المحوّل";
     Key_converter_hint = "وضع تحويل الوحدات";
+    Currency_rates_not_downloaded = "لم تُنزَّل أسعار الصرف بعد. ستصل فور اتصال Ratio بالإنترنت.";
 
     // The bracket names China already, so the yuan needs no adjective.
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "يوان (元, CNY, RMB¥, CNH)"}});
