@@ -255,7 +255,8 @@ HindiStrings::HindiStrings() {
     Key_calculator_hint = "कैलकुलेटर मोड";
     Key_converter = "कन्वर्टर";
     Key_converter_hint = "कन्वर्टर मोड";
-    Currency_rates_not_downloaded = "मुद्रा दरें अभी डाउनलोड नहीं हुई हैं। Ratio के ऑनलाइन होते ही वे आ जाएँगी।";
+    Currency_rates_not_downloaded =
+        "मुद्रा दरें अभी डाउनलोड नहीं हुई हैं। Ratio के ऑनलाइन होते ही वे आ जाएँगी।";
 
     // The bracket names China already, so the yuan needs no adjective.
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "युआन (元, CNY, RMB¥, CNH)"}});

@@ -246,7 +246,8 @@ JapaneseStrings::JapaneseStrings() {
     Key_calculator_hint = "電卓モード";
     Key_converter = "単位換算";
     Key_converter_hint = "単位換算モード";
-    Currency_rates_not_downloaded = "為替レートはまだありません。Ratio がオンラインになると取得します。";
+    Currency_rates_not_downloaded =
+        "為替レートはまだありません。Ratio がオンラインになると取得します。";
 
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "人民元 (元, CNY, RMB¥, CNH)"}});
 }

@@ -215,7 +215,8 @@ KoreanStrings::KoreanStrings() {
     Key_calculator_hint = "계산기 모드";
     Key_converter = "변환기";
     Key_converter_hint = "단위 변환 모드";
-    Currency_rates_not_downloaded = "환율을 아직 받지 못했습니다. Ratio가 온라인이 되면 받아 옵니다.";
+    Currency_rates_not_downloaded =
+        "환율을 아직 받지 못했습니다. Ratio가 온라인이 되면 받아 옵니다.";
 
     // Every category but currency counts and picks its "… 단위".
     const auto more = [](const std::string& category) { return "기타 " + category + " 단위 %i개"; };

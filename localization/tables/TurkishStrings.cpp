@@ -252,7 +252,8 @@ TurkishStrings::TurkishStrings() {
     Key_calculator_hint = "Hesap makinesi modu";
     Key_converter = "Dönüştürücü";
     Key_converter_hint = "Dönüştürücü modu";
-    Currency_rates_not_downloaded = "Döviz kurları henüz indirilmedi. Ratio çevrimiçi olunca gelecekler.";
+    Currency_rates_not_downloaded =
+        "Döviz kurları henüz indirilmedi. Ratio çevrimiçi olunca gelecekler.";
 
     composeRegionalNames();
 }
