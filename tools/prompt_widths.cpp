@@ -1,8 +1,8 @@
 // Writes the width in pixels of every picking prompt, count text and the
 // empty currency list's note of every language table, in the fonts of the unit
 // screens (the status line's 20 px semibold, the list's 17 px for the others),
-// and the lines each takes when wrapped to the status line's width. Built and run by measure_string_tables.py
-// --widths; not part of the app.
+// and the lines each takes when wrapped to the status line's width. Built and
+// run by measure_string_tables.py --widths; not part of the app.
 #include "localization/CategoryTexts.h"
 #include "localization/CountFormat.h"
 #include "localization/Localization.h"
