@@ -261,8 +261,7 @@ HebrewStrings::HebrewStrings() {
     Key_calculator_hint = "מצב מחשבון";
     Key_converter = "ממיר";
     Key_converter_hint = "מצב ממיר יחידות";
-    Currency_rates_not_downloaded =
-        "שערי החליפין עדיין לא הורדו. הם יגיעו ברגע ש-Ratio יתחבר לרשת.";
+    Currency_rates_not_downloaded = "שערי החליפין עדיין לא הורדו. הם יגיעו כאשר Ratio יתחבר לרשת.";
 
     // The bracket names China already, so the yuan needs no adjective.
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "יואן (元, CNY, RMB¥, CNH)"}});
