@@ -7,11 +7,16 @@
 #include "ui_AdditionalUnitsViewController.h"
 #include "units/UnitCatalogue.h"
 
+#include <QLabel>
+
 #include <algorithm>
 
 namespace ratio {
 
 namespace {
+
+// The catalogue puts the currencies first; they are its only category that can be empty.
+constexpr int currencySection = 0;
 
 // The catalogue category `section`, or null outside the catalogue.
 Category* categoryAt(int section) {
@@ -34,6 +39,9 @@ AdditionalUnitsViewController::AdditionalUnitsViewController(AppDelegate& appDel
       ui(std::make_unique<Ui::AdditionalUnitsViewController>()) {
     ui->setupUi(this);
     takeOutlets(ui->TableView, ui->StatusLabel, ui->BackButton);
+    NoRatesLabel = ui->NoRatesLabel;
+    NoRatesLabel->setText(QString::fromStdString(texts.Currency_rates_not_downloaded));
+    NoRatesLabel->setAccessibleName(NoRatesLabel->text());
     viewDidLoad();
 }
 
@@ -96,12 +104,18 @@ void AdditionalUnitsViewController::reloadTable() {
                                Section, static_cast<int>(shownNames.size())});
             shownNames.push_back(unit.longName);
         }
+    showNoRatesNote(Section == currencySection && shownNames.empty());
     model.setEntries(std::move(entries));
     const UnitsViewController* selection = selectionScreen();
     if (selection && selection->SelectedSection0 == Section && selection->SelectedRow0 >= 0)
         model.setMarked({{Section, catalogueRowForCompactRow(selection->SelectedRow0, Section)}});
     else
         model.setMarked({});
+}
+
+void AdditionalUnitsViewController::showNoRatesNote(bool shown) {
+    if (NoRatesLabel)
+        NoRatesLabel->setVisible(shown);
 }
 
 void AdditionalUnitsViewController::didSelectRow(int, int row) {

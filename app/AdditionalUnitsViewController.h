@@ -27,6 +27,8 @@ class AdditionalUnitsViewController final : public UnitsBaseViewController {
     ~AdditionalUnitsViewController() override;
 
     int Section = -1;
+    // Says why the currency list is empty before the first rates; hidden otherwise.
+    QPointer<QLabel> NoRatesLabel;
 
     std::string additionalStatusText(int index, int section) const;
     int catalogueRowForCompactRow(int compactRow, int category) const;
@@ -43,6 +45,7 @@ class AdditionalUnitsViewController final : public UnitsBaseViewController {
     void pickFirstUnit(UnitsViewController* selection, std::size_t row);
     void refreshStatus();
     void renumberAfterNewRates();
+    void showNoRatesNote(bool shown);
 
     std::unique_ptr<Ui::AdditionalUnitsViewController> ui;
     // The long names the list shows; a tap is taken only while the catalogue still agrees.

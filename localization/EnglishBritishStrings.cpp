@@ -273,6 +273,8 @@ EnglishBritishStrings::EnglishBritishStrings() {
     Key_calculator_hint = "calculator mode";
     Key_converter = "converter";
     Key_converter_hint = "converter mode";
+    Currency_rates_not_downloaded =
+        "No currency rates downloaded yet. They come as soon as Ratio is online.";
     hp_M = {"hp(M)"};
     shouldUseSimpleLocalisation = false;
     composeRegionalNames();

@@ -11,7 +11,7 @@ namespace {
 #name, &LocalizedStrings::name                                                             \
     }
 
-const std::array<LocalizedStrings::TextField, 252> allTextFields{{
+const std::array<LocalizedStrings::TextField, 253> allTextFields{{
     RATIO_FIELD(China),
     RATIO_FIELD(Taiwan),
     RATIO_FIELD(Thousandth_of_an_inch),
@@ -264,6 +264,7 @@ const std::array<LocalizedStrings::TextField, 252> allTextFields{{
     RATIO_FIELD(Key_calculator_hint),
     RATIO_FIELD(Key_converter),
     RATIO_FIELD(Key_converter_hint),
+    RATIO_FIELD(Currency_rates_not_downloaded),
 }};
 
 #undef RATIO_FIELD

@@ -274,6 +274,8 @@ struct LocalizedStrings {
     std::string Key_calculator_hint;
     std::string Key_converter;
     std::string Key_converter_hint;
+    // Why the currency list is empty: no rates have come yet.
+    std::string Currency_rates_not_downloaded;
     bool shouldUseSimpleLocalisation = true;
 
     // Every text field in declaration order, for code that walks a whole table.

@@ -19,6 +19,11 @@ struct LocaleFacts {
 
     static LocaleFacts of(const QLocale& locale);
     static LocaleFacts system() { return of(QLocale::system()); }
+
+    // Language tags as a phone reports them: with the script where the
+    // language's territories write it differently ("zh-Hant-TW", "zh-Hans-CN"),
+    // without it elsewhere ("en-US", not "en-Latn-US"), each once, in order.
+    static std::vector<std::string> preferredLanguageTags(const QStringList& uiLanguages);
 };
 
 // The short date form of the locale, as a user of that locale writes it.

@@ -14,7 +14,8 @@ XML (Debian: unicode-cldr-core). Usage:
 --list also prints every name that differs from CLDR, with CLDR's forms;
 --same the fields each table leaves British; --widths, per table, how many of
 the 27 picking prompts take two lines of the unit screens' status line
-(390 px window less 2 x 16 px padding, 20 px semibold), and every prompt over
+(390 px window less 2 x 16 px padding, 20 px semibold), the lines of the
+empty currency list's note (17 px, same width), and every prompt or note over
 two lines and count text wider than a list row (17 px, elided past the row). --widths needs Qt (qt6-base-dev)
 and a display or QT_QPA_PLATFORM=offscreen.
 """
@@ -103,7 +104,7 @@ UNITS = {
 
 GENERAL = {"Cancel", "Pick_first_unit", "Done", "Back", "OK_Yes", "No", "Share",
            "Select_Auswählen", "Not_Now", "Clear", "Search", "Unit", "Unit_of_measurement",
-           "Conversion_of_units", "China", "Taiwan"}
+           "Conversion_of_units", "China", "Taiwan", "Currency_rates_not_downloaded"}
 REGIONAL = re.compile(r"_(length|area)$|^Taiwan_")
 
 
@@ -153,7 +154,7 @@ def print_widths(build):
     flags = subprocess.run(["pkg-config", "--cflags", "--libs", "Qt6Gui"], check=True,
                            capture_output=True, text=True).stdout.split()
     os.environ.setdefault("QT_QPA_PLATFORM", "offscreen")
-    most_lines, over, widest_count, too_long = {}, {}, {}, []
+    most_lines, over, widest_count, note_lines, too_long = {}, {}, {}, {}, []
     for line in run_tool(build, "prompt_widths.cpp", flags).decode("utf-8").splitlines():
         raw, kind, width, lines, text = line.split("\t", 4)
         raw, width, lines = int(raw), int(width), int(lines)
@@ -162,15 +163,19 @@ def print_widths(build):
             over[raw] = over.get(raw, 0) + (lines > 1)
             if lines > STATUS_LINES:
                 too_long.append((LANGUAGES[raw][0], f"{lines} lines", text))
+        elif kind == "note":
+            note_lines[raw] = lines
+            if lines > STATUS_LINES:
+                too_long.append((LANGUAGES[raw][0], f"{lines} lines", text))
         else:
             widest_count[raw] = max(widest_count.get(raw, 0), width)
             if width > ROW_TEXT_WIDTH:
                 too_long.append((LANGUAGES[raw][0], f"{width} px", text))
     print(f"\nprompts on two lines of the status line ({STATUS_WIDTH} px), of 27; most lines;"
-          f" widest count text (row: {ROW_TEXT_WIDTH} px)")
+          f" widest count text (row: {ROW_TEXT_WIDTH} px); lines of the no-rates note (17 px)")
     for raw in sorted(most_lines):
         print(f"{LANGUAGES[raw][0]:20} {over[raw]:3}/27  {most_lines[raw]} lines  "
-              f"{widest_count[raw]:4} px")
+              f"{widest_count[raw]:4} px  {note_lines.get(raw, 0)} lines")
     for language, size, text in dict.fromkeys(too_long):
         print(f"too long: {language:20} {size:9} {text}")
 

@@ -1,8 +1,8 @@
-// Writes the width in pixels of every picking prompt and count text of every
-// language table, in the fonts of the unit screens (the status line's 20 px
-// semibold and the list's 17 px), and the lines each takes when wrapped to the
-// status line's width. Built and run by measure_string_tables.py
-// --widths; not part of the app.
+// Writes the width in pixels of every picking prompt, count text and the
+// empty currency list's note of every language table, in the fonts of the unit
+// screens (the status line's 20 px semibold, the list's 17 px for the others),
+// and the lines each takes when wrapped to the status line's width. Built and
+// run by measure_string_tables.py --widths; not part of the app.
 #include "localization/CategoryTexts.h"
 #include "localization/CountFormat.h"
 #include "localization/Localization.h"
@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
         const auto language = static_cast<Language>(raw);
         const auto table = ratio::Localization::makeStrings(language);
         print(raw, "prompt", status, table->Pick_first_unit);
+        print(raw, "note", list, table->Currency_rates_not_downloaded);
         for (const auto& category : ratio::categoryTexts()) {
             print(raw, "prompt", status, *table.*category.pickFirst);
             print(raw, "prompt", status, *table.*category.pickSecond);

@@ -208,18 +208,19 @@ ArabicStrings::ArabicStrings() {
     Kelvin = "كلفن";
     Pick_first_temperature = "اختر وحدة درجة الحرارة الأولى";
     Pick_second_temperature = "اختر وحدة درجة الحرارة الثانية";
-    // Recipes shorten ملعقة كبيرة, the 15 ml spoon, to "م.ك".
-    Metric_Tbsp = "م.ك";
+    // The short form of ملعقة كبيرة, the 15 ml spoon.
+    Metric_Tbsp = "ملعقة ك.";
     Unit_of_measurement = "وحدة القياس";
     Conversion_of_units = "تحويل الوحدات";
 
     // Counts agree as Arabic numerals demand: the singular for 0, 1 and from 11
     // on, the dual for 2, the plural for 3 to 10; أخرى agrees with the noun.
-    NUM_more_currencies = "zero{%i عملة أخرى} one{%i عملة أخرى} two{%i عملتان أخريان} "
+    // The dual says two by itself, so it goes without the numeral.
+    NUM_more_currencies = "zero{%i عملة أخرى} one{%i عملة أخرى} two{عملتان أخريان} "
                           "few{%i عملات أخرى} many{%i عملة أخرى} other{%i عملة أخرى}";
     const auto moreUnitsOf = [](const std::string& what) {
-        return "zero{%i وحدة " + what + " أخرى} one{%i وحدة " + what + " أخرى} two{%i وحدتا " +
-               what + " أخريان} few{%i وحدات " + what + " أخرى} many{%i وحدة " + what +
+        return "zero{%i وحدة " + what + " أخرى} one{%i وحدة " + what + " أخرى} two{وحدتا " + what +
+               " أخريان} few{%i وحدات " + what + " أخرى} many{%i وحدة " + what +
                " أخرى} other{%i وحدة " + what + " أخرى}";
     };
     NUM_more_lengths = moreUnitsOf("طول");
@@ -232,7 +233,7 @@ ArabicStrings::ArabicStrings() {
     NUM_more_power_units = moreUnitsOf("قدرة");
     NUM_more_energy_units = moreUnitsOf("طاقة");
     NUM_more_time_units = moreUnitsOf("وقت");
-    NUM_more_temperatures = moreUnitsOf("حرارة");
+    NUM_more_temperatures = moreUnitsOf("درجة حرارة");
     NUM_more_consumption_units = moreUnitsOf("استهلاك");
 
     // The share sheet and what a screen reader says for the symbol keys.
@@ -262,6 +263,7 @@ ArabicStrings::ArabicStrings() {
     Key_calculator_hint = "وضع الآلة الحاسبة";
     Key_converter = "المحوّل";
     Key_converter_hint = "وضع تحويل الوحدات";
+    Currency_rates_not_downloaded = "لم تُنزَّل أسعار الصرف بعد. ستصل فور اتصال Ratio بالإنترنت.";
 
     // The bracket names China already, so the yuan needs no adjective.
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "يوان (元, CNY, RMB¥, CNH)"}});

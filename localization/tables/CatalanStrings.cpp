@@ -243,6 +243,8 @@ CatalanStrings::CatalanStrings() {
     Key_calculator_hint = "mode calculadora";
     Key_converter = "convertidor";
     Key_converter_hint = "mode convertidor";
+    Currency_rates_not_downloaded =
+        "Encara no hi ha tipus de canvi. Arriben quan Ratio estigui en línia.";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Iuan renminbi (元, CNY, RMB¥, CNH)"}});

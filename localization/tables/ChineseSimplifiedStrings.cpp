@@ -214,6 +214,7 @@ ChineseSimplifiedStrings::ChineseSimplifiedStrings() {
     Key_calculator_hint = "计算器模式";
     Key_converter = "单位换算";
     Key_converter_hint = "单位换算模式";
+    Currency_rates_not_downloaded = "尚未下载汇率。Ratio 联网后即会获取。";
 
     // Every category but currency counts and picks its "…单位".
     const auto more = [](const std::string& category) { return "其他 %i 种" + category + "单位"; };

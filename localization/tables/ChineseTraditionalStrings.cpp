@@ -217,6 +217,7 @@ ChineseTraditionalStrings::ChineseTraditionalStrings() {
     Key_calculator_hint = "計算機模式";
     Key_converter = "單位換算";
     Key_converter_hint = "單位換算模式";
+    Currency_rates_not_downloaded = "尚未下載匯率。Ratio 連上網路後即會取得。";
 
     // Every category but currency counts and picks its "…單位".
     const auto more = [](const std::string& category) { return "其他 %i 種" + category + "單位"; };

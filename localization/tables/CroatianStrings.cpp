@@ -255,6 +255,7 @@ CroatianStrings::CroatianStrings() {
     Key_calculator_hint = "Način rada kalkulatora";
     Key_converter = "Pretvarač";
     Key_converter_hint = "Način rada pretvarača";
+    Currency_rates_not_downloaded = "Tečajevi još nisu preuzeti. Stižu čim Ratio bude na mreži.";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Juan renminbi (元, CNY, RMB¥, CNH)"}});

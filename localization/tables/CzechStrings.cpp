@@ -221,6 +221,8 @@ CzechStrings::CzechStrings() {
     Key_calculator_hint = "Režim kalkulačky";
     Key_converter = "Převodník";
     Key_converter_hint = "Režim převodníku";
+    Currency_rates_not_downloaded =
+        "Kurzy měn ještě nejsou stažené. Přijdou, jakmile bude Ratio online.";
 
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Jüan (元, CNY, RMB¥, CNH)"}});
 }

@@ -244,6 +244,8 @@ DanishStrings::DanishStrings() {
     Key_calculator_hint = "Lommeregnertilstand";
     Key_converter = "Omregner";
     Key_converter_hint = "Omregnertilstand";
+    Currency_rates_not_downloaded =
+        "Ingen valutakurser endnu. De hentes, så snart Ratio er online.";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Renminbi yuan (元, CNY, RMB¥, CNH)"}});

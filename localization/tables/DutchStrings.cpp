@@ -247,6 +247,7 @@ DutchStrings::DutchStrings() {
     Key_calculator_hint = "Rekenmachinemodus";
     Key_converter = "Omrekenaar";
     Key_converter_hint = "Omrekenmodus";
+    Currency_rates_not_downloaded = "Nog geen wisselkoersen. Ze komen zodra Ratio online is.";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Renminbi yuan (元, CNY, RMB¥, CNH)"}});

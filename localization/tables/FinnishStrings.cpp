@@ -257,6 +257,8 @@ FinnishStrings::FinnishStrings() {
     Key_calculator_hint = "Laskintila";
     Key_converter = "Muunnin";
     Key_converter_hint = "Muunnintila";
+    Currency_rates_not_downloaded =
+        "Valuuttakursseja ei ole vielä ladattu. Ne tulevat, kun Ratio on verkossa.";
 
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Kiinan juan (元, CNY, RMB¥, CNH)"}});
 }

@@ -229,6 +229,8 @@ FrenchStrings::FrenchStrings() {
     Key_calculator_hint = "mode calculatrice";
     Key_converter = "convertisseur";
     Key_converter_hint = "mode convertisseur";
+    Currency_rates_not_downloaded =
+        "Pas encore de taux de change. Ils arrivent dès que Ratio est en ligne.";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Yuan renminbi (元, CNY, RMB¥, CNH)"}});

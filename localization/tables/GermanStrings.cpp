@@ -236,6 +236,8 @@ GermanStrings::GermanStrings() {
     Key_calculator_hint = "Rechnermodus";
     Key_converter = "Umrechner";
     Key_converter_hint = "Umrechnermodus";
+    Currency_rates_not_downloaded =
+        "Noch keine Wechselkurse geladen. Sie kommen, sobald Ratio online ist.";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Renminbi Yuan (元, CNY, RMB¥, CNH)"}});

@@ -244,6 +244,8 @@ GreekStrings::GreekStrings() {
     Key_calculator_hint = "Λειτουργία αριθμομηχανής";
     Key_converter = "Μετατροπέας";
     Key_converter_hint = "Λειτουργία μετατροπέα";
+    Currency_rates_not_downloaded =
+        "Δεν έχουν ληφθεί ακόμη ισοτιμίες. Έρχονται μόλις το Ratio συνδεθεί.";
 
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Γουάν (元, CNY, RMB¥, CNH)"}});
 }

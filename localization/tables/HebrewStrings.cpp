@@ -207,8 +207,8 @@ HebrewStrings::HebrewStrings() {
     Kelvin = "קלווין";
     Pick_first_temperature = "בחירת יחידת טמפרטורה ראשונה";
     Pick_second_temperature = "בחירת יחידת טמפרטורה שנייה";
-    // Recipes write the 15 ml spoon as the word itself.
-    Metric_Tbsp = "כף";
+    // Recipes shorten כף, the 15 ml spoon, with a geresh.
+    Metric_Tbsp = "כפ׳";
     Unit_of_measurement = "יחידת מידה";
     Conversion_of_units = "המרת יחידות";
 
@@ -261,6 +261,7 @@ HebrewStrings::HebrewStrings() {
     Key_calculator_hint = "מצב מחשבון";
     Key_converter = "ממיר";
     Key_converter_hint = "מצב ממיר יחידות";
+    Currency_rates_not_downloaded = "שערי החליפין עדיין לא הורדו. הם יגיעו כאשר Ratio יתחבר לרשת.";
 
     // The bracket names China already, so the yuan needs no adjective.
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "יואן (元, CNY, RMB¥, CNH)"}});

@@ -247,14 +247,16 @@ HindiStrings::HindiStrings() {
     Key_change_sign_hint = "संख्या का चिह्न उलटें";
     Key_decimal_separator = "दशमलव विभाजक";
     Key_decimal_separator_hint = "दशमलव स्थान शुरू करें";
-    Key_switch_units = "इकाइयाँ बदलें";
-    Key_switch_units_hint = "दोनों इकाइयों की अदला-बदली करें";
+    Key_switch_units = "इकाइयों की अदला-बदली";
+    Key_switch_units_hint = "दोनों इकाइयों का स्थान आपस में बदलें";
     Key_choose_units = "इकाइयाँ चुनें";
     Key_choose_units_hint = "दोनों इकाइयाँ चुनें";
     Key_calculator = "कैलकुलेटर";
     Key_calculator_hint = "कैलकुलेटर मोड";
     Key_converter = "कन्वर्टर";
     Key_converter_hint = "कन्वर्टर मोड";
+    Currency_rates_not_downloaded =
+        "मुद्रा दरें अभी डाउनलोड नहीं हुई हैं। Ratio के ऑनलाइन होते ही वे आ जाएँगी।";
 
     // The bracket names China already, so the yuan needs no adjective.
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "युआन (元, CNY, RMB¥, CNH)"}});

@@ -254,6 +254,8 @@ HungarianStrings::HungarianStrings() {
     Key_calculator_hint = "Számológép mód";
     Key_converter = "Átváltó";
     Key_converter_hint = "Átváltó mód";
+    Currency_rates_not_downloaded =
+        "Az árfolyamok még nincsenek letöltve. Megérkeznek, amint a Ratio online lesz.";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Jüan renminbi (元, CNY, RMB¥, CNH)"}});

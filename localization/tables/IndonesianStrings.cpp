@@ -263,6 +263,8 @@ IndonesianStrings::IndonesianStrings() {
     Key_calculator_hint = "mode kalkulator";
     Key_converter = "konverter";
     Key_converter_hint = "mode konverter";
+    Currency_rates_not_downloaded =
+        "Kurs mata uang belum diunduh. Kurs akan tiba saat Ratio online.";
 
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Yuan (元, CNY, RMB¥, CNH)"}});
 }

@@ -242,6 +242,8 @@ ItalianStrings::ItalianStrings() {
     Key_calculator_hint = "modalità calcolatrice";
     Key_converter = "convertitore";
     Key_converter_hint = "modalità convertitore";
+    Currency_rates_not_downloaded =
+        "Nessun tasso di cambio ancora. Arrivano appena Ratio è online.";
 
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Renminbi (元, CNY, RMB¥, CNH)"}});
 }

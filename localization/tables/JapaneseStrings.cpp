@@ -8,7 +8,8 @@ const std::vector<std::string_view> JapaneseStrings::sameAsBritish = {
 
 // Currency names follow the usual Japanese display names, with the British
 // symbols kept in the brackets. US and imperial measures take the 米 and 英
-// prefixes Japanese uses for them, so no region bracket is needed.
+// prefixes Japanese uses for them, so no region bracket is needed; miles per
+// gallon keeps the usual name マイル毎ガロン whole and says 米 in the bracket.
 JapaneseStrings::JapaneseStrings() {
     China = "中国";
     Taiwan = "台湾";
@@ -106,7 +107,7 @@ JapaneseStrings::JapaneseStrings() {
     NUM_more_consumption_units = "他%i種類の燃費の単位";
     Pick_first_consumption_unit = "変換元の燃費の単位を選択";
     Pick_second_consumption_unit = "変換先の燃費の単位を選択";
-    US_Miles_per_gallon = "マイル毎米ガロン";
+    US_Miles_per_gallon = "[米]\u00A0マイル毎ガロン";
     Miles_per_liter = "マイル毎リットル";
     Mile = "マイル (mile, mi)";
     Kilometer = "キロメートル (km)";
@@ -245,6 +246,8 @@ JapaneseStrings::JapaneseStrings() {
     Key_calculator_hint = "電卓モード";
     Key_converter = "単位換算";
     Key_converter_hint = "単位換算モード";
+    Currency_rates_not_downloaded =
+        "為替レートはまだありません。Ratio がオンラインになると取得します。";
 
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "人民元 (元, CNY, RMB¥, CNH)"}});
 }

@@ -199,7 +199,7 @@ KoreanStrings::KoreanStrings() {
     Key_times_hint = "다음 수를 곱합니다";
     Key_divide = "나누기";
     Key_divide_hint = "다음 수로 나눕니다";
-    Key_equals = "등호";
+    Key_equals = "같음";
     Key_equals_hint = "결과를 표시합니다";
     Key_clear = "지우기";
     Key_clear_hint = "두 행을 모두 0으로 설정합니다";
@@ -215,6 +215,8 @@ KoreanStrings::KoreanStrings() {
     Key_calculator_hint = "계산기 모드";
     Key_converter = "변환기";
     Key_converter_hint = "단위 변환 모드";
+    Currency_rates_not_downloaded =
+        "환율을 아직 받지 못했습니다. Ratio가 온라인이 되면 받아 옵니다.";
 
     // Every category but currency counts and picks its "… 단위".
     const auto more = [](const std::string& category) { return "기타 " + category + " 단위 %i개"; };

@@ -265,6 +265,8 @@ MalayStrings::MalayStrings() {
     Key_calculator_hint = "mod kalkulator";
     Key_converter = "penukar";
     Key_converter_hint = "mod penukar";
+    Currency_rates_not_downloaded =
+        "Kadar mata wang belum dimuat turun. Ia tiba sebaik sahaja Ratio dalam talian.";
 
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Yuan (元, CNY, RMB¥, CNH)"}});
 }

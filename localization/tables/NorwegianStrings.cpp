@@ -242,6 +242,7 @@ NorwegianStrings::NorwegianStrings() {
     Key_calculator_hint = "Kalkulatormodus";
     Key_converter = "Omregner";
     Key_converter_hint = "Omregningsmodus";
+    Currency_rates_not_downloaded = "Ingen valutakurser ennå. De hentes så snart Ratio er på nett.";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Renminbi yuan (元, CNY, RMB¥, CNH)"}});

@@ -252,6 +252,7 @@ PolishStrings::PolishStrings() {
     Key_calculator_hint = "Tryb kalkulatora";
     Key_converter = "Konwerter";
     Key_converter_hint = "Tryb konwertera";
+    Currency_rates_not_downloaded = "Brak kursów walut. Zostaną pobrane, gdy Ratio będzie online.";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Juan renminbi (元, CNY, RMB¥, CNH)"}});

@@ -249,6 +249,8 @@ PortugueseBrazilStrings::PortugueseBrazilStrings() {
     Key_calculator_hint = "modo calculadora";
     Key_converter = "conversor";
     Key_converter_hint = "modo conversor";
+    Currency_rates_not_downloaded =
+        "Ainda não há cotações. Elas chegam assim que o Ratio estiver online.";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Yuan renminbi (元, CNY, RMB¥, CNH)"}});

@@ -248,6 +248,8 @@ PortuguesePortugalStrings::PortuguesePortugalStrings() {
     Key_calculator_hint = "modo de calculadora";
     Key_converter = "conversor";
     Key_converter_hint = "modo de conversor";
+    Currency_rates_not_downloaded =
+        "Ainda não há taxas de câmbio. Chegam assim que o Ratio estiver online.";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Yuan renminbi (元, CNY, RMB¥, CNH)"}});

@@ -252,6 +252,8 @@ RomanianStrings::RomanianStrings() {
     Key_calculator_hint = "Modul calculator";
     Key_converter = "Convertor";
     Key_converter_hint = "Modul convertor";
+    Currency_rates_not_downloaded =
+        "Încă nu există cursuri valutare. Sosesc imediat ce Ratio este online.";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Yuan renminbi (元, CNY, RMB¥, CNH)"}});

@@ -257,6 +257,8 @@ RussianStrings::RussianStrings() {
     Key_calculator_hint = "Режим калькулятора";
     Key_converter = "Конвертер";
     Key_converter_hint = "Режим конвертера";
+    Currency_rates_not_downloaded =
+        "Курсы валют ещё не загружены. Они появятся, когда Ratio будет в сети.";
 
     // The bracket already says China, so the yuan needs no adjective.
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Юань (元, CNY, RMB¥, CNH)"}});

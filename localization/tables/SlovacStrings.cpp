@@ -257,6 +257,8 @@ SlovacStrings::SlovacStrings() {
     Key_calculator_hint = "Režim kalkulačky";
     Key_converter = "Prevodník";
     Key_converter_hint = "Režim prevodníka";
+    Currency_rates_not_downloaded =
+        "Kurzy mien ešte nie sú stiahnuté. Prídu, keď bude Ratio online.";
 
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Jüan (元, CNY, RMB¥, CNH)"}});
 }

@@ -243,6 +243,8 @@ SpanishStrings::SpanishStrings() {
     Key_calculator_hint = "modo calculadora";
     Key_converter = "conversor";
     Key_converter_hint = "modo conversor";
+    Currency_rates_not_downloaded =
+        "Aún no hay tipos de cambio. Llegan en cuanto Ratio tenga conexión.";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Yuan renminbi (元, CNY, RMB¥, CNH)"}});

@@ -244,6 +244,7 @@ SwedishStrings::SwedishStrings() {
     Key_calculator_hint = "Kalkylatorläge";
     Key_converter = "Omvandlare";
     Key_converter_hint = "Omvandlarläge";
+    Currency_rates_not_downloaded = "Inga valutakurser än. De hämtas så snart Ratio är online.";
 
     composeRegionalNames(
         {{&LocalizedStrings::China_Renminbi, "Renminbi yuan (元, CNY, RMB¥, CNH)"}});

@@ -252,6 +252,7 @@ ThaiStrings::ThaiStrings() {
     Key_calculator_hint = "โหมดเครื่องคิดเลข";
     Key_converter = "ตัวแปลงหน่วย";
     Key_converter_hint = "โหมดแปลงหน่วย";
+    Currency_rates_not_downloaded = "ยังไม่ได้ดาวน์โหลดอัตราแลกเปลี่ยน จะได้รับทันทีที่ Ratio ออนไลน์";
 
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "หยวน (元, CNY, RMB¥, CNH)"}});
 }

@@ -97,7 +97,7 @@ TurkishStrings::TurkishStrings() {
     Fuel_consumption = "Yakıt tüketimi";
     Pick_first_consumption_unit = "İlk tüketim birimini seçin";
     Pick_second_consumption_unit = "İkinci tüketim birimini seçin";
-    US_Miles_per_gallon = "[US]\u00A0Galon başına mil";
+    US_Miles_per_gallon = "[ABD]\u00A0Galon başına mil";
     Miles_per_liter = "Litre başına mil";
     Mile = "Mil (mile, mi)";
     Kilometer = "Kilometre (km)";
@@ -124,7 +124,7 @@ TurkishStrings::TurkishStrings() {
     Knot = "Knot (kn, kt)";
     Imperial_ton_Long_ton = "İngiliz tonu / Uzun ton (tn. l., ts)";
     Tonne = "Ton";
-    US_Ton_Short_Ton = "[US] Amerikan tonu / Kısa ton (tn. sh.)";
+    US_Ton_Short_Ton = "Amerikan tonu / Kısa ton (tn. sh.)";
     Stone = "Stone";
     Kilogram = "Kilogram (kg)";
     Pound = "Libre (lb)";
@@ -151,15 +151,15 @@ TurkishStrings::TurkishStrings() {
     Liter = "Litre (l)";
     US_liquid_quart = "ABD sıvı quartı (US.liq.qt.)";
     US_liquid_pint = "ABD sıvı pinti (US.liq.pt.)";
-    US_Fluid_ounce = "[US] Sıvı ons";
+    US_Fluid_ounce = "[ABD] Sıvı ons";
     Imperial_cup = "İngiliz su bardağı";
     Deciliter = "Desilitre (dl)";
     Milliliter = "Mililitre (ml)";
-    US_Legal_cup = "[US] Yasal su bardağı";
+    US_Legal_cup = "[ABD] Yasal su bardağı";
     Cubic_foot = "Fit küp (ft3, cft)";
     Cubic_inch = "İnç küp (in3, cuin)";
-    US_Tablespoon = "[US] Yemek kaşığı";
-    US_Teaspoon = "[US] Çay kaşığı";
+    US_Tablespoon = "[ABD] Yemek kaşığı";
+    US_Teaspoon = "[ABD] Çay kaşığı";
     Imperial_tablespoon = "İngiliz yemek kaşığı";
     Metric_tablespoon = "Metrik yemek kaşığı";
     Bar = "Bar (bar)";
@@ -252,6 +252,8 @@ TurkishStrings::TurkishStrings() {
     Key_calculator_hint = "Hesap makinesi modu";
     Key_converter = "Dönüştürücü";
     Key_converter_hint = "Dönüştürücü modu";
+    Currency_rates_not_downloaded =
+        "Döviz kurları henüz indirilmedi. Ratio çevrimiçi olunca gelecekler.";
 
     composeRegionalNames();
 }

@@ -257,6 +257,8 @@ UkrainianStrings::UkrainianStrings() {
     Key_calculator_hint = "Режим калькулятора";
     Key_converter = "Конвертер";
     Key_converter_hint = "Режим конвертера";
+    Currency_rates_not_downloaded =
+        "Курси валют ще не завантажено. Вони з’являться, щойно Ratio буде в мережі.";
 
     // The bracket already says China, so the yuan needs no adjective.
     composeRegionalNames({{&LocalizedStrings::China_Renminbi, "Юань (元, CNY, RMB¥, CNH)"}});

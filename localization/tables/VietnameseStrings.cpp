@@ -207,6 +207,7 @@ VietnameseStrings::VietnameseStrings() {
     Key_calculator_hint = "Chế độ máy tính";
     Key_converter = "Chuyển đổi";
     Key_converter_hint = "Chế độ chuyển đổi đơn vị";
+    Currency_rates_not_downloaded = "Chưa tải tỷ giá. Tỷ giá sẽ có ngay khi Ratio kết nối mạng.";
 
     // Vietnamese nouns do not inflect for number: one format for every count.
     // Prompts and counts name the kind of unit after "đơn vị".

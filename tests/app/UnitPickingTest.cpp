@@ -89,7 +89,8 @@ class UnitPickingTest : public MainScreenTest {
         return found == units.end() ? -1 : static_cast<int>(found - units.begin());
     }
     static int catalogueRow(int section, const std::string& longName) {
-        return catalogueRow(section, [&](const UnitDefinition& u) { return u.longName == longName; });
+        return catalogueRow(section,
+                            [&](const UnitDefinition& u) { return u.longName == longName; });
     }
     static int firstHiddenRow(int section) {
         return catalogueRow(section, [](const UnitDefinition& u) { return !u.added; });
@@ -119,9 +120,10 @@ TEST_F(UnitPickingTest, TwoTapsInOneCategoryCompleteTheSelection) {
     UnitListModel& model = screen->listModel();
     const auto expectFirst = [&](int section, int row) {
         EXPECT_EQ(screen->LastSelectedNumberIndex, section < 0 ? 1 : 0);
-        EXPECT_EQ(std::pair(screen->SelectedSection0, screen->SelectedRow0), std::pair(section, row));
-        EXPECT_EQ(status(screen), section < 0 ? QString("Pick first unit")
-                                              : qt(category(section).pickSecondUnit));
+        EXPECT_EQ(std::pair(screen->SelectedSection0, screen->SelectedRow0),
+                  std::pair(section, row));
+        EXPECT_EQ(status(screen),
+                  section < 0 ? QString("Pick first unit") : qt(category(section).pickSecondUnit));
         expectOnlyMarked(model, section < 0 ? -1 : model.flatRow(section, row));
     };
     expectFirst(-1, -1);
@@ -191,7 +193,8 @@ TEST_F(UnitPickingTest, OpensCentredOnTheRememberedPositionOrAtTheTop) {
         int shownSection, shownRow;
     } cases[] = {{5, 4, 5, 4}, {12, 1, 12, 1}, {9, 99, 0, 0}, {40, 0, 0, 0}, {0, 5, 0, 0}};
     for (const auto& position : cases) {
-        SCOPED_TRACE(::testing::Message() << "remembered " << position.section << ", " << position.row);
+        SCOPED_TRACE(::testing::Message()
+                     << "remembered " << position.section << ", " << position.row);
         LastSelection{position.section, position.row}.write(store);
         UnitsViewController* screen = openSelection();
         ASSERT_NE(screen, nullptr);
@@ -320,13 +323,49 @@ TEST_F(UnitPickingTest, ASecondUnitFromTheFullListCompletesThePair) {
 
 // Currencies of a rate document convert. A document arriving while the list is
 // open leaves the rows it shows; its full list has the new currencies.
+// Before any rates the currencies' full list is empty and says why, by sight
+// and to a screen reader; other categories and the list after rates have no such line.
+TEST_F(UnitPickingTest, TheEmptyCurrencyListSaysRatesAreNotDownloadedYet) {
+    const QString why = qt(Localization::shared().strings().Currency_rates_not_downloaded);
+    ASSERT_FALSE(why.isEmpty());
+    UnitsViewController* screen = openSelection();
+    AdditionalUnitsViewController* units = openMore(screen, currency);
+    ASSERT_NE(units, nullptr);
+    EXPECT_EQ(units->listModel().rowCount(), 0);
+    ASSERT_NE(units->NoRatesLabel, nullptr);
+    EXPECT_TRUE(units->NoRatesLabel->isVisible());
+    EXPECT_EQ(units->NoRatesLabel->text(), why);
+    EXPECT_EQ(units->NoRatesLabel->accessibleName(), why);
+    EXPECT_EQ(status(units), qt(category(currency).pickFirstUnit));
+    QTest::mouseClick(units->BackButton, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return stack().count() == 1; }, 1000));
+
+    units = openMore(screen, length);
+    ASSERT_NE(units, nullptr);
+    EXPECT_FALSE(units->NoRatesLabel->isVisible());
+    QTest::mouseClick(units->BackButton, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return stack().count() == 1; }, 1000));
+    QTest::mouseClick(screen->BackButton, Qt::LeftButton);
+    ASSERT_TRUE(waitUntilClosed());
+
+    applyRates(firstRates, QDate(2026, 12, 4));
+    units = openMore(openSelection(), currency);
+    ASSERT_NE(units, nullptr);
+    EXPECT_EQ(units->listModel().rowCount(),
+              static_cast<int>(category(currency).unitDefinitions.size()));
+    EXPECT_GT(units->listModel().rowCount(), 0);
+    EXPECT_FALSE(units->NoRatesLabel->isVisible());
+}
+
 TEST_F(UnitPickingTest, CurrenciesBeforeAndDuringANewRateDocument) {
     applyRates(firstRates, QDate(2026, 12, 4));
     UnitsViewController* screen = openSelection();
-    EXPECT_TRUE(screen->listModel().entry(screen->listModel().headerRow(currency))->text.contains(
-        "04")); // the date of the rates
+    EXPECT_TRUE(screen->listModel()
+                    .entry(screen->listModel().headerRow(currency))
+                    ->text.contains("04")); // the date of the rates
     ASSERT_GE(screen->CategoriesWithAddedUnits[currency].unitDefinitions.size(), 2u);
-    const std::string dollar = screen->CategoriesWithAddedUnits[currency].unitDefinitions[1].shortName;
+    const std::string dollar =
+        screen->CategoriesWithAddedUnits[currency].unitDefinitions[1].shortName;
     tap(screen, currency, 0);
     tap(screen, currency, 1);
     EXPECT_TRUE(waitUntilClosed());

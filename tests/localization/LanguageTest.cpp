@@ -47,7 +47,7 @@ TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnly) {
         {{"en-U"}, EnglishBritish}, {{"DE"}, EnglishBritish},
         // Longer codes win over the shorter ones they begin with.
         {{"pt-BR"}, PortugueseBrazil}, {{"zh-Hant-TW"}, ChineseTraditional},
-        {{"zh-TW"}, ChineseSimplified}, {{"zh-Han"}, ChineseSimplified},
+        {{"zh-Hans-CN"}, ChineseSimplified}, {{"zh-Han"}, ChineseSimplified},
         // Norwegian is only Bokmål's code.
         {{"nb-NO"}, Norwegian}, {{"nn-NO"}, EnglishBritish}, {{"no"}, EnglishBritish},
         // Unknown, shorter than any code, or no code at all.
@@ -91,7 +91,8 @@ TEST(LanguageChoice, SharedOneIsMadeOnceAndKeepsItsChoice) {
 }
 
 // Every count text of the unit screens reads as a finished text for every count up
-// to 200: the number, and no placeholder, brace or unknown form left over. A table
+// to 200: the number, and no placeholder, brace or unknown form left over; the
+// Arabic dual says two by itself and so goes without the numeral. A table
 // that writes its own forms gives one for every category its language uses (else a
 // count silently reads as "other") and none it never uses; Czech "many" is for
 // fractions only, so none of the tables needs it.
@@ -110,7 +111,10 @@ TEST(LanguageTables, CountTextsGiveTheirLanguagesFormsAndReadWhole) {
             SCOPED_TRACE(std::to_string(raw) + ": " + text);
             for (int count = 0; count <= 200; ++count) {
                 const std::string shown = formatCount(text, count, language);
-                ASSERT_TRUE(shown.find(std::to_string(count)) != std::string::npos &&
+                const bool dual =
+                    language == Language::Arabic &&
+                    pluralCategory(pluralRuleOf(language), count) == PluralCategory::Two;
+                ASSERT_TRUE((shown.find(std::to_string(count)) != std::string::npos) != dual &&
                             shown.find_first_of("%{}") == std::string::npos)
                     << shown;
             }

@@ -140,9 +140,11 @@ TEST(CountFormat, TablesCountTextsAgreeWithTheirCount) {
     const Case cases[] = {
         {Russian, currencies, 21, "Ещё 21 валюта"}, {Russian, lengths, 24, "Ещё 24 единицы длины"},
         {Russian, currencies, 11, "Ещё 11 валют"}, {Ukrainian, currencies, 22, "Ще 22 валюти"},
-        // Arabic: zero, one, the dual, the plural of 3-10 (and 103-110), many, other.
+        // Arabic: zero, one, the dual (which says two itself), the plural of 3-10
+        // (and 103-110), many, other; temperature as the category names it.
         {Arabic, currencies, 0, "0 عملة أخرى"}, {Arabic, currencies, 1, "1 عملة أخرى"},
-        {Arabic, lengths, 2, "2 وحدتا طول أخريان"}, {Arabic, lengths, 103, "103 وحدات طول أخرى"},
+        {Arabic, lengths, 2, "وحدتا طول أخريان"}, {Arabic, lengths, 103, "103 وحدات طول أخرى"},
+        {Arabic, &S::NUM_more_temperatures, 3, "3 وحدات درجة حرارة أخرى"},
         {Arabic, currencies, 11, "11 عملة أخرى"}, {Arabic, lengths, 100, "100 وحدة طول أخرى"},
         {Hebrew, lengths, 2, "2 יחידות אורך נוספות"}, {Hindi, currencies, 0, "0 और मुद्रा"},
     };
