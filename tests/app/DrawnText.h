@@ -2,8 +2,10 @@
 // positions the painter lays them out, put in order from left to right.
 #pragma once
 
+#include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QPainter>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -16,7 +18,13 @@ namespace ratio::testing {
 class DrawnText : public QPaintDevice {
   public:
     // Renders `widget` (and its children) and records every text run drawn.
-    explicit DrawnText(QWidget& widget) : size(widget.size()) { widget.render(this); }
+    explicit DrawnText(QWidget& widget) : size(widget.size()) {
+        // A painter on the screen lays text out in the application's
+        // direction; one that render() starts would guess it from each text.
+        QPainter painter(this);
+        painter.setLayoutDirection(QGuiApplication::layoutDirection());
+        widget.render(&painter);
+    }
 
     // The characters drawn between `top` and `bottom` as they appear from
     // left to right (a right-to-left run reversed, its brackets mirrored),

@@ -1,10 +1,10 @@
 // Unit names drawn right to left: which runs are isolated, and that the
 // lists, the long-name labels and the converter key draw them in order.
+#include "app/UnitNameDirection.h"
 #include "DrawnText.h"
 #include "MainScreenFixture.h"
 #include "app/PresentationStack.h"
 #include "app/UnitListView.h"
-#include "app/UnitNameDirection.h"
 #include "app/UnitsViewController.h"
 #include "platform/CurrencyUpdate.h"
 #include "units/SelectedUnits.h"
@@ -60,14 +60,18 @@ TEST(UnitNameDirection, IsolatesTheLeftToRightRunsOfRightToLeftNames) {
     }
 }
 
-// An Arabic name with its Latin symbols as the reader sees it, left to right:
-// the symbols in their own order, then the Arabic words (reversed, as drawn).
-QString readFromLeft(const std::string& name) {
+// A name with its symbols in brackets as the reader sees it from the left,
+// spaces left out: Arabic words (reversed, as drawn) follow the symbols in
+// their own order, Latin words precede them.
+std::string readFromLeft(const std::string& name) {
     const QString text = QString::fromStdString(name);
     const qsizetype bracket = text.indexOf(u'(');
-    QString arabic = text.left(bracket).remove(u' ');
-    std::reverse(arabic.begin(), arabic.end());
-    return text.mid(bracket).remove(u' ') + arabic;
+    QString words = text.left(bracket).remove(u' ');
+    const QString symbols = text.mid(bracket).remove(u' ');
+    if (!words.isRightToLeft())
+        return (words + symbols).toStdString();
+    std::reverse(words.begin(), words.end());
+    return (symbols + words).toStdString();
 }
 
 // The catalogue's unit whose long name holds `symbols`.
@@ -93,10 +97,9 @@ class ArabicScreen {
     ArabicScreen() : delegate(store, KeptRatesDocument(folder.path()), QLocale("ar_EG")) {
         delegate.didFinishLaunching();
         PresentationStack::slideDuration = 0;
-        EXPECT_TRUE(applyDownloadedRates(unitCatalogue(), Localization::shared().strings(),
-                                         KeptRatesDocument(folder.path()),
-                                         "<Cube currency='USD' rate='1.0854'/>\n", QLocale("ar_EG"),
-                                         QDate(2026, 12, 4)));
+        EXPECT_TRUE(applyDownloadedRates(
+            unitCatalogue(), Localization::shared().strings(), KeptRatesDocument(folder.path()),
+            "<Cube currency='USD' rate='1.0854'/>\n", QLocale("ar_EG"), QDate(2026, 12, 4)));
         main = std::make_unique<CalculatorViewController>(delegate);
         main->resize(390, 844);
         main->show();
@@ -141,7 +144,8 @@ TEST(RightToLeft, ListRowsKeepTheOrderOfLatinSymbols) {
         const QRect rect = screen->TableView->rowRect(unit->section, row);
         ASSERT_FALSE(rect.isEmpty()) << symbol;
         const testing::DrawnText drawn(*screen->TableView->viewport());
-        EXPECT_EQ(drawn.leftToRight(rect.top(), rect.bottom()), readFromLeft(unit->longName))
+        EXPECT_EQ(drawn.leftToRight(rect.top(), rect.bottom()).toStdString(),
+                  readFromLeft(unit->longName))
             << symbol;
     }
 }
@@ -151,7 +155,8 @@ TEST(RightToLeft, LongNameLabelsKeepTheOrderOfLatinSymbolsBesideTheirRows) {
         GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
     ArabicScreen arabic;
     CalculatorViewController& screen = *arabic.main;
-    for (const char* symbol : symbols) {
+    // A Latin name too: the paragraph is right to left all the same.
+    for (const char* symbol : {"(€, EUR)", "(oz.)", "(Imp.gal.)", "(°C)", "(YiB)"}) {
         const auto unit = unitWithSymbol(symbol);
         ASSERT_TRUE(unit) << symbol;
         screen.setUnit0LongNameLabel(unit->longName);
@@ -160,7 +165,7 @@ TEST(RightToLeft, LongNameLabelsKeepTheOrderOfLatinSymbolsBesideTheirRows) {
         EXPECT_EQ(screen.Unit0LongNameLabel->text().toStdString(), unit->longName);
         for (QLabel* label : {screen.Unit0LongNameLabel.data(), screen.Unit1LongNameLabel.data()}) {
             const testing::DrawnText drawn(*label);
-            EXPECT_EQ(drawn.leftToRight(), readFromLeft(unit->longName)) << symbol;
+            EXPECT_EQ(drawn.leftToRight().toStdString(), readFromLeft(unit->longName)) << symbol;
             // On the right, where the number rows end.
             EXPECT_GT(drawn.rightEdge(), label->width() * 0.9) << symbol;
         }
@@ -174,7 +179,8 @@ TEST(RightToLeft, ConverterKeyShowsTheArrowBeforeTheSymbol) {
     for (const char* shortName : {"°C", "oz.", "Imp.gal.", "tn. sh."}) {
         arabic.main->setConverterButtonTitle(SelectedUnits::converterButtonTitle(shortName));
         const testing::DrawnText drawn(*arabic.main->ConverterButton);
-        EXPECT_EQ(drawn.leftToRight(), QString::fromUtf8("→") + QString(shortName).remove(u' '));
+        EXPECT_EQ(drawn.leftToRight().toStdString(),
+                  "→" + QString(shortName).remove(u' ').toStdString());
     }
 }
 
