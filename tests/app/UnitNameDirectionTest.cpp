@@ -4,6 +4,7 @@
 #include "DrawnText.h"
 #include "MainScreenFixture.h"
 #include "app/PresentationStack.h"
+#include "app/ShareSheet.h"
 #include "app/UnitListView.h"
 #include "app/UnitsViewController.h"
 #include "platform/CurrencyUpdate.h"
@@ -11,6 +12,7 @@
 #include "units/UnitCatalogue.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 
 namespace ratio {
@@ -181,6 +183,24 @@ TEST(RightToLeft, ConverterKeyShowsTheArrowBeforeTheSymbol) {
         const testing::DrawnText drawn(*arabic.main->ConverterButton);
         EXPECT_EQ(drawn.leftToRight().toStdString(),
                   "→" + QString(shortName).remove(u' ').toStdString());
+    }
+}
+
+// The sheet previews the row as the row reads; what it copies is the plain text.
+TEST(RightToLeft, SharePreviewReadsLikeTheRowAndCopiesPlainText) {
+    if (!isArabic())
+        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
+    ArabicScreen arabic;
+    for (const char* row : {"20 °C", "1.5 Imp.gal.", "3 oz."}) {
+        ShareSheet sheet(QString::fromUtf8(row), arabic.main.get());
+        sheet.resize(360, 300);
+        auto* preview = sheet.findChild<QLabel*>();
+        ASSERT_NE(preview, nullptr);
+        const testing::DrawnText drawn(*preview);
+        EXPECT_EQ(drawn.leftToRight().toStdString(), QString(row).remove(u' ').toStdString());
+        EXPECT_GT(drawn.rightEdge(), preview->width() * 0.9) << row;
+        QTest::mouseClick(sheet.findChild<QPushButton*>("CopyButton"), Qt::LeftButton);
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), row);
     }
 }
 
