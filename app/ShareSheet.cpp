@@ -36,6 +36,9 @@ ShareSheet::ShareSheet(const QString& text, QWidget* parent) : QDialog(parent), 
     preview->setWordWrap(true);
     preview->setTextInteractionFlags(Qt::TextSelectableByMouse);
     preview->setTextFormat(Qt::PlainText);
+    // The preview stands where the number row it shows stands, on the right,
+    // also in languages that run right to left.
+    preview->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     layout->addWidget(preview);
     QPushButton* copy = sheetButton(QString::fromStdString(strings.Copy), "CopyButton", this);
     QPushButton* mail = sheetButton(QString::fromStdString(strings.E_mail), "MailButton", this);

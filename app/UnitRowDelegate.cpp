@@ -1,6 +1,7 @@
 #include "app/UnitRowDelegate.h"
 
 #include "app/UnitListModel.h"
+#include "app/UnitNameDirection.h"
 
 #include <QFontInfo>
 #include <QPainter>
@@ -56,9 +57,9 @@ void UnitRowDelegate::paintHeader(QPainter* painter, const QRect& rect, const QS
     painter->setFont(bold);
     painter->setPen(QColor(0xeb, 0xeb, 0xf5));
     const QRect area = textRect(rect, margin, margin, direction);
-    const QString shown = painter->fontMetrics().elidedText(text, Qt::ElideRight, area.width());
-    painter->drawText(
-        area, leadingEdge(direction), shown);
+    const QString shown = painter->fontMetrics().elidedText(unitNameForDirection(text, direction),
+                                                            Qt::ElideRight, area.width());
+    painter->drawText(area, leadingEdge(direction), shown);
 }
 
 void UnitRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -81,9 +82,11 @@ void UnitRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->setFont(font);
     painter->setPen(Qt::white);
     const QRect area = textRect(option.rect, margin, margin + checkWidth, option.direction);
-    fitFont(*painter, text, area.width());
+    // The model keeps the plain name, which typing in the list searches.
+    const QString shown = unitNameForDirection(text, option.direction);
+    fitFont(*painter, shown, area.width());
     painter->drawText(area, leadingEdge(option.direction),
-                      painter->fontMetrics().elidedText(text, Qt::ElideRight, area.width()));
+                      painter->fontMetrics().elidedText(shown, Qt::ElideRight, area.width()));
     if (marked) {
         const QRect check = option.direction == Qt::RightToLeft
                                 ? QRect(option.rect.left() + margin, option.rect.top(), checkWidth,

@@ -1,0 +1,208 @@
+// Unit names drawn right to left: which runs are isolated, and that the
+// lists, the long-name labels and the converter key draw them in order.
+#include "app/UnitNameDirection.h"
+#include "DrawnText.h"
+#include "MainScreenFixture.h"
+#include "app/PresentationStack.h"
+#include "app/ShareSheet.h"
+#include "app/UnitListView.h"
+#include "app/UnitsViewController.h"
+#include "platform/CurrencyUpdate.h"
+#include "units/SelectedUnits.h"
+#include "units/UnitCatalogue.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+
+namespace ratio {
+namespace {
+
+// "<" and ">" stand for the start and the end of a left-to-right isolate.
+QString marked(const char* text) {
+    return QString::fromUtf8(text).replace(u'<', QChar(0x2066)).replace(u'>', QChar(0x2069));
+}
+
+TEST(UnitNameDirection, IsolatesTheLeftToRightRunsOfRightToLeftNames) {
+    const struct {
+        const char* name;
+        const char* shown;
+    } cases[] = {
+        {"يورو (€, EUR)", "يورو <(€, EUR)>"},
+        {"أونصة (oz.)", "أونصة <(oz.)>"},
+        {"גלון אימפריאלי (Imp.gal.)", "גלון אימפריאלי <(Imp.gal.)>"},
+        {"درجة مئوية (°C)", "درجة مئوية <(°C)>"},
+        {"°C", "<°C>"},
+        // Brackets inside brackets stay together.
+        {"قوة حصان مترية (hp(M))", "قوة حصان مترية <(hp(M))>"},
+        // A slash between two names belongs to neither.
+        {"بوصة / Inch (in)", "بوصة / <Inch (in)>"},
+        // Han characters read left to right as well; the region's bracket is mirrored
+        // with the Arabic it holds.
+        {"[الصين] lǐ (市里)", "[الصين] <lǐ (市里)>"},
+        {"[טייוואן] 犁 / Lê / Lài / Lí (Lê)", "[טייוואן] <犁 / Lê / Lài / Lí (Lê)>"},
+        // A bracket closed after right-to-left text stays outside.
+        {"غالون (US إمبراطوري)", "غالون (<US> إمبراطوري)"},
+        {"طن (US) قصير (tn. sh.)", "طن <(US)> قصير <(tn. sh.)>"},
+        // A name without right-to-left letters is one run.
+        {"Yobibyte (YiB)", "<Yobibyte (YiB)>"},
+        // Digits and symbols alone keep their order already.
+        {"ملعقة كبيرة مترية (م.ك)", "ملعقة كبيرة مترية (م.ك)"},
+        {"מטבע 19.7.2018", "מטבע 19.7.2018"},
+        {"٣١ عملة أخرى", "٣١ عملة أخرى"},
+        {"", ""},
+    };
+    for (const auto& row : cases) {
+        const QString shown = unitNameForDirection(QString::fromUtf8(row.name), Qt::RightToLeft);
+        EXPECT_EQ(shown, marked(row.shown)) << row.name;
+        // Drawn twice (a header over its own row), a name is isolated once.
+        EXPECT_EQ(unitNameForDirection(shown, Qt::RightToLeft), shown) << row.name;
+        EXPECT_EQ(unitNameForDirection(QString::fromUtf8(row.name), Qt::LeftToRight),
+                  QString::fromUtf8(row.name));
+    }
+}
+
+// A name with its symbols in brackets as the reader sees it from the left,
+// spaces left out: Arabic words (reversed, as drawn) follow the symbols in
+// their own order, Latin words precede them.
+std::string readFromLeft(const std::string& name) {
+    const QString text = QString::fromStdString(name);
+    const qsizetype bracket = text.indexOf(u'(');
+    QString words = text.left(bracket).remove(u' ');
+    const QString symbols = text.mid(bracket).remove(u' ');
+    if (!words.isRightToLeft())
+        return (words + symbols).toStdString();
+    std::reverse(words.begin(), words.end());
+    return (symbols + words).toStdString();
+}
+
+// The catalogue's unit whose long name holds `symbols`.
+struct MixedUnit {
+    int section;
+    int row;
+    std::string longName;
+};
+std::optional<MixedUnit> unitWithSymbol(const char* symbols) {
+    const UnitCatalogue& catalogue = unitCatalogue();
+    for (std::size_t section = 0; section < catalogue.size(); ++section) {
+        const auto& units = catalogue[section].unitDefinitions;
+        for (std::size_t row = 0; row < units.size(); ++row)
+            if (units[row].longName.ends_with(symbols))
+                return MixedUnit{static_cast<int>(section), static_cast<int>(row),
+                                 units[row].longName};
+    }
+    return std::nullopt;
+}
+
+class ArabicScreen {
+  public:
+    ArabicScreen() : delegate(store, KeptRatesDocument(folder.path()), QLocale("ar_EG")) {
+        delegate.didFinishLaunching();
+        PresentationStack::slideDuration = 0;
+        EXPECT_TRUE(applyDownloadedRates(
+            unitCatalogue(), Localization::shared().strings(), KeptRatesDocument(folder.path()),
+            "<Cube currency='USD' rate='1.0854'/>\n", QLocale("ar_EG"), QDate(2026, 12, 4)));
+        main = std::make_unique<CalculatorViewController>(delegate);
+        main->resize(390, 844);
+        main->show();
+        QApplication::processEvents();
+    }
+    ~ArabicScreen() {
+        main.reset();
+        PresentationStack::slideDuration = 250;
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+    }
+
+    testing::MemoryKeyValueStore store;
+    QTemporaryDir folder;
+    AppDelegate delegate;
+    std::unique_ptr<CalculatorViewController> main;
+};
+
+bool isArabic() {
+    return Localization::shared().language == Language::Arabic;
+}
+
+const char* const symbols[] = {"(€, EUR)", "(oz.)", "(Imp.gal.)", "(°C)"};
+
+TEST(RightToLeft, ListRowsKeepTheOrderOfLatinSymbols) {
+    if (!isArabic())
+        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
+    ArabicScreen arabic;
+    arabic.main->showUnitSelection();
+    auto* screen = qobject_cast<UnitsViewController*>(PresentationStack::of(*arabic.main).top());
+    ASSERT_NE(screen, nullptr);
+    for (const char* symbol : symbols) {
+        const auto unit = unitWithSymbol(symbol);
+        ASSERT_TRUE(unit) << symbol;
+        // Added to the compact list, so the row is shown.
+        const auto& compact = screen->CategoriesWithAddedUnits[unit->section].unitDefinitions;
+        const auto found = std::find_if(compact.begin(), compact.end(), [&](const auto& shown) {
+            return shown.longName == unit->longName;
+        });
+        ASSERT_NE(found, compact.end()) << symbol;
+        const int row = static_cast<int>(found - compact.begin());
+        screen->TableView->scrollToCentre(unit->section, row);
+        const QRect rect = screen->TableView->rowRect(unit->section, row);
+        ASSERT_FALSE(rect.isEmpty()) << symbol;
+        const testing::DrawnText drawn(*screen->TableView->viewport());
+        EXPECT_EQ(drawn.leftToRight(rect.top(), rect.bottom()).toStdString(),
+                  readFromLeft(unit->longName))
+            << symbol;
+    }
+}
+
+TEST(RightToLeft, LongNameLabelsKeepTheOrderOfLatinSymbolsBesideTheirRows) {
+    if (!isArabic())
+        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
+    ArabicScreen arabic;
+    CalculatorViewController& screen = *arabic.main;
+    // A Latin name too: the paragraph is right to left all the same.
+    for (const char* symbol : {"(€, EUR)", "(oz.)", "(Imp.gal.)", "(°C)", "(YiB)"}) {
+        const auto unit = unitWithSymbol(symbol);
+        ASSERT_TRUE(unit) << symbol;
+        screen.setUnit0LongNameLabel(unit->longName);
+        screen.setUnit1LongNameLabel(unit->longName);
+        // The label keeps the plain name: it is what the screen stores.
+        EXPECT_EQ(screen.Unit0LongNameLabel->text().toStdString(), unit->longName);
+        for (QLabel* label : {screen.Unit0LongNameLabel.data(), screen.Unit1LongNameLabel.data()}) {
+            const testing::DrawnText drawn(*label);
+            EXPECT_EQ(drawn.leftToRight().toStdString(), readFromLeft(unit->longName)) << symbol;
+            // On the right, where the number rows end.
+            EXPECT_GT(drawn.rightEdge(), label->width() * 0.9) << symbol;
+        }
+    }
+}
+
+TEST(RightToLeft, ConverterKeyShowsTheArrowBeforeTheSymbol) {
+    if (!isArabic())
+        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
+    ArabicScreen arabic;
+    for (const char* shortName : {"°C", "oz.", "Imp.gal.", "tn. sh."}) {
+        arabic.main->setConverterButtonTitle(SelectedUnits::converterButtonTitle(shortName));
+        const testing::DrawnText drawn(*arabic.main->ConverterButton);
+        EXPECT_EQ(drawn.leftToRight().toStdString(),
+                  "→" + QString(shortName).remove(u' ').toStdString());
+    }
+}
+
+// The sheet previews the row as the row reads; what it copies is the plain text.
+TEST(RightToLeft, SharePreviewReadsLikeTheRowAndCopiesPlainText) {
+    if (!isArabic())
+        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
+    ArabicScreen arabic;
+    for (const char* row : {"20 °C", "1.5 Imp.gal.", "3 oz."}) {
+        ShareSheet sheet(QString::fromUtf8(row), arabic.main.get());
+        sheet.resize(360, 300);
+        auto* preview = sheet.findChild<QLabel*>();
+        ASSERT_NE(preview, nullptr);
+        const testing::DrawnText drawn(*preview);
+        EXPECT_EQ(drawn.leftToRight().toStdString(), QString(row).remove(u' ').toStdString());
+        EXPECT_GT(drawn.rightEdge(), preview->width() * 0.9) << row;
+        QTest::mouseClick(sheet.findChild<QPushButton*>("CopyButton"), Qt::LeftButton);
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), row);
+    }
+}
+
+} // namespace
+} // namespace ratio
