@@ -2,8 +2,8 @@
 
 #include "app/CalculatorViewController.h"
 #include "localization/Localization.h"
-#include "platform/RatesSource.h"
 #include "platform/CurrencyUpdate.h"
+#include "platform/RatesSource.h"
 #include "units/LaunchCounter.h"
 #include "units/UnitCatalogueBuilder.h"
 
@@ -70,7 +70,8 @@ void AppDelegate::applicationWillEnterForeground() {
 void AppDelegate::applicationDidBecomeActive() {
     // The network stack is loaded only now, after the first frame.
     if (!rateRequest)
-        rateRequest = loadRatesSource([this](const QByteArray& document) { ratesArrived(document); });
+        rateRequest =
+            loadRatesSource([this](const QByteArray& document) { ratesArrived(document); });
     if (rateRequest)
         rateRequest->requestCurrencyRates(keptDay);
 }
@@ -82,8 +83,11 @@ int AppDelegate::pendingRateRequests() const {
 void AppDelegate::ratesArrived(const QByteArray& document) {
     const QDate today = QDate::currentDate();
     if (applyDownloadedRates(unitCatalogue(), Localization::shared().strings(), keptRates, document,
-                             appLocale, today))
+                             appLocale, today)) {
         keptDay = today;
+        if (QPointer<CalculatorViewController> screen = CalculatorViewControllerDelegate)
+            screen->restoreUnitsAwaitingRates();
+    }
 }
 
 } // namespace ratio

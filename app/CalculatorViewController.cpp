@@ -191,40 +191,68 @@ void CalculatorViewController::setUp() {
         Number0Label->setPixelSizes(140, 40);
         Number1Label->setPixelSizes(90, 30);
     }
-    restoreUnits();
+    const UnitNameIndex names = UnitNameIndex::ofSharedCatalogue();
+    const bool awaitsRates = restoreUnits(names);
     setNumberLabelText(Number0Label, "0", SelectedUnits::shared().shortName0);
     setNumberLabelText(Number1Label, "0", SelectedUnits::shared().shortName1);
     ConverterButton->setBackgroundColor(darkGrayColor);
     ConverterButton->setText(qt(SelectedUnits::converterButtonTitle(shortName1())));
     SelectedUnits& selected = SelectedUnits::shared();
-    selected.storeSelectedUnits(Unit0LongNameLabel->text().toStdString(), selected.shortName0,
-                                Unit1LongNameLabel->text().toStdString(), selected.shortName1,
-                                appDelegate.store(), this);
+    const std::string name0 = Unit0LongNameLabel->text().toStdString();
+    const std::string name1 = Unit1LongNameLabel->text().toStdString();
+    // A fallback shown for currencies without rates yet is not stored over them.
+    if (awaitsRates)
+        selected.showSelectedUnits(name0, selected.shortName0, name1, selected.shortName1, this);
+    else
+        selected.storeSelectedUnits(name0, selected.shortName0, name1, selected.shortName1, names,
+                                    appDelegate.store(), this);
+    selected.storedPairAwaitsRates = awaitsRates;
     ensureLaunchCount(appDelegate.store());
 }
 
-void CalculatorViewController::restoreUnits() {
-    SelectedUnits& selected = SelectedUnits::shared();
-    const std::string name0 =
-        selected.storedUnit0.storedValue(appDelegate.store()).value_or(std::string());
-    const std::string name1 =
-        selected.storedUnit1.storedValue(appDelegate.store()).value_or(std::string());
-    Unit0LongNameLabel->setText(qt(name0));
-    Unit1LongNameLabel->setText(qt(name1));
+bool CalculatorViewController::restoreUnits(const UnitNameIndex& names) {
+    const StoredPairNames stored = SelectedUnits::shared().storedPair(appDelegate.store());
+    Unit0LongNameLabel->setText(qt(stored.name0));
+    Unit1LongNameLabel->setText(qt(stored.name1));
+    const StoredPairLookup found = lookUpStoredPair(names, stored);
+    if (const auto pair = found.pair ? found.pair : defaultPair(unitCatalogue()))
+        showUnitPair(*pair);
+    return found.awaitsRates;
+}
+
+void CalculatorViewController::showUnitPair(const UnitPair& pair) {
     const UnitCatalogue& catalogue = unitCatalogue();
-    auto pair = findStoredPair(catalogue, name0, name1);
-    if (!pair)
-        pair = defaultPair(catalogue);
-    if (!pair)
-        return;
-    const UnitDefinition& unit0 = catalogue[pair->unit0.category].unitDefinitions[pair->unit0.unit];
-    const UnitDefinition& unit1 = catalogue[pair->unit1.category].unitDefinitions[pair->unit1.unit];
+    const UnitDefinition& unit0 = catalogue[pair.unit0.category].unitDefinitions[pair.unit0.unit];
+    const UnitDefinition& unit1 = catalogue[pair.unit1.category].unitDefinitions[pair.unit1.unit];
     Unit0LongNameLabel->setText(qt(unit0.longName));
     Unit1LongNameLabel->setText(qt(unit1.longName));
     appDelegate.MetricsCalculations0 = unit0.metricsCalculations;
     appDelegate.MetricsCalculations1 = unit1.metricsCalculations;
+    SelectedUnits& selected = SelectedUnits::shared();
     selected.shortName0 = unit0.shortName;
     selected.shortName1 = unit1.shortName;
+}
+
+void CalculatorViewController::restoreUnitsAwaitingRates() {
+    SelectedUnits& selected = SelectedUnits::shared();
+    if (!selected.storedPairAwaitsRates)
+        return;
+    const UnitNameIndex names = UnitNameIndex::ofSharedCatalogue();
+    const auto pair = lookUpStoredPair(names, selected.storedPair(appDelegate.store())).pair;
+    if (!pair)
+        return;
+    const QString oldUnit0 = " " + qt(selected.shortName0);
+    showUnitPair(*pair);
+    selected.storeSelectedUnits(Unit0LongNameLabel->text().toStdString(), selected.shortName0,
+                                Unit1LongNameLabel->text().toStdString(), selected.shortName1,
+                                names, appDelegate.store(), this);
+    // Whatever was typed stays; only the units change under it.
+    if (isConverterMode() && Number0Label && Number0Label->text().endsWith(oldUnit0)) {
+        QString row0 = Number0Label->text();
+        row0.chop(oldUnit0.size());
+        Number0Label->setText(row0 + " " + qt(selected.shortName0));
+    }
+    calculator.updateConversion();
 }
 
 void CalculatorViewController::buildRowMenus() {
@@ -362,7 +390,7 @@ void CalculatorViewController::swapUnits() {
     const std::string oldShortName0 = selected.shortName0;
     selected.storeSelectedUnits(Unit0LongNameLabel->text().toStdString(), selected.shortName1,
                                 Unit1LongNameLabel->text().toStdString(), oldShortName0,
-                                appDelegate.store(), this);
+                                UnitNameIndex::ofSharedCatalogue(), appDelegate.store(), this);
     std::swap(appDelegate.MetricsCalculations0, appDelegate.MetricsCalculations1);
     calculator.swapNumbers();
 }

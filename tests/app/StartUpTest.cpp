@@ -91,6 +91,8 @@ TEST_F(StartUpTest, RestoresAStoredPairOrFallsBackToTheDefault) {
         SCOPED_TRACE(row.what);
         store.setText("unit0", row.unit0);
         store.setText("unit1", row.unit1);
+        store.put("unit0BritishName", StoredValue()); // as a run that kept only the two names
+        store.put("unit1BritishName", StoredValue());
         Launch launch(store, dataFolder());
         EXPECT_EQ(launch.screen->Unit0LongNameLabel->text().toStdString(), row.shown0);
         EXPECT_EQ(launch.screen->Unit1LongNameLabel->text().toStdString(), row.shown1);
