@@ -2,8 +2,8 @@
 
 #include "app/CalculatorViewController.h"
 #include "localization/Localization.h"
-#include "platform/CurrencyUpdate.h"
 #include "platform/RatesSource.h"
+#include "platform/CurrencyUpdate.h"
 #include "units/LaunchCounter.h"
 #include "units/UnitCatalogueBuilder.h"
 
@@ -70,8 +70,7 @@ void AppDelegate::applicationWillEnterForeground() {
 void AppDelegate::applicationDidBecomeActive() {
     // The network stack is loaded only now, after the first frame.
     if (!rateRequest)
-        rateRequest =
-            loadRatesSource([this](const QByteArray& document) { ratesArrived(document); });
+        rateRequest = loadRatesSource([this](const QByteArray& document) { ratesArrived(document); });
     if (rateRequest)
         rateRequest->requestCurrencyRates(keptDay);
 }
