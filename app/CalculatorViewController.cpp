@@ -473,6 +473,16 @@ void CalculatorViewController::shareText(const QString& text) {
     ShareSheet::present(text, this);
 }
 
+// The numeric keypad's decimal key means the decimal point whatever the
+// layout makes it type: a user whose keypad gives "." in a locale writing ","
+// (or "٫") could not enter a fraction otherwise.
+bool CalculatorViewController::isKeypadDecimalKey(const QKeyEvent& event) {
+    if (!event.modifiers().testFlag(Qt::KeypadModifier))
+        return false;
+    return event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma ||
+           event.text() == QStringLiteral(".") || event.text() == QStringLiteral(",");
+}
+
 bool CalculatorViewController::pressCharacters(const QString& characters, int key) {
     if (characters.size() == 1 && characters[0] >= u'0' && characters[0] <= u'9') {
         calculator.enterDigit(characters[0].digitValue());
@@ -510,6 +520,8 @@ void CalculatorViewController::keyPressEvent(QKeyEvent* event) {
     QString characters = event->text();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         characters = QStringLiteral("\r");
+    if (isKeypadDecimalKey(*event))
+        characters = qt(calculator.decimalSeparator);
     if (!pressCharacters(characters, event->key()))
         AnyViewController::keyPressEvent(event);
 }

@@ -97,6 +97,7 @@ class CalculatorViewController final : public AnyViewController,
     void buildRowMenus();
     KeyButton* operatorButton(Mode mode) const;
     bool pressCharacters(const QString& characters, int key);
+    static bool isKeypadDecimalKey(const QKeyEvent& event);
 
     AppDelegate& appDelegate;
     std::unique_ptr<Ui::CalculatorViewController> ui;

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
@@ -41,6 +42,43 @@ TEST_F(MainScreenTest, ButtonsDriveTheCalculator) {
     ASSERT_NE(alert, nullptr);
     EXPECT_TRUE(alert->isVisible());
     EXPECT_EQ(row0(), "0 km");
+}
+
+// The numeric keypad's decimal key enters the locale's separator whatever
+// character the layout gives it; on the main keyboard the other separator
+// stays ignored.
+TEST_F(MainScreenTest, TheKeypadDecimalKeyEntersTheSeparatorInEveryLocale) {
+    const Qt::KeyboardModifiers keypad = Qt::KeypadModifier, mainKeys = Qt::NoModifier;
+    const struct {
+        const char* locale;
+        Qt::KeyboardModifiers modifiers;
+        Qt::Key key;
+        const char* text;
+        QString row0;
+    } cases[] = {
+        {"de_DE", keypad, Qt::Key_Period, ".", "1,5 mile"},
+        {"de_DE", keypad, Qt::Key_Comma, ",", "1,5 mile"},
+        {"ar_EG", keypad, Qt::Key_Period, ".", "1\u066b5 mile"},
+        {"ar_EG", keypad, Qt::Key_Comma, ",", "1\u066b5 mile"},
+        {"en_GB", keypad, Qt::Key_Comma, ",", "1.5 mile"},
+        {"de_DE", mainKeys, Qt::Key_Period, ".", "15 mile"},
+        {"de_DE", mainKeys, Qt::Key_Comma, ",", "1,5 mile"},
+        {"en_GB", mainKeys, Qt::Key_Comma, ",", "15 mile"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(std::string(row.locale) + (row.modifiers ? " keypad " : " ") + row.text);
+        AppDelegate localDelegate(store, KeptRatesDocument(folder.path()), QLocale(row.locale));
+        CalculatorViewController local(localDelegate);
+        const auto press = [&local](Qt::Key key, Qt::KeyboardModifiers modifiers,
+                                    const QString& text) {
+            QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+            QApplication::sendEvent(&local, &event);
+        };
+        press(Qt::Key_1, keypad, "1");
+        press(row.key, row.modifiers, row.text);
+        press(Qt::Key_5, keypad, "5");
+        EXPECT_EQ(local.Number0Label->text(), row.row0);
+    }
 }
 
 // A key on a number of 100,000 digits is handled at once, and nothing is lost.
