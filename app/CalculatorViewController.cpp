@@ -1,6 +1,7 @@
 #include "app/CalculatorViewController.h"
 
 #include "app/AppDelegate.h"
+#include "app/DivisionByZeroAlert.h"
 #include "app/KeyButton.h"
 #include "app/NumberRowLabel.h"
 #include "app/PresentationStack.h"
@@ -18,7 +19,6 @@
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPropertyAnimation>
 #include <QTimer>
 
@@ -349,13 +349,7 @@ void CalculatorViewController::setNumberLabelText(NumberRowLabel* label,
 }
 
 void CalculatorViewController::showDivisionByZeroAlert() {
-    auto* alert = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("/ 0"),
-                                  QStringLiteral("Division 0"), QMessageBox::NoButton, this);
-    alert->addButton(qt(strings().OK_Yes), QMessageBox::AcceptRole);
-    alert->setObjectName("DivisionByZeroAlert");
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->open();
+    DivisionByZeroAlert::present(qt(strings().OK_Yes), this);
 }
 
 void CalculatorViewController::switchToConverterMode() {
