@@ -82,8 +82,11 @@ int AppDelegate::pendingRateRequests() const {
 void AppDelegate::ratesArrived(const QByteArray& document) {
     const QDate today = QDate::currentDate();
     if (applyDownloadedRates(unitCatalogue(), Localization::shared().strings(), keptRates, document,
-                             appLocale, today))
+                             appLocale, today)) {
         keptDay = today;
+        if (QPointer<CalculatorViewController> screen = CalculatorViewControllerDelegate)
+            screen->restoreUnitsAwaitingRates();
+    }
 }
 
 } // namespace ratio

@@ -1,6 +1,7 @@
 #include "app/CalculatorViewController.h"
 
 #include "app/AppDelegate.h"
+#include "app/DivisionByZeroAlert.h"
 #include "app/KeyButton.h"
 #include "app/NumberRowLabel.h"
 #include "app/PresentationStack.h"
@@ -18,7 +19,6 @@
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPropertyAnimation>
 #include <QTimer>
 
@@ -191,40 +191,68 @@ void CalculatorViewController::setUp() {
         Number0Label->setPixelSizes(140, 40);
         Number1Label->setPixelSizes(90, 30);
     }
-    restoreUnits();
+    const UnitNameIndex names = UnitNameIndex::ofSharedCatalogue();
+    const bool awaitsRates = restoreUnits(names);
     setNumberLabelText(Number0Label, "0", SelectedUnits::shared().shortName0);
     setNumberLabelText(Number1Label, "0", SelectedUnits::shared().shortName1);
     ConverterButton->setBackgroundColor(darkGrayColor);
     ConverterButton->setText(qt(SelectedUnits::converterButtonTitle(shortName1())));
     SelectedUnits& selected = SelectedUnits::shared();
-    selected.storeSelectedUnits(Unit0LongNameLabel->text().toStdString(), selected.shortName0,
-                                Unit1LongNameLabel->text().toStdString(), selected.shortName1,
-                                appDelegate.store(), this);
+    const std::string name0 = Unit0LongNameLabel->text().toStdString();
+    const std::string name1 = Unit1LongNameLabel->text().toStdString();
+    // A fallback shown for currencies without rates yet is not stored over them.
+    if (awaitsRates)
+        selected.showSelectedUnits(name0, selected.shortName0, name1, selected.shortName1, this);
+    else
+        selected.storeSelectedUnits(name0, selected.shortName0, name1, selected.shortName1, names,
+                                    appDelegate.store(), this);
+    selected.storedPairAwaitsRates = awaitsRates;
     ensureLaunchCount(appDelegate.store());
 }
 
-void CalculatorViewController::restoreUnits() {
-    SelectedUnits& selected = SelectedUnits::shared();
-    const std::string name0 =
-        selected.storedUnit0.storedValue(appDelegate.store()).value_or(std::string());
-    const std::string name1 =
-        selected.storedUnit1.storedValue(appDelegate.store()).value_or(std::string());
-    Unit0LongNameLabel->setText(qt(name0));
-    Unit1LongNameLabel->setText(qt(name1));
+bool CalculatorViewController::restoreUnits(const UnitNameIndex& names) {
+    const StoredPairNames stored = SelectedUnits::shared().storedPair(appDelegate.store());
+    Unit0LongNameLabel->setText(qt(stored.name0));
+    Unit1LongNameLabel->setText(qt(stored.name1));
+    const StoredPairLookup found = lookUpStoredPair(names, stored);
+    if (const auto pair = found.pair ? found.pair : defaultPair(unitCatalogue()))
+        showUnitPair(*pair);
+    return found.awaitsRates;
+}
+
+void CalculatorViewController::showUnitPair(const UnitPair& pair) {
     const UnitCatalogue& catalogue = unitCatalogue();
-    auto pair = findStoredPair(catalogue, name0, name1);
-    if (!pair)
-        pair = defaultPair(catalogue);
-    if (!pair)
-        return;
-    const UnitDefinition& unit0 = catalogue[pair->unit0.category].unitDefinitions[pair->unit0.unit];
-    const UnitDefinition& unit1 = catalogue[pair->unit1.category].unitDefinitions[pair->unit1.unit];
+    const UnitDefinition& unit0 = catalogue[pair.unit0.category].unitDefinitions[pair.unit0.unit];
+    const UnitDefinition& unit1 = catalogue[pair.unit1.category].unitDefinitions[pair.unit1.unit];
     Unit0LongNameLabel->setText(qt(unit0.longName));
     Unit1LongNameLabel->setText(qt(unit1.longName));
     appDelegate.MetricsCalculations0 = unit0.metricsCalculations;
     appDelegate.MetricsCalculations1 = unit1.metricsCalculations;
+    SelectedUnits& selected = SelectedUnits::shared();
     selected.shortName0 = unit0.shortName;
     selected.shortName1 = unit1.shortName;
+}
+
+void CalculatorViewController::restoreUnitsAwaitingRates() {
+    SelectedUnits& selected = SelectedUnits::shared();
+    if (!selected.storedPairAwaitsRates)
+        return;
+    const UnitNameIndex names = UnitNameIndex::ofSharedCatalogue();
+    const auto pair = lookUpStoredPair(names, selected.storedPair(appDelegate.store())).pair;
+    if (!pair)
+        return;
+    const QString oldUnit0 = " " + qt(selected.shortName0);
+    showUnitPair(*pair);
+    selected.storeSelectedUnits(Unit0LongNameLabel->text().toStdString(), selected.shortName0,
+                                Unit1LongNameLabel->text().toStdString(), selected.shortName1,
+                                names, appDelegate.store(), this);
+    // Whatever was typed stays; only the units change under it.
+    if (isConverterMode() && Number0Label && Number0Label->text().endsWith(oldUnit0)) {
+        QString row0 = Number0Label->text();
+        row0.chop(oldUnit0.size());
+        Number0Label->setText(row0 + " " + qt(selected.shortName0));
+    }
+    calculator.updateConversion();
 }
 
 void CalculatorViewController::buildRowMenus() {
@@ -321,13 +349,7 @@ void CalculatorViewController::setNumberLabelText(NumberRowLabel* label,
 }
 
 void CalculatorViewController::showDivisionByZeroAlert() {
-    auto* alert = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("/ 0"),
-                                  QStringLiteral("Division 0"), QMessageBox::NoButton, this);
-    alert->addButton(qt(strings().OK_Yes), QMessageBox::AcceptRole);
-    alert->setObjectName("DivisionByZeroAlert");
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->open();
+    DivisionByZeroAlert::present(qt(strings().OK_Yes), this);
 }
 
 void CalculatorViewController::switchToConverterMode() {
@@ -362,7 +384,7 @@ void CalculatorViewController::swapUnits() {
     const std::string oldShortName0 = selected.shortName0;
     selected.storeSelectedUnits(Unit0LongNameLabel->text().toStdString(), selected.shortName1,
                                 Unit1LongNameLabel->text().toStdString(), oldShortName0,
-                                appDelegate.store(), this);
+                                UnitNameIndex::ofSharedCatalogue(), appDelegate.store(), this);
     std::swap(appDelegate.MetricsCalculations0, appDelegate.MetricsCalculations1);
     calculator.swapNumbers();
 }
@@ -445,6 +467,16 @@ void CalculatorViewController::shareText(const QString& text) {
     ShareSheet::present(text, this);
 }
 
+// The numeric keypad's decimal key means the decimal point whatever the
+// layout makes it type: a user whose keypad gives "." in a locale writing ","
+// (or "٫") could not enter a fraction otherwise.
+bool CalculatorViewController::isKeypadDecimalKey(const QKeyEvent& event) {
+    if (!event.modifiers().testFlag(Qt::KeypadModifier))
+        return false;
+    return event.key() == Qt::Key_Period || event.key() == Qt::Key_Comma ||
+           event.text() == QStringLiteral(".") || event.text() == QStringLiteral(",");
+}
+
 bool CalculatorViewController::pressCharacters(const QString& characters, int key) {
     if (characters.size() == 1 && characters[0] >= u'0' && characters[0] <= u'9') {
         calculator.enterDigit(characters[0].digitValue());
@@ -482,6 +514,8 @@ void CalculatorViewController::keyPressEvent(QKeyEvent* event) {
     QString characters = event->text();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         characters = QStringLiteral("\r");
+    if (isKeypadDecimalKey(*event))
+        characters = qt(calculator.decimalSeparator);
     if (!pressCharacters(characters, event->key()))
         AnyViewController::keyPressEvent(event);
 }

@@ -23,6 +23,8 @@ namespace ratio {
 class AppDelegate;
 class KeyButton;
 class NumberRowLabel;
+class UnitNameIndex;
+struct UnitPair;
 
 // The main screen: keypad, the two number rows and the mode keys. Calculator
 // mode is exactly the state in which row 1 is hidden.
@@ -56,6 +58,9 @@ class CalculatorViewController final : public AnyViewController,
     void setNumberLabelText(NumberRowLabel* label, const std::string& numberText,
                             const std::string& shortName);
     void fadeInUnitButton();
+    // Rates have rebuilt the currencies: a stored currency pair shown as a
+    // fallback so far comes back, unless units were chosen since the start.
+    void restoreUnitsAwaitingRates();
     void showShareSheetPushed();
     void shareText(const QString& text);
     // The visible result: row 0 in calculator mode, row 1 in converter mode.
@@ -86,10 +91,13 @@ class CalculatorViewController final : public AnyViewController,
     void applyLook();
     void connectActions();
     void setUp();
-    void restoreUnits();
+    // True when the stored pair awaits rates and only a fallback is shown.
+    bool restoreUnits(const UnitNameIndex& names);
+    void showUnitPair(const UnitPair& pair);
     void buildRowMenus();
     KeyButton* operatorButton(Mode mode) const;
     bool pressCharacters(const QString& characters, int key);
+    static bool isKeypadDecimalKey(const QKeyEvent& event);
 
     AppDelegate& appDelegate;
     std::unique_ptr<Ui::CalculatorViewController> ui;

@@ -227,7 +227,8 @@ void UnitsViewController::completeSelection() {
     appDelegate.MetricsCalculations1 = unit1.metricsCalculations;
     QPointer<CalculatorViewController> main = mainScreen();
     selected.storeSelectedUnits(unit0.longName, selected.shortName0, unit1.longName,
-                                selected.shortName1, appDelegate.store(), main.data());
+                                selected.shortName1, UnitNameIndex::ofSharedCatalogue(),
+                                appDelegate.store(), main.data());
     if (main)
         main->calculator.clear();
 

@@ -1,10 +1,11 @@
 // Settings that outlive the process.
 //
 // Data flow: the launch sequence counts launches; the main screen restores
-// its two units from the long names under "unit0" and "unit1" and writes them
-// back through `SelectedUnits`; the unit selection screen keeps its last
-// position under "lastSelectedSection" and "lastSelectedRow". The core sees
-// only this interface; the platform layer keeps the values on disk.
+// its two units from the long names under "unit0" and "unit1" (or their
+// British names beside them) and writes them back through `SelectedUnits`;
+// the unit selection screen keeps its last position under
+// "lastSelectedSection" and "lastSelectedRow". The core sees only this
+// interface; the platform layer keeps the values on disk.
 #pragma once
 
 #include "units/StoredValue.h"

@@ -4,29 +4,46 @@ namespace ratio {
 
 namespace {
 
-// The last unit of `category` named `name`.
-std::optional<std::size_t> lastMatch(const Category& category, const std::string& name) {
+// The last position in `category` named `name`.
+std::optional<std::size_t> lastMatch(const std::vector<std::string>& category,
+                                     const std::string& name) {
     std::optional<std::size_t> found;
-    for (std::size_t u = 0; u < category.unitDefinitions.size(); ++u)
-        if (category.unitDefinitions[u].longName == name)
+    for (std::size_t u = 0; u < category.size(); ++u)
+        if (category[u] == name)
             found = u;
     return found;
 }
 
+std::optional<UnitPair> findEitherWay(const CatalogueNames& active, const CatalogueNames& british,
+                                      const StoredPairNames& stored) {
+    if (auto pair = findStoredPair(active, stored.name0, stored.name1))
+        return pair;
+    return findStoredPair(british, stored.britishName0, stored.britishName1);
+}
+
 } // namespace
 
-std::optional<UnitPair> findStoredPair(const UnitCatalogue& catalogue, const std::string& name0,
+std::optional<UnitPair> findStoredPair(const CatalogueNames& names, const std::string& name0,
                                        const std::string& name1) {
     if (name0.empty() || name1.empty() || name0 == name1)
         return std::nullopt;
     std::optional<UnitPair> pair;
-    for (std::size_t c = 0; c < catalogue.size(); ++c) {
-        const auto unit0 = lastMatch(catalogue[c], name0);
-        const auto unit1 = lastMatch(catalogue[c], name1);
+    for (std::size_t c = 0; c < names.size(); ++c) {
+        const auto unit0 = lastMatch(names[c], name0);
+        const auto unit1 = lastMatch(names[c], name1);
         if (unit0 && unit1)
             pair = UnitPair{{c, *unit0}, {c, *unit1}};
     }
     return pair;
+}
+
+StoredPairLookup lookUpStoredPair(const UnitNameIndex& names, const StoredPairNames& stored) {
+    if (auto pair = findEitherWay(names.activeNames(), names.britishNames(), stored))
+        return {pair, false};
+    const bool awaitsRates = findEitherWay(names.activeNamesWithAllCurrencies(),
+                                           names.britishNamesWithAllCurrencies(), stored)
+                                 .has_value();
+    return {std::nullopt, awaitsRates};
 }
 
 std::optional<UnitPair> defaultPair(const UnitCatalogue& catalogue) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "units/UnitCatalogue.h"
+#include "units/UnitNameIndex.h"
 
 #include <optional>
 #include <string>
@@ -20,14 +21,33 @@ struct UnitPair {
     bool operator==(const UnitPair&) const = default;
 };
 
-// Finds the two stored long names again. A few long names occur in more than
+// What the store keeps of the selected pair: the long names in the language
+// of the run that stored them, and the same units' British English names.
+struct StoredPairNames {
+    std::string name0, name1;
+    std::string britishName0, britishName1;
+};
+
+// What the stored names come to in this run's catalogue.
+struct StoredPairLookup {
+    std::optional<UnitPair> pair;
+    // Not found, but two currencies that rates yet to arrive would bring: the
+    // stored pair is still good and must not be replaced by a fallback.
+    bool awaitsRates = false;
+};
+
+// Finds the two long names in `names`. A few long names occur in more than
 // one category (the Chinese fēn, lí and háo are lengths and areas), so each
 // name is matched in the category of the other's match: a stored length pair
 // never comes back as a length and an area. Among several pairs, the last one
 // in catalogue order wins. None when a name is missing, unknown, the two are
 // equal, or no category holds both.
-std::optional<UnitPair> findStoredPair(const UnitCatalogue& catalogue, const std::string& name0,
+std::optional<UnitPair> findStoredPair(const CatalogueNames& names, const std::string& name0,
                                        const std::string& name1);
+
+// The stored pair by its names in this run's language first, then by its
+// British names, which survive a change of language.
+StoredPairLookup lookUpStoredPair(const UnitNameIndex& names, const StoredPairNames& stored);
 
 // The first two units of the second category (mile and kilometre); none when
 // the catalogue has no such units.

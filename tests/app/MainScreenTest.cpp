@@ -1,6 +1,7 @@
 // The main screen: keys, sharing, the row menus, what assistive technology
 // reads, right to left, and a number too long to show at once.
 #include "MainScreenFixture.h"
+#include "app/DivisionByZeroAlert.h"
 #include "app/ShareSheet.h"
 #include "engine/BDouble.h"
 #include "platform/DeviceFacts.h"
@@ -10,6 +11,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
@@ -41,6 +44,71 @@ TEST_F(MainScreenTest, ButtonsDriveTheCalculator) {
     ASSERT_NE(alert, nullptr);
     EXPECT_TRUE(alert->isVisible());
     EXPECT_EQ(row0(), "0 km");
+}
+
+// The numeric keypad's decimal key enters the locale's separator whatever
+// character the layout gives it; on the main keyboard the other separator
+// stays ignored.
+TEST_F(MainScreenTest, TheKeypadDecimalKeyEntersTheSeparatorInEveryLocale) {
+    const Qt::KeyboardModifiers keypad = Qt::KeypadModifier, mainKeys = Qt::NoModifier;
+    const struct {
+        const char* locale;
+        Qt::KeyboardModifiers modifiers;
+        Qt::Key key;
+        const char* text;
+        QString row0;
+    } cases[] = {
+        {"de_DE", keypad, Qt::Key_Period, ".", "1,5 mile"},
+        {"de_DE", keypad, Qt::Key_Comma, ",", "1,5 mile"},
+        {"ar_EG", keypad, Qt::Key_Period, ".", "1\u066b5 mile"},
+        {"ar_EG", keypad, Qt::Key_Comma, ",", "1\u066b5 mile"},
+        {"en_GB", keypad, Qt::Key_Comma, ",", "1.5 mile"},
+        {"de_DE", mainKeys, Qt::Key_Period, ".", "15 mile"},
+        {"de_DE", mainKeys, Qt::Key_Comma, ",", "1,5 mile"},
+        {"en_GB", mainKeys, Qt::Key_Comma, ",", "15 mile"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(std::string(row.locale) + (row.modifiers ? " keypad " : " ") + row.text);
+        AppDelegate localDelegate(store, KeptRatesDocument(folder.path()), QLocale(row.locale));
+        CalculatorViewController local(localDelegate);
+        const auto press = [&local](Qt::Key key, Qt::KeyboardModifiers modifiers,
+                                    const QString& text) {
+            QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+            QApplication::sendEvent(&local, &event);
+        };
+        press(Qt::Key_1, keypad, "1");
+        press(row.key, row.modifiers, row.text);
+        press(Qt::Key_5, keypad, "5");
+        EXPECT_EQ(local.Number0Label->text(), row.row0);
+    }
+}
+
+// The alert keeps its texts, is dark and readable like the screen, opens
+// centred over the window, and its button closes it.
+TEST_F(MainScreenTest, TheDivisionByZeroAlertIsDarkAndCentred) {
+    screen().move(40, 30);
+    screen().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen()));
+    type("5/0=");
+    auto* alert = screen().findChild<DivisionByZeroAlert*>("DivisionByZeroAlert");
+    ASSERT_NE(alert, nullptr);
+    ASSERT_TRUE(alert->isVisible());
+    EXPECT_EQ(alert->findChild<QLabel*>("AlertTitle")->text(), "/ 0");
+    EXPECT_EQ(alert->findChild<QLabel*>("AlertMessage")->text(), "Division 0");
+    auto* ok = alert->findChild<QPushButton*>("OkButton");
+    EXPECT_EQ(ok->text().toStdString(), Localization::shared().strings().OK_Yes);
+    const QColor panel = alert->palette().color(QPalette::Window);
+    EXPECT_LT(panel.lightness(), 64);
+    for (QWidget* part : std::initializer_list<QWidget*>{alert->findChild<QLabel*>("AlertTitle"),
+                                                         alert->findChild<QLabel*>("AlertMessage")})
+        EXPECT_GT(part->palette().color(QPalette::WindowText).lightness() - panel.lightness(), 128)
+            << part->objectName().toStdString();
+    EXPECT_GT(ok->palette().color(QPalette::ButtonText).lightness() - panel.lightness(), 64);
+    const QPoint windowCentre = screen().mapToGlobal(screen().rect().center());
+    EXPECT_LE((alert->geometry().center() - windowCentre).manhattanLength(), 1);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !screen().findChild<DivisionByZeroAlert*>(); }, 1000));
+    EXPECT_EQ(row0(), "0 mile");
 }
 
 // A key on a number of 100,000 digits is handled at once, and nothing is lost.

@@ -2,7 +2,11 @@
 // folder: the stored pair, damaged files and a rate server that misbehaves.
 #include "app/AppDelegate.h"
 #include "app/CalculatorViewController.h"
+#include "app/KeyButton.h"
 #include "app/NumberRowLabel.h"
+#include "app/PresentationStack.h"
+#include "app/UnitListView.h"
+#include "app/UnitsViewController.h"
 #include "engine/OperatorMode.h"
 #include "localization/Localization.h"
 #include "platform/QSettingsStore.h"
@@ -18,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -62,6 +67,32 @@ class StartUpTest : public ::testing::Test {
     }
     QString dataFolder() const { return folder.filePath("data"); }
 
+    // A kept document cut off in the middle of a rate: it reads as none.
+    void damageKeptDocument() {
+        ASSERT_TRUE(KeptRatesDocument(dataFolder()).save(rateDocument, QDate(2026, 12, 4)));
+        QFile kept(KeptRatesDocument(dataFolder()).filePath());
+        ASSERT_TRUE(kept.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        kept.write("2026-12-04\n9999999\n<Cube currency='USD' rate='1.0");
+    }
+
+    // Picks mile then kilometre on the unit screen, with real clicks.
+    static void pickMileAndKilometre(Launch& launch) {
+        PresentationStack::slideDuration = 0;
+        launch.screen->show();
+        QTest::mouseClick(launch.screen->UnitButton, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        PresentationStack& stack = PresentationStack::of(*launch.screen);
+        auto* units = qobject_cast<UnitsViewController*>(stack.top());
+        ASSERT_NE(units, nullptr);
+        for (int row : {0, 1}) {
+            units->TableView->scrollToCentre(1, row);
+            QTest::mouseClick(units->TableView->viewport(), Qt::LeftButton, {},
+                              units->TableView->rowRect(1, row).center());
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&stack] { return stack.count() == 0; }, 1000));
+        PresentationStack::slideDuration = 250;
+    }
+
     QTemporaryDir folder;
     testing::MemoryKeyValueStore store;
 };
@@ -80,40 +111,92 @@ TEST_F(StartUpTest, RestoresAStoredPairOrFallsBackToTheDefault) {
         return unit.longName.find("f\u0113n") != std::string::npos;
     });
     ASSERT_NE(fen, lengths.end());
+    // A run in another language stored its own long names and the British ones.
     const struct {
         const char* what;
-        std::string unit0, unit1, shown0, shown1;
+        std::string unit0, unit1, british0, british1, shown0, shown1;
     } cases[] = {
-        {"two lengths", yard, mile, yard, mile},
-        {"a name two categories share", fen->longName, mile, fen->longName, mile},
-        {"two currencies of the kept document", euro, dollar, euro, dollar},
-        {"one name twice", yard, yard, mile, km},
-        {"an unknown name", yard, "Furlong of the moon", mile, km},
-        {"two categories", yard, name(3, 0), mile, km},
-        {"nothing stored", "", "", mile, km},
+        {"two lengths", yard, mile, "", "", yard, mile},
+        {"a name two categories share", fen->longName, mile, "", "", fen->longName, mile},
+        {"two currencies of the kept document", euro, dollar, "", "", euro, dollar},
+        {"one name twice", yard, yard, "", "", mile, km},
+        {"an unknown name", yard, "Furlong of the moon", "", "", mile, km},
+        {"two categories", yard, name(3, 0), "", "", mile, km},
+        {"nothing stored", "", "", "", "", mile, km},
+        {"two lengths stored in German", "Fu\u00df (ft)", "Meter (m)", "Foot (ft)", "Metre (m)",
+         "Foot (ft)", "Metre (m)"},
+        {"two currencies stored in German", "US-Dollar ($, USD)", euro, dollar, euro, dollar, euro},
+        {"German names alone", "Fu\u00df (ft)", "Meter (m)", "", "", mile, km},
+    };
+    const auto put = [this](const std::string& key, const std::string& text) {
+        store.put(key, text.empty() ? StoredValue() : StoredValue::ofText(text));
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        put("unit0", row.unit0);
+        put("unit1", row.unit1);
+        put("unit0BritishName", row.british0);
+        put("unit1BritishName", row.british1);
+        Launch launch(store, dataFolder());
+        EXPECT_EQ(launch.screen->Unit0LongNameLabel->text().toStdString(), row.shown0);
+        EXPECT_EQ(launch.screen->Unit1LongNameLabel->text().toStdString(), row.shown1);
+        // What is shown is what is stored for the next start, in this run's
+        // language (British) under both kinds of key.
+        for (const char* key : {"unit0", "unit0BritishName"})
+            EXPECT_EQ(store.value(key).text(), row.shown0) << key;
+        for (const char* key : {"unit1", "unit1BritishName"})
+            EXPECT_EQ(store.value(key).text(), row.shown1) << key;
+    }
+    EXPECT_EQ(store.value("APP_OPENED_COUNT").integer(), 11);
+}
+
+// A currency pair whose rates are missing (the kept document is damaged) is
+// shown as the default pair but stays stored, and comes back when rates
+// arrive, with whatever was typed; units the user chose meanwhile stay.
+TEST_F(StartUpTest, AStoredCurrencyPairWaitsForItsRates) {
+    const std::string euro = "Euro (\u20ac, EUR)", dollar = "United States dollar ($, USD)";
+    const std::string mile = "Mile (mile, mi)", km = "Kilometre (km)";
+    const struct {
+        const char* what;
+        std::string unit0, unit1; // stored
+        std::function<void(Launch&)> meanwhile;
+        std::string shown0, shown1;
+        QString row0, row1;
+    } cases[] = {
+        {"nothing done", euro, dollar, [](Launch&) {}, euro, dollar, "0 \u20ac", "0 $"},
+        {"a number typed", euro, dollar,
+         [](Launch& launch) { QTest::keyClicks(launch.screen.get(), "12"); }, euro, dollar,
+         "12 \u20ac", "13.0248 $"},
+        {"stored in German", "US-Dollar ($, USD)", euro, [](Launch&) {}, dollar, euro, "0 $",
+         "0 \u20ac"},
+        {"the units swapped", euro, dollar,
+         [](Launch& launch) { QTest::mouseClick(launch.screen->SwitchButton, Qt::LeftButton); }, km,
+         mile, "0 km", "0 mile"},
+        {"units picked", euro, dollar, pickMileAndKilometre, mile, km, "0 mile", "0 km"},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.what);
         store.setText("unit0", row.unit0);
         store.setText("unit1", row.unit1);
+        store.put("unit0BritishName", StoredValue::ofText(row.unit0 == euro ? euro : dollar));
+        store.put("unit1BritishName", StoredValue::ofText(row.unit1 == euro ? euro : dollar));
+        damageKeptDocument();
+        CannedHttpServer server(httpAnswer("200 OK", rateDocument));
         Launch launch(store, dataFolder());
+        EXPECT_TRUE(unitCatalogue()[0].unitDefinitions.empty());
+        EXPECT_EQ(launch.row0(), "0 mile");
+        EXPECT_EQ(store.value("unit0").text(), row.unit0);
+        EXPECT_EQ(store.value("unit1").text(), row.unit1);
+        row.meanwhile(launch);
+        launch.delegate.applicationDidBecomeActive();
+        ASSERT_TRUE(launch.settles());
         EXPECT_EQ(launch.screen->Unit0LongNameLabel->text().toStdString(), row.shown0);
         EXPECT_EQ(launch.screen->Unit1LongNameLabel->text().toStdString(), row.shown1);
-        // What is shown is what is stored for the next start.
         EXPECT_EQ(store.value("unit0").text(), row.shown0);
         EXPECT_EQ(store.value("unit1").text(), row.shown1);
+        EXPECT_EQ(launch.row0(), row.row0);
+        EXPECT_EQ(launch.row1(), row.row1);
     }
-    EXPECT_EQ(store.value("APP_OPENED_COUNT").integer(), 8);
-    // A damaged kept document reads as none: no currencies, so their pair falls back.
-    store.setText("unit0", euro);
-    store.setText("unit1", dollar);
-    QFile kept(KeptRatesDocument(dataFolder()).filePath());
-    ASSERT_TRUE(kept.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    kept.write("2026-12-04\n9999999\n<Cube currency='USD' rate='1.0");
-    kept.close();
-    Launch damaged(store, dataFolder());
-    EXPECT_TRUE(unitCatalogue()[0].unitDefinitions.empty());
-    EXPECT_EQ(damaged.row0(), "0 mile");
 }
 
 // A settings file of garbage, or one that cannot be written, starts as a first launch.

@@ -1,0 +1,154 @@
+// The selected pair in the store: found again after a change of language, and
+// kept while the rates of its currencies have not arrived.
+#include "support/MemoryKeyValueStore.h"
+#include "units/CurrencyRates.h"
+#include "units/SelectedUnits.h"
+#include "units/UnitCatalogueBuilder.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace ratio {
+namespace {
+
+using testing::MemoryKeyValueStore;
+
+const char* const ratesWithDollar = "<Cube currency='USD' rate='1.0854'/>"
+                                    "<Cube currency='JPY' rate='160.25'/>"
+                                    "<Cube currency='CHF' rate='0.9412'/>";
+const char* const ratesWithoutDollar = "<Cube currency='GBP' rate='0.8431'/>";
+
+constexpr std::size_t currency = 0, length = 1, pressure = 7;
+
+// One run of the application in a language: its catalogue, with currencies
+// when a rate document has arrived.
+struct LanguageRun {
+    explicit LanguageRun(Language language, const char* rates = ratesWithDollar)
+        : language(language), strings(Localization::makeStrings(language)) {
+        buildUnitCatalogue(catalogue, *strings, language, Localization::sharedBritishStrings());
+        if (rates) {
+            EXPECT_TRUE(applyCurrencyRates(catalogue, *strings, rates, "EUR", "04/12/2026"));
+        }
+    }
+
+    UnitNameIndex names() const {
+        return UnitNameIndex(catalogue, *strings, language, Localization::sharedBritishStrings());
+    }
+
+    // Where the unit named by `field` stands in a category of this run.
+    UnitPosition at(std::size_t category, std::string LocalizedStrings::*field) const {
+        const std::string& text = strings.get()->*field;
+        const auto& units = catalogue[category].unitDefinitions;
+        for (std::size_t u = 0; u < units.size(); ++u)
+            if (units[u].longName == text || units[u].longName.starts_with(text + " "))
+                return {category, u};
+        ADD_FAILURE() << "no unit " << text;
+        return {};
+    }
+    const UnitDefinition& unit(UnitPosition position) const {
+        return catalogue[position.category].unitDefinitions[position.unit];
+    }
+
+    // Stores the pair as the main screen does.
+    void store(UnitPosition unit0, UnitPosition unit1, KeyValueStore& store) const {
+        SelectedUnits selected;
+        selected.storeSelectedUnits(unit(unit0).longName, unit(unit0).shortName,
+                                    unit(unit1).longName, unit(unit1).shortName, names(), store,
+                                    nullptr);
+    }
+
+    Language language;
+    std::unique_ptr<LocalizedStrings> strings;
+    UnitCatalogue catalogue;
+};
+
+// A pair stored in one language comes back in another, also where the two
+// catalogues hold different units (Traditional Chinese has no mmHg before psi)
+// and where a name is both a length and an area (the fēn).
+TEST(StoredPairAcrossLanguages, FindsTheSameUnits) {
+    using S = LocalizedStrings;
+    const struct {
+        Language from, to;
+        std::size_t category;
+        std::string S::*unit0;
+        std::string S::*unit1;
+    } cases[] = {
+        {Language::German, Language::EnglishBritish, length, &S::Foot, &S::Meter},
+        {Language::EnglishBritish, Language::German, currency, &S::Euro, &S::United_States_dollar},
+        {Language::German, Language::EnglishBritish, length, &S::fēn_length, &S::Mile},
+        {Language::ChineseTraditional, Language::EnglishBritish, pressure,
+         &S::Pounds_per_square_inch, &S::Pascal},
+        {Language::EnglishBritish, Language::ChineseTraditional, pressure,
+         &S::Pounds_per_square_inch, &S::Pascal},
+        {Language::Arabic, Language::Hebrew, currency, &S::Swiss_franc, &S::Japanese_yen},
+    };
+    for (const auto& row : cases) {
+        const LanguageRun from(row.from), to(row.to);
+        SCOPED_TRACE(from.unit(from.at(row.category, row.unit0)).longName + " to " +
+                     to.unit(to.at(row.category, row.unit0)).longName);
+        MemoryKeyValueStore store;
+        from.store(from.at(row.category, row.unit0), from.at(row.category, row.unit1), store);
+        // The two keys keep the names of the language they were stored in.
+        EXPECT_EQ(store.value("unit0").text(),
+                  from.unit(from.at(row.category, row.unit0)).longName);
+        const StoredPairLookup found =
+            lookUpStoredPair(to.names(), SelectedUnits().storedPair(store));
+        EXPECT_EQ(found.pair,
+                  (UnitPair{to.at(row.category, row.unit0), to.at(row.category, row.unit1)}));
+    }
+}
+
+// A stored pair of currencies waits for their rates instead of giving way to
+// the fallback; anything else that is not found does not wait.
+TEST(StoredPairBeforeRates, WaitsOnlyForCurrencies) {
+    const std::string euro = "Euro (\u20ac, EUR)", dollar = "United States dollar ($, USD)";
+    const std::string mile = "Mile (mile, mi)";
+    const struct {
+        const char* what;
+        const char* rates;
+        StoredPairNames stored;
+        bool found, awaitsRates;
+    } cases[] = {
+        {"no rates yet", nullptr, {euro, dollar, euro, dollar}, false, true},
+        {"stored without British names", nullptr, {euro, dollar, "", ""}, false, true},
+        {"stored in German", nullptr, {"US-Dollar ($, USD)", euro, dollar, euro}, false, true},
+        {"rates without one of them",
+         ratesWithoutDollar,
+         {euro, dollar, euro, dollar},
+         false,
+         true},
+        {"rates with both", ratesWithDollar, {euro, dollar, euro, dollar}, true, false},
+        {"a currency and a length", nullptr, {euro, mile, euro, mile}, false, false},
+        {"one currency twice", nullptr, {euro, euro, euro, euro}, false, false},
+        {"unknown names", nullptr, {"Thaler", "Ducat", "Thaler", "Ducat"}, false, false},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        const LanguageRun run(Language::EnglishBritish, row.rates);
+        const StoredPairLookup found = lookUpStoredPair(run.names(), row.stored);
+        EXPECT_EQ(found.pair.has_value(), row.found);
+        EXPECT_EQ(found.awaitsRates, row.awaitsRates);
+    }
+}
+
+// The British names always belong to the pair under "unit0" and "unit1": a
+// pair the catalogue does not know clears them rather than leave old ones.
+TEST(StoredPairBritishNames, FollowTheStoredPairAndStoringEndsTheWait) {
+    const LanguageRun german(Language::German);
+    MemoryKeyValueStore store;
+    SelectedUnits selected;
+    selected.storedPairAwaitsRates = true;
+    selected.storeSelectedUnits("Meter (m)", "m", "Fuß (ft)", "ft", german.names(), store, nullptr);
+    EXPECT_EQ(store.value("unit0BritishName").text(), "Metre (m)");
+    EXPECT_EQ(store.value("unit1BritishName").text(), "Foot (ft)");
+    EXPECT_FALSE(selected.storedPairAwaitsRates);
+    selected.storeSelectedUnits("Meter (m)", "m", "Elle", "", german.names(), store, nullptr);
+    EXPECT_EQ(store.value("unit0").text(), "Meter (m)");
+    EXPECT_EQ(store.value("unit0BritishName").text(), "");
+    EXPECT_EQ(store.value("unit1BritishName").text(), "");
+}
+
+} // namespace
+} // namespace ratio
