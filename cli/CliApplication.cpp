@@ -37,8 +37,7 @@ QLocale localeFrom(const CliOptions& options) {
 
 UnitResolver makeResolver(const CliContext& context, const UnitCatalogue& absentCurrencies) {
     const bool noRates = context.catalogue.empty() || context.catalogue[0].unitDefinitions.empty();
-    return UnitResolver(context.catalogue,
-                        context.britishIsActive() ? nullptr : &context.britishCatalogue,
+    return UnitResolver(context.catalogue, {&context.british(), &context.us()},
                         CurrencyLoading::codeAliases(context.catalogue),
                         noRates ? &absentCurrencies : nullptr, CurrencyLoading::missingRatesHint);
 }
@@ -85,13 +84,16 @@ int run(const CliOptions& options, std::istream& input, std::ostream& output, st
     const QLocale locale = localeFrom(options);
     const Localization localization(options.language ? std::vector<std::string>{*options.language}
                                                      : LocaleFacts::system().preferredLanguages);
-    CliContext context{options, locale, LocaleFacts::of(locale), localization, {}, {},
+    CliContext context{options, locale, LocaleFacts::of(locale), localization, {}, {}, {},
                        output,  errors, interactiveInput};
     buildUnitCatalogue(context.catalogue, localization.strings(), localization.language,
                        Localization::sharedBritishStrings());
     // The same language, so the same units in the same places.
     if (!context.britishIsActive())
         buildUnitCatalogue(context.britishCatalogue, Localization::sharedBritishStrings(),
+                           localization.language, Localization::sharedBritishStrings());
+    if (localization.language != Language::EnglishUSA)
+        buildUnitCatalogue(context.usCatalogue, *Localization::makeStrings(Language::EnglishUSA),
                            localization.language, Localization::sharedBritishStrings());
     CurrencyLoading::load(context);
     if (options.command == CliOptions::Command::List) {

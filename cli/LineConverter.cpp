@@ -6,7 +6,7 @@
 namespace ratio {
 
 namespace {
-// Enough for any batch's distinct pairs; past it, pairs are resolved each time.
+// Enough for any batch's distinct pairs; past it, the memory starts again.
 constexpr std::size_t maximumRememberedPairs = 4096;
 } // namespace
 
@@ -21,9 +21,15 @@ const LineConverter::Resolved* LineConverter::resolve(std::string_view from, std
     key.append(to);
     if (auto found = resolved.find(key); found != resolved.end())
         return &found->second;
+    if (auto found = failed.find(key); found != failed.end()) {
+        problem = found->second;
+        return nullptr;
+    }
     auto pair = resolver.resolvePair(from, to);
     if (auto* message = std::get_if<std::string>(&pair)) {
-        problem = std::move(*message);
+        if (failed.size() >= maximumRememberedPairs)
+            failed.clear();
+        problem = failed.emplace(key, std::move(*message)).first->second;
         return nullptr;
     }
     if (resolved.size() >= maximumRememberedPairs)

@@ -11,8 +11,8 @@
 namespace ratio {
 
 // Converts as the converter row shows it: 8 places, grouped, with the unit.
-// Pairs of names already resolved are remembered, so a batch that repeats
-// its units looks each pair up once. Every chain step adds, subtracts,
+// Pairs of names already resolved, or refused, are remembered, so a batch
+// that repeats its units, good or bad, looks each pair up once. Every chain step adds, subtracts,
 // multiplies or divides by a constant, so a pair's two chains together are
 // x * scale + offset exactly; that is worked out once per pair through the
 // chains themselves, and each line then costs one multiplication.
@@ -36,7 +36,8 @@ class LineConverter {
     const UnitCatalogue& catalogue;
     const UnitResolver& resolver;
     const BaseCalculator text;
-    std::unordered_map<std::string, Resolved> resolved; // "from\tto"
+    std::unordered_map<std::string, Resolved> resolved;  // "from\tto"
+    std::unordered_map<std::string, std::string> failed; // "from\tto" -> problem
     std::string key;
 };
 

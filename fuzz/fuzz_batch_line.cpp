@@ -21,7 +21,7 @@ struct Catalogue {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const Catalogue catalogue;
-    static const ratio::UnitResolver resolver(catalogue.units, &catalogue.units);
+    static const ratio::UnitResolver resolver(catalogue.units, {&catalogue.units});
     ratio::LineConverter converter(catalogue.units, resolver, ".", ",");
     std::istringstream input(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream output, errors;

@@ -1,12 +1,18 @@
 // ratio-cli run in-process with a pinned locale and language: keys, units as
 // people type them, values as scripts write them, usage errors, batch, list.
 #include "cli/CliApplication.h"
+#include "cli/EnglishPlural.h"
+#include "cli/EverydayNames.h"
+#include "cli/TextFolding.h"
 #include "cli/ValueText.h"
+#include "localization/Localization.h"
+#include "units/UnitCatalogueBuilder.h"
 
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -73,7 +79,13 @@ TEST(CliUsage, ErrorsNameTheProblemAndExitWithTwo) {
         {{"convert", "1", "Nm", "km"}, // same letters, same category, a case that is neither
          "ambiguous unit 'Nm', it names: Nanometre (nm) in Length; Nautical mile (M, NM) in "
          "Length"},
-        {{"convert", "1", "kilometer", "m"}, "unknown unit 'kilometer'; did you mean 'Kilometre'"},
+        {{"convert", "1", "kilometr", "m"}, // names that contain it first, one name a unit
+         "unknown unit 'kilometr'; did you mean 'Kilometre', 'Square kilometre', 'Kilometres "
+         "per hour'?"},
+        {{"convert", "1", "gallo", "l"},
+         "unknown unit 'gallo'; did you mean 'US dry gallon', 'Imperial gallon', 'US liquid "
+         "gallon'?"},
+        {{"convert", "1", "kilogramm", "g"}, "did you mean 'Kilogram'"},  // a typo, edits away
         {{"convert", "1", "furlongs", "m"}, "unknown unit 'furlongs'\n"}, // close to nothing
         {{"convert", "1", "kg", "km"},
          "units of two categories: 'kg' (Kilogram (kg) in Mass) "
@@ -126,6 +138,18 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
         {"a shared short name settled by the other unit", "市分", "m", "en-GB", "0.00333333 m\n"},
         {"exact leu before any litre, unless the other unit is a volume", "L", "ml", "en-GB",
          "1,000 ml\n"},
+        {"symbol without its final dot", "oz", "g", "en-GB", "28.34952313 g\n"},
+        {"... inside a longer symbol", "US fl.oz", "ml", "en-GB", "29.57352956 ml\n"},
+        {"irregular plural", "feet", "inches", "en-GB", "12 in\n"},
+        {"plural of a counted word before 'per'", "Metres per second", "km/h", "en-GB",
+         "3.6 km/h\n"},
+        {"plural of a part of a joined name", "long tons", "kg", "en-GB", "1,016.0469088 kg\n"},
+        {"plural of a US spelling", "kilometers", "m", "en-GB", "1,000 m\n"},
+        {"US spelling under another language", "liter", "Milliliter", "fr-FR", "1,000 ml\n"},
+        {"British plural under another language", "Acres", "ha", "ja-JP", "0.40468564 ha\n"},
+        {"everyday abbreviation", "kph", "mph", "en-GB", "0.62137119 mph\n"},
+        {"everyday abbreviation, any case", "LBS", "kg", "en-GB", "0.45359237 kg\n"},
+        {"everyday abbreviation with a space", "sq ft", "sqm", "de-DE", "0.09290304 m²\n"},
     };
     for (const NameCase& c : cases) {
         const Outcome result = run({"--language", c.language, "convert", "1", c.from, c.to});
@@ -134,6 +158,53 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
     }
     EXPECT_EQ(run({"convert", "3", "[China] chǐ (市尺)", "m"}).output, "1 m\n"); // exactly
     EXPECT_EQ(run({"--locale", "de_DE", "convert", "1234.5", "km", "m"}).output, "1.234.500 m\n");
+}
+
+TEST(CliLookup, AnEverydayNameOfSeveralUnitsListsThemAll) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"gallon", "l",
+         "ambiguous unit 'gallon', it names: Imperial gallon (Imp.gal.) in Volume; US "
+         "liquid gallon (US.liq.gal.) in Volume; US dry gallon (US.dry.gal.) in Volume\n"},
+        {"Tons", "kg",
+         "ambiguous unit 'Tons', it names: Imperial ton / Long ton (tn. l., ts) in Mass; "
+         "[US] Ton / Short ton (tn. sh.) in Mass; Tonne (t) in Mass\n"},
+        {"cup", "ml",
+         "ambiguous unit 'cup', it names: Imperial cup (Imp.cup) in Volume; [US] Legal "
+         "cup (US legal cup) in Volume\n"},
+    };
+    for (const auto& [name, other, message] : cases) {
+        const Outcome outcome = run({"convert", "1", name, other});
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.errors,
+                  std::string("ratio-cli: ") + message + "Try 'ratio-cli --help'.\n");
+    }
+    // Every unit the everyday names mean exists under that British name.
+    UnitCatalogue british;
+    const auto& strings = Localization::sharedBritishStrings();
+    buildUnitCatalogue(british, strings, Language::EnglishBritish, strings);
+    std::set<std::string> longNames;
+    for (const Category& category : british)
+        for (const UnitDefinition& unit : category.unitDefinitions)
+            longNames.insert(withPlainSpaces(unit.longName));
+    for (const EverydayNames::Entry& entry : EverydayNames::table())
+        for (std::string_view unit : entry.units)
+            EXPECT_TRUE(longNames.contains(std::string(unit))) << unit;
+}
+
+TEST(CliLookup, EnglishPlurals) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Mile", "Miles"},
+        {"Foot per second", "Feet per second"},
+        {"Square inch", "Square inches"},
+        {"Thousandth of an inch", "Thousandths of an inch"},
+        {"Light-day", "Light-days"},
+        {"Century", "Centuries"},
+        {"Kilometres per hour", ""}, // already counted in the plural
+        {"Celsius", ""},
+        {"[China] lǐ", ""},
+    };
+    for (const auto& [name, plural] : cases)
+        EXPECT_EQ(englishPlural(name), plural) << name;
 }
 
 TEST(CliValues, ExponentsAndSignsAreExact) {
