@@ -12,7 +12,8 @@ constexpr std::size_t maximumRememberedPairs = 4096;
 
 LineConverter::LineConverter(const UnitCatalogue& catalogue, const UnitResolver& resolver,
                              std::string_view decimalSeparator, std::string_view groupingSeparator)
-    : catalogue(catalogue), resolver(resolver), text(decimalSeparator, groupingSeparator) {}
+    : catalogue(catalogue), resolver(resolver), text(decimalSeparator, groupingSeparator),
+      decimalSeparator(decimalSeparator), groupingSeparator(groupingSeparator) {}
 
 const LineConverter::Resolved* LineConverter::resolve(std::string_view from, std::string_view to,
                                                       std::string& problem) {
@@ -49,7 +50,7 @@ const LineConverter::Resolved* LineConverter::resolve(std::string_view from, std
 
 bool LineConverter::convertLine(std::string_view value, std::string_view from, std::string_view to,
                                 std::string& out, std::string& problem) {
-    const auto number = ValueText::parse(value, &problem);
+    const auto number = ValueText::parse(value, decimalSeparator, groupingSeparator, &problem);
     if (!number)
         return false;
     const Resolved* units = resolve(from, to, problem);

@@ -36,6 +36,7 @@ class LineConverter {
     const UnitCatalogue& catalogue;
     const UnitResolver& resolver;
     const BaseCalculator text;
+    const std::string decimalSeparator, groupingSeparator;
     std::unordered_map<std::string, Resolved> resolved;  // "from\tto"
     std::unordered_map<std::string, std::string> failed; // "from\tto" -> problem
     std::string key;

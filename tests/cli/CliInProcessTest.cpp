@@ -207,22 +207,48 @@ TEST(CliLookup, EnglishPlurals) {
         EXPECT_EQ(englishPlural(name), plural) << name;
 }
 
-TEST(CliValues, ExponentsAndSignsAreExact) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"1e3", "1 km\n"},
-        {"2.5E-4", "0.00000025 km\n"}, // not a binary neighbour of it
-        {"-1.5e+2", "-0.15 km\n"},
-        {"+2", "0.002 km\n"},
-        {"1e-11", "0 km\n"}, // exact, only the text is rounded to 8 places
-        {"123456789012345678901234567890e0", "123,456,789,012,345,678,901,234,567.89 km\n"},
+TEST(CliValues, ExponentsSignsAndTheLocalesGroupsAreReadExactly) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"en_GB", "1e3", "1 km\n"},
+        {"en_GB", "2.5E-4", "0.00000025 km\n"}, // not a binary neighbour of it
+        {"en_GB", "-1.5e+2", "-0.15 km\n"},
+        {"en_GB", "+2", "0.002 km\n"},
+        {"en_GB", "1e-11", "0 km\n"}, // exact, only the text is rounded to 8 places
+        {"en_GB", "123456789012345678901234567890e0",
+         "123,456,789,012,345,678,901,234,567.89 km\n"},
+        {"en_GB", ".5", "0.0005 km\n"},
+        {"en_GB", "-.5", "-0.0005 km\n"},
+        {"en_GB", "5.", "0.005 km\n"},
+        {"en_GB", "1,000", "1 km\n"}, // what ratio-cli itself prints
+        {"en_GB", "-1,500.25", "-1.50025 km\n"},
+        {"en_GB", "1,000,000e-3", "1 km\n"},
+        {"de_DE", "1.000,5", "1,0005 km\n"},
+        {"de_DE", "1.000.000", "1.000 km\n"},
+        {"de_DE", "1,5", "0,0015 km\n"},
+        {"de_DE", ",5", "0,0005 km\n"},
+        {"de_DE", "1.5", "0,0015 km\n"}, // the plain form, which no grouping fits
+        {"de_DE", "0.125", "0,000125 km\n"},
+        {"fr_FR", "1 000", "1 km\n"}, // a plain space for the locale's no-break one
     };
-    for (const auto& [text, output] : cases)
-        EXPECT_EQ(run({"convert", text, "m", "km"}).output, output) << text;
-    for (const std::string text : {"1e", "e3", "1e3.5", "1e100001", "+-1", ".5", "1,5", " 1"}) {
-        const Outcome refused = run({"convert", text, "m", "km"});
-        EXPECT_EQ(refused.status, 2) << text;
-        EXPECT_NE(refused.errors.find("'" + text + "'"), std::string::npos) << refused.errors;
+    for (const auto& [locale, text, output] : cases) {
+        const Outcome outcome = run({"--locale", locale, "convert", text, "m", "km"});
+        EXPECT_EQ(outcome.output, output) << locale << " " << text << ": " << outcome.errors;
     }
+    const std::pair<const char*, const char*> refused[] = {
+        {"en_GB", "1e"},       {"en_GB", "e3"},     {"en_GB", "1e3.5"},     {"en_GB", "1e100001"},
+        {"en_GB", "+-1"},      {"en_GB", "."},      {"en_GB", "1,5"},       {"en_GB", " 1"},
+        {"en_GB", "1,00"},     {"en_GB", "1,0000"}, {"en_GB", "12345,678"}, {"en_GB", "0,500"},
+        {"en_GB", ",500"},     {"en_GB", "1,000,"}, {"en_GB", "1.000,5"},   {"de_DE", "1.000"},
+        {"de_DE", "1,500.25"},
+    };
+    for (const auto& [locale, text] : refused) {
+        const Outcome outcome = run({"--locale", locale, "convert", text, "m", "km"});
+        EXPECT_EQ(outcome.status, 2) << locale << " " << text;
+        EXPECT_NE(outcome.errors.find("'" + std::string(text) + "'"), std::string::npos)
+            << outcome.errors;
+    }
+    EXPECT_NE(run({"--locale", "de_DE", "convert", "1.000", "m", "km"}).errors.find("two readings"),
+              std::string::npos);
     std::string problem;
     EXPECT_FALSE(ValueText::parse("1e999999999999999999999", &problem));
     EXPECT_NE(problem.find("exponent out of range"), std::string::npos);
