@@ -103,7 +103,7 @@ int run(const CliOptions& options, std::istream& input, std::ostream& output, st
     const UnitCatalogue absentCurrencies = CurrencyLoading::allCurrencies(context);
     const UnitResolver resolver = makeResolver(context, absentCurrencies);
     LineConverter converter(context.catalogue, resolver, context.facts.decimalSeparator,
-                            context.facts.groupingSeparator);
+                            context.facts.groupingSeparator, options.format);
     switch (options.command) {
     case CliOptions::Command::Convert:
         return runConvert(context, converter);

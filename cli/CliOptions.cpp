@@ -26,6 +26,8 @@ std::optional<std::string>* valueSlot(CliOptions& options, std::string_view name
         return &options.ratesFile;
     if (name == "--timeout")
         return &options.timeoutText;
+    if (name == "--places")
+        return &options.placesText;
     return nullptr;
 }
 
@@ -34,6 +36,10 @@ bool setFlag(CliOptions& options, std::string_view name) {
         options.calculatorMode = true;
     else if (name == "--trace")
         options.trace = true;
+    else if (name == "--plain")
+        options.format.plain = true;
+    else if (name == "--exact")
+        options.format.exact = true;
     else if (name == "--batch")
         options.command = CliOptions::Command::Batch;
     else if (name == "--list")
@@ -61,19 +67,40 @@ std::optional<std::string> badKey(const std::string& keys) {
     return std::nullopt;
 }
 
-std::optional<int> timeoutFrom(const std::string& text) {
+// A whole number from `least` to `most`, written with digits only.
+std::optional<int> wholeNumber(const std::string& text, int least, int most) {
     if (text.empty() || text.size() > 4 ||
         text.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
-    const int seconds = std::stoi(text);
-    if (seconds < 1 || seconds > 3600)
+    const int number = std::stoi(text);
+    if (number < least || number > most)
         return std::nullopt;
-    return seconds;
+    return number;
+}
+
+// --places and --exact, which only convert and --batch write with.
+std::optional<std::string> formatProblem(CliOptions& options) {
+    if (options.placesText) {
+        const auto places = wholeNumber(*options.placesText, 0, ResultFormat::maximumPlaces);
+        if (!places)
+            return "--places needs a whole number from 0 to " +
+                   std::to_string(ResultFormat::maximumPlaces);
+        if (options.format.exact)
+            return std::string("--places and --exact exclude each other");
+        options.format.places = *places;
+    }
+    const bool formatted = options.placesText || options.format.exact || options.format.plain;
+    if (formatted && options.command != CliOptions::Command::Convert &&
+        options.command != CliOptions::Command::Batch)
+        return std::string("--plain, --places and --exact apply to convert and --batch only");
+    return std::nullopt;
 }
 
 } // namespace
 
-ParsedCliOptions parseCliOptions(const std::vector<std::string>& arguments) {
+namespace {
+
+ParsedCliOptions parseArguments(const std::vector<std::string>& arguments) {
     CliOptions options;
     std::vector<std::string> positional;
     bool optionsEnded = false;
@@ -92,7 +119,7 @@ ParsedCliOptions parseCliOptions(const std::vector<std::string>& arguments) {
         }
     }
     if (options.timeoutText) {
-        const auto seconds = timeoutFrom(*options.timeoutText);
+        const auto seconds = wholeNumber(*options.timeoutText, 1, 3600);
         if (!seconds)
             return failure("--timeout needs whole seconds from 1 to 3600");
         options.timeoutSeconds = *seconds;
@@ -124,6 +151,16 @@ ParsedCliOptions parseCliOptions(const std::vector<std::string>& arguments) {
     if (auto error = badKey(options.keys))
         return failure(*error);
     return {options, {}};
+}
+
+} // namespace
+
+ParsedCliOptions parseCliOptions(const std::vector<std::string>& arguments) {
+    ParsedCliOptions parsed = parseArguments(arguments);
+    if (parsed.options)
+        if (auto problem = formatProblem(*parsed.options))
+            return failure(*problem);
+    return parsed;
 }
 
 const char* CliOptions::usage() {

@@ -11,9 +11,11 @@ constexpr std::size_t maximumRememberedPairs = 4096;
 } // namespace
 
 LineConverter::LineConverter(const UnitCatalogue& catalogue, const UnitResolver& resolver,
-                             std::string_view decimalSeparator, std::string_view groupingSeparator)
-    : catalogue(catalogue), resolver(resolver), text(decimalSeparator, groupingSeparator),
-      decimalSeparator(decimalSeparator), groupingSeparator(groupingSeparator) {}
+                             std::string_view decimalSeparator, std::string_view groupingSeparator,
+                             const ResultFormat& format)
+    : catalogue(catalogue), resolver(resolver), text(format, decimalSeparator, groupingSeparator),
+      withUnit(!format.plain), decimalSeparator(decimalSeparator),
+      groupingSeparator(groupingSeparator) {}
 
 const LineConverter::Resolved* LineConverter::resolve(std::string_view from, std::string_view to,
                                                       std::string& problem) {
@@ -63,10 +65,11 @@ bool LineConverter::convertLine(std::string_view value, std::string_view from, s
     BDouble converted = *number * *units->scale;
     if (!units->offset.isZero())
         converted = converted + units->offset;
-    const UnitDefinition& target = units->pair.to.definition(catalogue);
-    out += text.insertGroupingSeparators(text.resultText(converted));
-    out += ' ';
-    out += target.shortName;
+    text.append(converted, out);
+    if (withUnit) {
+        out += ' ';
+        out += units->pair.to.definition(catalogue).shortName;
+    }
     return true;
 }
 

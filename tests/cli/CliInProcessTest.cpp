@@ -8,7 +8,9 @@
 #include "localization/Localization.h"
 #include "units/UnitCatalogueBuilder.h"
 
+#include <QFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -252,6 +254,62 @@ TEST(CliValues, ExponentsSignsAndTheLocalesGroupsAreReadExactly) {
     std::string problem;
     EXPECT_FALSE(ValueText::parse("1e999999999999999999999", &problem));
     EXPECT_NE(problem.find("exponent out of range"), std::string::npos);
+}
+
+TEST(CliOutput, PlainPlacesAndExactDigits) {
+    const Case cases[] = {
+        {{"convert", "1", "mg", "t"}, "0 t\n"}, // the row's 8 places
+        {{"--plain", "convert", "1000", "km", "m"}, "1000000\n"},
+        {{"--plain", "--locale", "de_DE", "convert", "-1.234,5", "km", "m"}, "-1234500\n"},
+        {{"--places", "0", "convert", "1", "mile", "km"}, "2 km\n"},
+        {{"--places", "0", "convert", "-2.5", "m", "m"}, "-3 m\n"}, // half away from zero
+        {{"--places", "3", "convert", "2", "ft", "yd"}, "0.667 yd\n"},
+        {{"--places", "12", "convert", "1", "mg", "t"}, "0.000000001 t\n"},
+        {{"--exact", "convert", "1", "ft", "yd"}, "0.(3) yd\n"},
+        {{"--exact", "convert", "10000", "ft", "yd"}, "3,333.(3) yd\n"},
+        {{"--exact", "--locale", "de_DE", "convert", "1", "degF", "degC"}, "-17,(2) °C\n"},
+        {{"--exact", "convert", "1", "mg", "t"}, "0.000000001 t\n"},
+        {{"--exact", "convert", "1e-40", "m", "m"},
+         "0.0000000000000000000000000000000000000001 m\n"},
+        {{"--plain", "--exact", "convert", "1", "ft", "yd"}, "0.(3)\n"},
+        {{"--plain", "--exact", "--batch"}, "0.(3)\n"},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = run(c.arguments, "1\tft\tyd\n");
+        EXPECT_EQ(outcome.status, 0) << outcome.errors;
+        EXPECT_EQ(outcome.output, c.expected) << ::testing::PrintToString(c.arguments);
+    }
+    const std::string thousand =
+        run({"--places", "1000", "--plain", "convert", "1", "ft", "yd"}).output;
+    EXPECT_EQ(thousand, "0." + std::string(1000, '3') + "\n");
+
+    // 1/1019 repeats after 1018 digits: too long a period, so the fraction.
+    QTemporaryDir folder;
+    QFile rates(folder.filePath("rates.xml"));
+    ASSERT_TRUE(rates.open(QIODevice::WriteOnly));
+    rates.write(
+        "<Cube><Cube currency='JPY' rate='1019'/><Cube currency='USD' rate='1021'/></Cube>");
+    rates.close();
+    const std::string file = rates.fileName().toStdString();
+    EXPECT_EQ(run({"--rates", file, "--exact", "convert", "-3", "JPY", "EUR"}).output,
+              "-3/1019 €\n");
+    EXPECT_EQ(run({"--rates", file, "--exact", "--plain", "convert", "1021", "USD", "EUR"}).output,
+              "1\n");
+
+    const Case refused[] = {
+        {{"--places", "1001", "convert", "1", "m", "m"},
+         "--places needs a whole number from 0 to 1000"},
+        {{"--places", "-1", "convert", "1", "m", "m"}, "--places needs a whole number"},
+        {{"--places", "2.5", "convert", "1", "m", "m"}, "--places needs a whole number"},
+        {{"--places", "2", "--exact", "convert", "1", "m", "m"}, "exclude each other"},
+        {{"--plain", "12"}, "apply to convert and --batch only"},
+        {{"--exact", "--list"}, "apply to convert and --batch only"},
+    };
+    for (const Case& c : refused) {
+        const Outcome outcome = run(c.arguments);
+        EXPECT_EQ(outcome.status, 2) << c.expected;
+        EXPECT_NE(outcome.errors.find(c.expected), std::string::npos) << outcome.errors;
+    }
 }
 
 TEST(CliBatch, ReportsBadLinesAndGoesOn) {
