@@ -12,6 +12,8 @@
 
 #include <QLocale>
 
+#include <cerrno>
+#include <cstring>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -115,11 +117,19 @@ int run(const CliOptions& options, std::istream& input, std::ostream& output, st
     }
 }
 
-} // namespace
+// A full disk or a closed terminal is reported; a reader that went away, as
+// `| head` does, ends the run quietly, as it ends other Unix tools.
+int checkWritten(std::ostream& output, std::ostream& errors, int status) {
+    if (output.flush())
+        return status;
+    const int error = errno;
+    if (error != EPIPE)
+        errors << "ratio-cli: cannot write the output: " << std::strerror(error) << '\n';
+    return ExitFailed;
+}
 
-int runCli(const std::vector<std::string>& arguments, std::istream& input, std::ostream& output,
-           std::ostream& errors, bool interactiveInput, const RatesUpdateRunner& updateRates) {
-    const auto parsed = parseCliOptions(arguments);
+int runCommand(const ParsedCliOptions& parsed, std::istream& input, std::ostream& output,
+               std::ostream& errors, bool interactiveInput, const RatesUpdateRunner& updateRates) {
     try {
         if (!parsed.options)
             throw UsageError(parsed.error);
@@ -141,6 +151,15 @@ int runCli(const std::vector<std::string>& arguments, std::istream& input, std::
         errors << "ratio-cli: " << error.message << "\nTry 'ratio-cli --help'.\n";
         return ExitUsage;
     }
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string>& arguments, std::istream& input, std::ostream& output,
+           std::ostream& errors, bool interactiveInput, const RatesUpdateRunner& updateRates) {
+    const int status = runCommand(parseCliOptions(arguments), input, output, errors,
+                                  interactiveInput, updateRates);
+    return checkWritten(output, errors, status);
 }
 
 } // namespace ratio

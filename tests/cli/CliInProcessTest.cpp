@@ -312,16 +312,31 @@ TEST(CliOutput, PlainPlacesAndExactDigits) {
     }
 }
 
-TEST(CliBatch, ReportsBadLinesAndGoesOn) {
-    const Outcome outcome =
-        run({"--batch"}, "1\tmile\tkm\nx\tkm\tm\n2\tkg\tlb\r\n\n5\tkg\n3\tkg\tkm\n");
+TEST(CliBatch, OneOutputLinePerInputLineAndBadOnesReported) {
+    const Outcome outcome = run({"--batch"}, "1\tmile\tkm\n"
+                                             "x\tkm\tm\n"
+                                             "2\tkg\tlb\r\n"
+                                             "\n"
+                                             "5\tkg\n"
+                                             "3\tkg\tkm\n"
+                                             "# a comment\n"
+                                             " \t\r\n"
+                                             "1\tzz\tm\n"
+                                             "1\tzz\tm\n"
+                                             "4\tm\tm");
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.output, "1.609344 km\n4.40924524 lb\n");
-    EXPECT_NE(outcome.errors.find("line 2: not a decimal number"), std::string::npos);
-    EXPECT_NE(outcome.errors.find("line 4: expected VALUE<TAB>FROM<TAB>TO"), std::string::npos);
-    EXPECT_NE(outcome.errors.find("line 5: expected"), std::string::npos);
-    EXPECT_NE(outcome.errors.find("line 6: units of two categories"), std::string::npos);
-    EXPECT_EQ(run({"--batch"}, "1\tm\tcm\n").status, 0);
+    EXPECT_EQ(outcome.output, "1.609344 km\n\n4.40924524 lb\n\n\n\n\n\n\n\n4 m\n");
+    EXPECT_EQ(outcome.errors,
+              "ratio-cli: line 2: not a decimal number: 'x'\n"
+              "ratio-cli: line 5: expected VALUE<TAB>FROM<TAB>TO\n"
+              "ratio-cli: line 6: units of two categories: 'kg' (Kilogram (kg) in "
+              "Mass) and 'km' (Kilometre (km) in Length)\n"
+              "ratio-cli: line 9: unknown unit 'zz'; did you mean 'ZB', 'oz', 'B'?\n"
+              "ratio-cli: line 10: unknown unit 'zz'; did you mean 'ZB', 'oz', "
+              "'B'?\n"); // remembered, the same
+    const Outcome good = run({"--batch"}, "# metres\n1\tm\tcm\n\n");
+    EXPECT_EQ(good.status, 0);
+    EXPECT_EQ(good.output, "\n100 cm\n\n");
 }
 
 TEST(CliList, EveryUnitUnderItsCategoryHeadingOrOneCategoryByIndexOrName) {
