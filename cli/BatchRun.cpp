@@ -27,9 +27,16 @@ bool splitFields(std::string_view line, std::string_view (&fields)[3]) {
     return true;
 }
 
+// Written at once, and flushed, so a person sees it before typing on.
 void write(std::ostream& output, std::string& buffer) {
     output.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    output.flush();
     buffer.clear();
+}
+
+bool isBlankOrComment(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(" \t");
+    return first == std::string_view::npos || line[first] == '#';
 }
 
 } // namespace
@@ -37,33 +44,33 @@ void write(std::ostream& output, std::string& buffer) {
 bool BatchRun::run(LineConverter& converter, std::istream& input, std::ostream& output,
                    std::ostream& errors, bool interactive) {
     bool allConverted = true;
-    std::string line, buffer, problem;
+    std::string line, buffer, problem, message;
     buffer.reserve(flushSize + 4096);
-    for (unsigned long long number = 1; std::getline(input, line); ++number) {
+    for (unsigned long long number = 1; output && std::getline(input, line); ++number) {
         std::string_view text = line;
         if (!text.empty() && text.back() == '\r')
             text.remove_suffix(1);
         std::string_view fields[3];
         const std::size_t mark = buffer.size();
-        bool converted = false;
-        if (!splitFields(text, fields))
-            problem = "expected VALUE<TAB>FROM<TAB>TO";
-        else
-            converted = converter.convertLine(fields[0], fields[1], fields[2], buffer, problem);
-        if (converted) {
-            buffer += '\n';
-        } else {
-            buffer.resize(mark);
-            write(output, buffer); // results before the message stay before it
-            output.flush();
-            errors << "ratio-cli: line " << number << ": " << problem << '\n';
-            allConverted = false;
+        if (!isBlankOrComment(text)) {
+            bool converted = false;
+            if (!splitFields(text, fields))
+                problem = "expected VALUE<TAB>FROM<TAB>TO";
+            else
+                converted = converter.convertLine(fields[0], fields[1], fields[2], buffer, problem);
+            if (!converted) {
+                buffer.resize(mark);
+                message.assign("ratio-cli: line ").append(std::to_string(number));
+                message.append(": ").append(problem).append("\n");
+                if (interactive) // what the person typed before stays before the message
+                    write(output, buffer);
+                errors.write(message.data(), static_cast<std::streamsize>(message.size()));
+                allConverted = false;
+            }
         }
-        if (interactive || buffer.size() >= flushSize) {
+        buffer += '\n';
+        if (interactive || buffer.size() >= flushSize)
             write(output, buffer);
-            if (interactive)
-                output.flush();
-        }
     }
     write(output, buffer);
     output.flush();

@@ -12,6 +12,8 @@
 
 #include <QLocale>
 
+#include <cerrno>
+#include <cstring>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -37,8 +39,7 @@ QLocale localeFrom(const CliOptions& options) {
 
 UnitResolver makeResolver(const CliContext& context, const UnitCatalogue& absentCurrencies) {
     const bool noRates = context.catalogue.empty() || context.catalogue[0].unitDefinitions.empty();
-    return UnitResolver(context.catalogue,
-                        context.britishIsActive() ? nullptr : &context.britishCatalogue,
+    return UnitResolver(context.catalogue, {&context.british(), &context.us()},
                         CurrencyLoading::codeAliases(context.catalogue),
                         noRates ? &absentCurrencies : nullptr, CurrencyLoading::missingRatesHint);
 }
@@ -85,13 +86,16 @@ int run(const CliOptions& options, std::istream& input, std::ostream& output, st
     const QLocale locale = localeFrom(options);
     const Localization localization(options.language ? std::vector<std::string>{*options.language}
                                                      : LocaleFacts::system().preferredLanguages);
-    CliContext context{options, locale, LocaleFacts::of(locale), localization, {}, {},
+    CliContext context{options, locale, LocaleFacts::of(locale), localization, {}, {}, {},
                        output,  errors, interactiveInput};
     buildUnitCatalogue(context.catalogue, localization.strings(), localization.language,
                        Localization::sharedBritishStrings());
     // The same language, so the same units in the same places.
     if (!context.britishIsActive())
         buildUnitCatalogue(context.britishCatalogue, Localization::sharedBritishStrings(),
+                           localization.language, Localization::sharedBritishStrings());
+    if (localization.language != Language::EnglishUSA)
+        buildUnitCatalogue(context.usCatalogue, *Localization::makeStrings(Language::EnglishUSA),
                            localization.language, Localization::sharedBritishStrings());
     CurrencyLoading::load(context);
     if (options.command == CliOptions::Command::List) {
@@ -101,7 +105,7 @@ int run(const CliOptions& options, std::istream& input, std::ostream& output, st
     const UnitCatalogue absentCurrencies = CurrencyLoading::allCurrencies(context);
     const UnitResolver resolver = makeResolver(context, absentCurrencies);
     LineConverter converter(context.catalogue, resolver, context.facts.decimalSeparator,
-                            context.facts.groupingSeparator);
+                            context.facts.groupingSeparator, options.format);
     switch (options.command) {
     case CliOptions::Command::Convert:
         return runConvert(context, converter);
@@ -113,11 +117,19 @@ int run(const CliOptions& options, std::istream& input, std::ostream& output, st
     }
 }
 
-} // namespace
+// A full disk or a closed terminal is reported; a reader that went away, as
+// `| head` does, ends the run quietly, as it ends other Unix tools.
+int checkWritten(std::ostream& output, std::ostream& errors, int status) {
+    if (output.flush())
+        return status;
+    const int error = errno;
+    if (error != EPIPE)
+        errors << "ratio-cli: cannot write the output: " << std::strerror(error) << '\n';
+    return ExitFailed;
+}
 
-int runCli(const std::vector<std::string>& arguments, std::istream& input, std::ostream& output,
-           std::ostream& errors, bool interactiveInput, const RatesUpdateRunner& updateRates) {
-    const auto parsed = parseCliOptions(arguments);
+int runCommand(const ParsedCliOptions& parsed, std::istream& input, std::ostream& output,
+               std::ostream& errors, bool interactiveInput, const RatesUpdateRunner& updateRates) {
     try {
         if (!parsed.options)
             throw UsageError(parsed.error);
@@ -139,6 +151,15 @@ int runCli(const std::vector<std::string>& arguments, std::istream& input, std::
         errors << "ratio-cli: " << error.message << "\nTry 'ratio-cli --help'.\n";
         return ExitUsage;
     }
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string>& arguments, std::istream& input, std::ostream& output,
+           std::ostream& errors, bool interactiveInput, const RatesUpdateRunner& updateRates) {
+    const int status = runCommand(parseCliOptions(arguments), input, output, errors,
+                                  interactiveInput, updateRates);
+    return checkWritten(output, errors, status);
 }
 
 } // namespace ratio

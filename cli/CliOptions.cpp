@@ -26,6 +26,8 @@ std::optional<std::string>* valueSlot(CliOptions& options, std::string_view name
         return &options.ratesFile;
     if (name == "--timeout")
         return &options.timeoutText;
+    if (name == "--places")
+        return &options.placesText;
     return nullptr;
 }
 
@@ -34,6 +36,10 @@ bool setFlag(CliOptions& options, std::string_view name) {
         options.calculatorMode = true;
     else if (name == "--trace")
         options.trace = true;
+    else if (name == "--plain")
+        options.format.plain = true;
+    else if (name == "--exact")
+        options.format.exact = true;
     else if (name == "--batch")
         options.command = CliOptions::Command::Batch;
     else if (name == "--list")
@@ -61,19 +67,40 @@ std::optional<std::string> badKey(const std::string& keys) {
     return std::nullopt;
 }
 
-std::optional<int> timeoutFrom(const std::string& text) {
+// A whole number from `least` to `most`, written with digits only.
+std::optional<int> wholeNumber(const std::string& text, int least, int most) {
     if (text.empty() || text.size() > 4 ||
         text.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
-    const int seconds = std::stoi(text);
-    if (seconds < 1 || seconds > 3600)
+    const int number = std::stoi(text);
+    if (number < least || number > most)
         return std::nullopt;
-    return seconds;
+    return number;
+}
+
+// --places and --exact, which only convert and --batch write with.
+std::optional<std::string> formatProblem(CliOptions& options) {
+    if (options.placesText) {
+        const auto places = wholeNumber(*options.placesText, 0, ResultFormat::maximumPlaces);
+        if (!places)
+            return "--places needs a whole number from 0 to " +
+                   std::to_string(ResultFormat::maximumPlaces);
+        if (options.format.exact)
+            return std::string("--places and --exact exclude each other");
+        options.format.places = *places;
+    }
+    const bool formatted = options.placesText || options.format.exact || options.format.plain;
+    if (formatted && options.command != CliOptions::Command::Convert &&
+        options.command != CliOptions::Command::Batch)
+        return std::string("--plain, --places and --exact apply to convert and --batch only");
+    return std::nullopt;
 }
 
 } // namespace
 
-ParsedCliOptions parseCliOptions(const std::vector<std::string>& arguments) {
+namespace {
+
+ParsedCliOptions parseArguments(const std::vector<std::string>& arguments) {
     CliOptions options;
     std::vector<std::string> positional;
     bool optionsEnded = false;
@@ -92,7 +119,7 @@ ParsedCliOptions parseCliOptions(const std::vector<std::string>& arguments) {
         }
     }
     if (options.timeoutText) {
-        const auto seconds = timeoutFrom(*options.timeoutText);
+        const auto seconds = wholeNumber(*options.timeoutText, 1, 3600);
         if (!seconds)
             return failure("--timeout needs whole seconds from 1 to 3600");
         options.timeoutSeconds = *seconds;
@@ -126,6 +153,16 @@ ParsedCliOptions parseCliOptions(const std::vector<std::string>& arguments) {
     return {options, {}};
 }
 
+} // namespace
+
+ParsedCliOptions parseCliOptions(const std::vector<std::string>& arguments) {
+    ParsedCliOptions parsed = parseArguments(arguments);
+    if (parsed.options)
+        if (auto problem = formatProblem(*parsed.options))
+            return failure(*problem);
+    return parsed;
+}
+
 const char* CliOptions::usage() {
     return R"usage(Usage: ratio-cli [OPTIONS] [KEYS]
        ratio-cli [OPTIONS] convert VALUE FROM TO
@@ -142,19 +179,44 @@ Keys (spaces are ignored):
   X    swap the two units
 
 Values (convert, --batch): an optional + or -, digits, an optional point
-and digits, an optional exponent: 3, -1.25, +2, 1e3, 2.5E-4, -1.5e+2.
+and digits, an optional exponent: 3, -1.25, .5, 5., +2, 1e3, 2.5E-4. Also
+as the locale writes them, in well-formed groups of three: 1,500.25 under
+en_GB, 1.000,5 under de_DE; a text that reads two ways (1.000 under de_DE)
+is refused.
 
 Units are found by their long name ("Mile (mile, mi)"), the long name
 without the brackets in any case ("mile", "Kilometre"), a symbol in the
-brackets ("mi", "NM", "kt", "EUR"), the short name, or a plain spelling of
-a symbol: ^2 or 2 for the square sign, ^3 or 3 for the cube sign, deg for
-the degree sign, u for micro ("m^2", "km2", "degF", "um", "us"). Case counts
-only where it tells units apart ("mm" and "Mm"). Names of the active language
-and British names both work. Currencies also answer to their ISO codes.
+brackets ("mi", "NM", "kt", "EUR"), the short name, a symbol without its
+final dot ("oz", "Imp.gal"), or a plain spelling of a symbol: ^2 or 2 for
+the square sign, ^3 or 3 for the cube sign, deg for the degree sign, u for
+micro ("m^2", "km2", "degF", "um", "us"). English plurals ("feet", "miles",
+"kilometres") and US spellings ("meter", "liter") work under every
+language, as do British names and these everyday names:
+  lbs  ton(s)  metric ton  kph kmh kmph  nmi  gallon(s) gal  quart(s) qt
+  pint(s) pt  cup(s)  tablespoon(s) tbsp  teaspoon(s) tsp  fluid ounce fl oz
+  floz  cc  cu m cbm  cu ft cuft  cu in  sq mi  sq km sqkm  sq m sqm  sq yd
+  sqyd  sq ft sqft  sq in sqin  sq cm sqcm  sq mm sqmm  yr(s)  wk(s)  hr(s)
+  mins  sec(s)
+A name of several units (gallon, ton, cup, tbsp, pint, quart) lists them
+and converts nothing, unless the other unit's category settles it. Case
+counts only where it tells units apart ("mm" and "Mm"). Currencies also
+answer to their ISO codes.
+
+Results: as the converter row shows them (8 places, grouped, the unit)
+unless changed by
+  --plain          the number alone: no grouping, "." as the point, no unit
+  --places N       at most N places (0 to 1000) instead of 8, rounded half
+                   away from zero
+  --exact          the exact value: a terminating decimal in full, else the
+                   repeating part in parentheses (0.(3)), or the fraction p/q
+                   when that part is longer than 1000 digits
 
 Commands and options:
   convert VALUE FROM TO  print VALUE in unit TO
-  --batch          convert VALUE<TAB>FROM<TAB>TO lines from standard input
+  --batch          convert VALUE<TAB>FROM<TAB>TO lines from standard input,
+                   one output line per input line: a bad line gives an empty
+                   line and its message on standard error, a blank line or
+                   one starting with # an empty line and no message
   --list [CATEGORY]  print the catalogue, or one category (index or name):
                    a heading "#<TAB>index<TAB>name" per category (the
                    currency name carries the date of its rates), then
@@ -174,8 +236,9 @@ Commands and options:
   --version        print the version
   -h, --help       show this help
 
-Exit status: 0 success; 1 a batch line failed or update-rates failed;
-2 usage error (unknown option, unit or category, unusable --rates file).
+Exit status: 0 success; 1 a batch line failed, update-rates failed or the
+output could not be written (a closed pipe ends quietly); 2 usage error
+(unknown option, unit or category, unusable --rates file).
 Only update-rates writes anything to the user's files.
 )usage";
 }

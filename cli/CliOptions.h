@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/ResultText.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +20,8 @@ struct CliOptions {
     std::optional<std::string> locale;
     std::optional<std::string> ratesFile;
     std::optional<std::string> timeoutText;
+    std::optional<std::string> placesText;
+    ResultFormat format; // convert and --batch
     bool calculatorMode = false;
     bool trace = false;
     std::string keys;                          // spaces removed

@@ -6,13 +6,16 @@
 namespace ratio {
 
 namespace {
-// Enough for any batch's distinct pairs; past it, pairs are resolved each time.
+// Enough for any batch's distinct pairs; past it, the memory starts again.
 constexpr std::size_t maximumRememberedPairs = 4096;
 } // namespace
 
 LineConverter::LineConverter(const UnitCatalogue& catalogue, const UnitResolver& resolver,
-                             std::string_view decimalSeparator, std::string_view groupingSeparator)
-    : catalogue(catalogue), resolver(resolver), text(decimalSeparator, groupingSeparator) {}
+                             std::string_view decimalSeparator, std::string_view groupingSeparator,
+                             const ResultFormat& format)
+    : catalogue(catalogue), resolver(resolver), text(format, decimalSeparator, groupingSeparator),
+      withUnit(!format.plain), decimalSeparator(decimalSeparator),
+      groupingSeparator(groupingSeparator) {}
 
 const LineConverter::Resolved* LineConverter::resolve(std::string_view from, std::string_view to,
                                                       std::string& problem) {
@@ -21,9 +24,15 @@ const LineConverter::Resolved* LineConverter::resolve(std::string_view from, std
     key.append(to);
     if (auto found = resolved.find(key); found != resolved.end())
         return &found->second;
+    if (auto found = failed.find(key); found != failed.end()) {
+        problem = found->second;
+        return nullptr;
+    }
     auto pair = resolver.resolvePair(from, to);
     if (auto* message = std::get_if<std::string>(&pair)) {
-        problem = std::move(*message);
+        if (failed.size() >= maximumRememberedPairs)
+            failed.clear();
+        problem = failed.emplace(key, std::move(*message)).first->second;
         return nullptr;
     }
     if (resolved.size() >= maximumRememberedPairs)
@@ -43,7 +52,7 @@ const LineConverter::Resolved* LineConverter::resolve(std::string_view from, std
 
 bool LineConverter::convertLine(std::string_view value, std::string_view from, std::string_view to,
                                 std::string& out, std::string& problem) {
-    const auto number = ValueText::parse(value, &problem);
+    const auto number = ValueText::parse(value, decimalSeparator, groupingSeparator, &problem);
     if (!number)
         return false;
     const Resolved* units = resolve(from, to, problem);
@@ -56,10 +65,11 @@ bool LineConverter::convertLine(std::string_view value, std::string_view from, s
     BDouble converted = *number * *units->scale;
     if (!units->offset.isZero())
         converted = converted + units->offset;
-    const UnitDefinition& target = units->pair.to.definition(catalogue);
-    out += text.insertGroupingSeparators(text.resultText(converted));
-    out += ' ';
-    out += target.shortName;
+    text.append(converted, out);
+    if (withUnit) {
+        out += ' ';
+        out += units->pair.to.definition(catalogue).shortName;
+    }
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "cli/ResultText.h"
 #include "cli/UnitResolver.h"
-#include "engine/BaseCalculator.h"
 
 #include <optional>
 #include <string>
@@ -10,16 +10,18 @@
 
 namespace ratio {
 
-// Converts as the converter row shows it: 8 places, grouped, with the unit.
-// Pairs of names already resolved are remembered, so a batch that repeats
-// its units looks each pair up once. Every chain step adds, subtracts,
+// Converts and writes the result in the chosen format, by default as the
+// converter row shows it: 8 places, grouped, with the unit.
+// Pairs of names already resolved, or refused, are remembered, so a batch
+// that repeats its units, good or bad, looks each pair up once. Every chain step adds, subtracts,
 // multiplies or divides by a constant, so a pair's two chains together are
 // x * scale + offset exactly; that is worked out once per pair through the
 // chains themselves, and each line then costs one multiplication.
 class LineConverter {
   public:
     LineConverter(const UnitCatalogue& catalogue, const UnitResolver& resolver,
-                  std::string_view decimalSeparator, std::string_view groupingSeparator);
+                  std::string_view decimalSeparator, std::string_view groupingSeparator,
+                  const ResultFormat& format = {});
 
     // Appends the converted text to `out` and returns true, or sets `problem`.
     bool convertLine(std::string_view value, std::string_view from, std::string_view to,
@@ -35,8 +37,11 @@ class LineConverter {
 
     const UnitCatalogue& catalogue;
     const UnitResolver& resolver;
-    const BaseCalculator text;
-    std::unordered_map<std::string, Resolved> resolved; // "from\tto"
+    const ResultText text;
+    const bool withUnit;
+    const std::string decimalSeparator, groupingSeparator;
+    std::unordered_map<std::string, Resolved> resolved;  // "from\tto"
+    std::unordered_map<std::string, std::string> failed; // "from\tto" -> problem
     std::string key;
 };
 

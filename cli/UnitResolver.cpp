@@ -1,9 +1,12 @@
 #include "cli/UnitResolver.h"
 
+#include "cli/EnglishPlural.h"
+#include "cli/EverydayNames.h"
 #include "cli/TextFolding.h"
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 
 namespace ratio {
 
@@ -74,6 +77,8 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
 constexpr std::size_t maximumSuggestions = 3;
 // Longer names are no typo of a unit name; comparing them would only cost time.
 constexpr std::size_t maximumSuggestedLength = 64;
+// Shorter texts are found inside too many names to say anything.
+constexpr std::size_t minimumContainedLength = 3;
 
 } // namespace
 
@@ -109,20 +114,26 @@ std::vector<std::string> UnitResolver::plainSpellings(std::string_view symbol) {
     return spellings;
 }
 
-UnitResolver::UnitResolver(const UnitCatalogue& catalogue, const UnitCatalogue* british,
+UnitResolver::UnitResolver(const UnitCatalogue& catalogue,
+                           const std::vector<const UnitCatalogue*>& english,
                            const std::vector<Alias>& aliases, const UnitCatalogue* absentUnits,
                            std::string absentHint)
     : catalogue(catalogue), absentHint(std::move(absentHint)) {
+    const bool activeIsEnglish =
+        std::find(english.begin(), english.end(), &catalogue) != english.end();
     for (std::size_t c = 0; c < catalogue.size(); ++c) {
         const auto& units = catalogue[c].unitDefinitions;
-        const bool sameShape = british && british->size() == catalogue.size() &&
-                               (*british)[c].unitDefinitions.size() == units.size();
         for (std::size_t u = 0; u < units.size(); ++u) {
-            addUnitNames(units[u], {c, u});
-            if (sameShape)
-                addUnitNames((*british)[c].unitDefinitions[u], {c, u});
+            if (!activeIsEnglish)
+                addUnitNames(units[u], {c, u}, false);
+            for (const UnitCatalogue* names : english)
+                if (names->size() == catalogue.size() &&
+                    (*names)[c].unitDefinitions.size() == units.size())
+                    addUnitNames((*names)[c].unitDefinitions[u], {c, u}, true);
         }
     }
+    if (!english.empty() && english.front()->size() == catalogue.size())
+        addEverydayNames(*english.front());
     for (const Alias& alias : aliases) {
         addName(OtherName, alias.name, alias.position);
         addName(FoldedName, foldCase(alias.name), alias.position);
@@ -148,24 +159,53 @@ UnitResolver::NameForms UnitResolver::nameForms(const UnitDefinition& unit) {
     symbols.push_back(forms.shortName);
     for (std::string_view symbol : symbols) {
         forms.others.emplace_back(symbol);
+        if (symbol.size() > 1 && symbol.back() == '.') // "oz." is typed "oz"
+            forms.others.emplace_back(symbol.substr(0, symbol.size() - 1));
         for (std::string& spelling : plainSpellings(symbol))
             forms.others.push_back(std::move(spelling));
     }
     return forms;
 }
 
-void UnitResolver::addUnitNames(const UnitDefinition& unit, UnitPosition position) {
+void UnitResolver::addUnitNames(const UnitDefinition& unit, UnitPosition position, bool english) {
     NameForms forms = nameForms(unit);
     addName(LongName, forms.longName, position);
     addName(ShortName, forms.shortName, position);
-    for (const std::string& name : forms.others)
-        addName(OtherName, name, position);
     forms.others.push_back(forms.longName);
-    for (const std::string& name : forms.others) {
+    const std::size_t suggested = forms.others.size();
+    if (english) { // the bracket-less name and its " / " parts, counted
+        const SplitLongName split = splitLongName(forms.longName);
+        std::vector<std::string_view> counted = splitOn(split.name, " / ");
+        if (counted.size() > 1)
+            counted.push_back(split.name);
+        for (std::string_view name : counted)
+            if (std::string plural = englishPlural(name); !plural.empty())
+                forms.others.push_back(std::move(plural));
+    }
+    for (std::size_t i = 0; i < forms.others.size(); ++i) {
+        const std::string& name = forms.others[i];
+        if (name != forms.longName)
+            addName(OtherName, name, position);
         const std::string folded = foldCase(name);
         addName(FoldedName, folded, position);
-        suggestions.emplace(folded, name);
+        if (i < suggested) // plurals would only repeat their singular
+            suggestions.emplace(folded, Suggestion{name, position});
     }
+}
+
+void UnitResolver::addEverydayNames(const UnitCatalogue& british) {
+    std::unordered_map<std::string, UnitPosition> byLongName;
+    for (std::size_t c = 0; c < british.size(); ++c)
+        for (std::size_t u = 0; u < british[c].unitDefinitions.size(); ++u)
+            byLongName.emplace(withPlainSpaces(british[c].unitDefinitions[u].longName),
+                               UnitPosition{c, u});
+    for (const EverydayNames::Entry& entry : EverydayNames::table())
+        for (std::string_view longName : entry.units)
+            if (auto unit = byLongName.find(std::string(longName)); unit != byLongName.end())
+                for (std::string_view name : entry.names) {
+                    addName(OtherName, std::string(name), unit->second);
+                    addName(FoldedName, foldCase(name), unit->second);
+                }
 }
 
 void UnitResolver::addName(Tier tier, const std::string& name, UnitPosition position) {
@@ -229,20 +269,49 @@ std::string UnitResolver::unknownUnit(std::string_view name) const {
     const std::string folded = foldCase(withPlainSpaces(name));
     if (absent.contains(folded))
         return "no currency rates are known for '" + std::string(name) + "'; " + absentHint;
-    std::vector<std::pair<std::size_t, std::string>> close;
+    // Names that contain the typed text come first, the shortest first
+    // ("gallo" finds the gallons); then names a few edits away.
+    struct Close {
+        bool contains;
+        std::size_t distance;
+        const Suggestion* suggestion;
+    };
+    std::vector<Close> close;
     const std::size_t limit = std::max<std::size_t>(2, folded.size() / 3);
-    for (const auto& [candidate, written] : suggestions) {
+    const bool containable = folded.size() >= minimumContainedLength;
+    for (const auto& [candidate, suggestion] : suggestions) {
+        if (folded.size() > maximumSuggestedLength)
+            break;
+        if (containable && candidate.find(folded) != std::string::npos) {
+            close.push_back({true, candidate.size() - folded.size(), &suggestion});
+            continue;
+        }
         const std::size_t lengths =
             std::max(folded.size(), candidate.size()) - std::min(folded.size(), candidate.size());
-        if (folded.size() > maximumSuggestedLength || lengths > limit)
+        if (lengths > limit)
             continue; // the distance is at least the difference of the lengths
         if (const std::size_t distance = editDistance(folded, candidate); distance <= limit)
-            close.emplace_back(distance, written);
+            close.push_back({false, distance, &suggestion});
     }
-    std::sort(close.begin(), close.end());
+    const auto rank = [](const Close& c) {
+        return std::tie(c.contains, c.distance, c.suggestion->written);
+    };
+    std::sort(close.begin(), close.end(), [&](const Close& a, const Close& b) {
+        if (a.contains != b.contains)
+            return a.contains;
+        return rank(a) < rank(b);
+    });
     std::string message = "unknown unit '" + std::string(name) + "'";
-    for (std::size_t i = 0; i < close.size() && i < maximumSuggestions; ++i)
-        message += (i == 0 ? "; did you mean '" : ", '") + close[i].second + "'";
+    std::vector<UnitPosition> named; // one name for each unit
+    for (const Close& candidate : close) {
+        if (named.size() == maximumSuggestions)
+            break;
+        if (std::find(named.begin(), named.end(), candidate.suggestion->position) != named.end())
+            continue;
+        message +=
+            (named.empty() ? "; did you mean '" : ", '") + candidate.suggestion->written + "'";
+        named.push_back(candidate.suggestion->position);
+    }
     if (!close.empty())
         message += "?";
     return message;

@@ -22,8 +22,10 @@ struct UnitPosition {
 
 // Finds units by the names people type. A unit answers to its long name, the
 // long name without its bracketed symbols (and each " / " part of it), every
-// symbol in the brackets, its short name, and the plain spellings of those
-// symbols (see plainSpellings). Names are tried from the most exact kind
+// symbol in the brackets, its short name, those symbols without a final dot
+// ("oz"), the plain spellings of those symbols (see plainSpellings), the
+// English plurals of its English names ("feet") and the everyday names of
+// EverydayNames ("lbs", "gallon"). Names are tried from the most exact kind
 // down; case is ignored only when the exact spelling names nothing, so "mm"
 // and "Mm" stay apart while "KM" still finds the kilometre.
 class UnitResolver {
@@ -34,11 +36,14 @@ class UnitResolver {
         UnitPosition position;
     };
 
-    // `british`, when given, holds the same units in the same places under
-    // their British names, so scripts keep working under any language.
+    // `english` holds the same units in the same places under English names,
+    // British first and then others such as the US spellings, so scripts
+    // keep working under any language; their plurals and the everyday names
+    // answer too.
     // `absentUnits` holds units that exist only once rates are known; asking
     // for one of them gives `absentHint` instead of "unknown unit".
-    explicit UnitResolver(const UnitCatalogue& catalogue, const UnitCatalogue* british = nullptr,
+    explicit UnitResolver(const UnitCatalogue& catalogue,
+                          const std::vector<const UnitCatalogue*>& english = {},
                           const std::vector<Alias>& aliases = {},
                           const UnitCatalogue* absentUnits = nullptr, std::string absentHint = {});
 
@@ -61,8 +66,13 @@ class UnitResolver {
         std::string longName, shortName;
         std::vector<std::string> others;
     };
+    struct Suggestion {
+        std::string written;
+        UnitPosition position;
+    };
     static NameForms nameForms(const UnitDefinition& unit);
-    void addUnitNames(const UnitDefinition& unit, UnitPosition position);
+    void addUnitNames(const UnitDefinition& unit, UnitPosition position, bool english);
+    void addEverydayNames(const UnitCatalogue& british);
     void addName(Tier tier, const std::string& name, UnitPosition position);
     std::vector<UnitPosition> candidates(std::string_view name, bool widest) const;
     std::string unknownUnit(std::string_view name) const;
@@ -71,8 +81,8 @@ class UnitResolver {
 
     const UnitCatalogue& catalogue;
     Index tiers[TierCount];
-    std::unordered_map<std::string, std::string> suggestions; // folded name -> name as written
-    std::unordered_map<std::string, bool> absent;             // folded names
+    std::unordered_map<std::string, Suggestion> suggestions; // by folded name
+    std::unordered_map<std::string, bool> absent;            // folded names
     std::string absentHint;
 };
 

@@ -129,4 +129,42 @@ BDouble BDouble::tenToTheMinus(unsigned long exponent) {
     return BDouble(std::move(result));
 }
 
+std::optional<std::string> BDouble::exactExpansion(std::size_t longestPeriod) const {
+    // With the denominator as 2^a 5^b q, q prime to 10, the digits after the
+    // point are max(a, b) that never repeat, then a period as long as the
+    // order of 10 modulo q.
+    const mpz_class& den = value.get_den();
+    const auto twos = static_cast<unsigned long>(mpz_scan1(den.get_mpz_t(), 0));
+    mpz_class rest = den >> twos;
+    const auto fives = static_cast<unsigned long>(
+        mpz_remove(rest.get_mpz_t(), rest.get_mpz_t(), mpz_class(5).get_mpz_t()));
+    const unsigned long preperiod = std::max(twos, fives);
+    unsigned long period = 0;
+    if (rest != 1) {
+        mpz_class power = 10 % rest;
+        for (period = 1; power != 1; ++period) {
+            if (period == longestPeriod)
+                return std::nullopt;
+            power = power * 10 % rest;
+        }
+    }
+    const mpz_class magnitude = abs(value.get_num());
+    std::string text = isNegative() ? "-" : "";
+    text += mpz_class(magnitude / den).get_str();
+    const unsigned long places = preperiod + period;
+    if (places == 0)
+        return text;
+    std::string digits = mpz_class(magnitude % den * tenToThe(places) / den).get_str();
+    digits.insert(0, places - digits.size(), '0');
+    text += '.';
+    text.append(digits, 0, preperiod);
+    if (period > 0)
+        text += "(" + digits.substr(preperiod) + ")";
+    return text;
+}
+
+std::string BDouble::fractionText() const {
+    return isInteger() ? value.get_num().get_str() : value.get_str();
+}
+
 } // namespace ratio

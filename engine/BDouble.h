@@ -51,6 +51,14 @@ class BDouble {
     // 10^-exponent, exactly.
     static BDouble tenToTheMinus(unsigned long exponent);
 
+    // The whole decimal expansion: a terminating one in full ("-2.25", "3"),
+    // otherwise with the repeating period in parentheses ("0.(3)",
+    // "0.58(3)"); none when the period is longer than `longestPeriod` digits.
+    std::optional<std::string> exactExpansion(std::size_t longestPeriod) const;
+
+    // The reduced fraction "p/q" ("-1/7"), or the integer alone.
+    std::string fractionText() const;
+
   private:
     explicit BDouble(mpq_class v) : value(std::move(v)) {}
     mpq_class value;

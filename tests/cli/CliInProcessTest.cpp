@@ -1,12 +1,20 @@
 // ratio-cli run in-process with a pinned locale and language: keys, units as
 // people type them, values as scripts write them, usage errors, batch, list.
 #include "cli/CliApplication.h"
+#include "cli/EnglishPlural.h"
+#include "cli/EverydayNames.h"
+#include "cli/TextFolding.h"
 #include "cli/ValueText.h"
+#include "localization/Localization.h"
+#include "units/UnitCatalogueBuilder.h"
 
+#include <QFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -73,7 +81,13 @@ TEST(CliUsage, ErrorsNameTheProblemAndExitWithTwo) {
         {{"convert", "1", "Nm", "km"}, // same letters, same category, a case that is neither
          "ambiguous unit 'Nm', it names: Nanometre (nm) in Length; Nautical mile (M, NM) in "
          "Length"},
-        {{"convert", "1", "kilometer", "m"}, "unknown unit 'kilometer'; did you mean 'Kilometre'"},
+        {{"convert", "1", "kilometr", "m"}, // names that contain it first, one name a unit
+         "unknown unit 'kilometr'; did you mean 'Kilometre', 'Square kilometre', 'Kilometres "
+         "per hour'?"},
+        {{"convert", "1", "gallo", "l"},
+         "unknown unit 'gallo'; did you mean 'US dry gallon', 'Imperial gallon', 'US liquid "
+         "gallon'?"},
+        {{"convert", "1", "kilogramm", "g"}, "did you mean 'Kilogram'"},  // a typo, edits away
         {{"convert", "1", "furlongs", "m"}, "unknown unit 'furlongs'\n"}, // close to nothing
         {{"convert", "1", "kg", "km"},
          "units of two categories: 'kg' (Kilogram (kg) in Mass) "
@@ -126,6 +140,18 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
         {"a shared short name settled by the other unit", "市分", "m", "en-GB", "0.00333333 m\n"},
         {"exact leu before any litre, unless the other unit is a volume", "L", "ml", "en-GB",
          "1,000 ml\n"},
+        {"symbol without its final dot", "oz", "g", "en-GB", "28.34952313 g\n"},
+        {"... inside a longer symbol", "US fl.oz", "ml", "en-GB", "29.57352956 ml\n"},
+        {"irregular plural", "feet", "inches", "en-GB", "12 in\n"},
+        {"plural of a counted word before 'per'", "Metres per second", "km/h", "en-GB",
+         "3.6 km/h\n"},
+        {"plural of a part of a joined name", "long tons", "kg", "en-GB", "1,016.0469088 kg\n"},
+        {"plural of a US spelling", "kilometers", "m", "en-GB", "1,000 m\n"},
+        {"US spelling under another language", "liter", "Milliliter", "fr-FR", "1,000 ml\n"},
+        {"British plural under another language", "Acres", "ha", "ja-JP", "0.40468564 ha\n"},
+        {"everyday abbreviation", "kph", "mph", "en-GB", "0.62137119 mph\n"},
+        {"everyday abbreviation, any case", "LBS", "kg", "en-GB", "0.45359237 kg\n"},
+        {"everyday abbreviation with a space", "sq ft", "sqm", "de-DE", "0.09290304 m²\n"},
     };
     for (const NameCase& c : cases) {
         const Outcome result = run({"--language", c.language, "convert", "1", c.from, c.to});
@@ -136,37 +162,181 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
     EXPECT_EQ(run({"--locale", "de_DE", "convert", "1234.5", "km", "m"}).output, "1.234.500 m\n");
 }
 
-TEST(CliValues, ExponentsAndSignsAreExact) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"1e3", "1 km\n"},
-        {"2.5E-4", "0.00000025 km\n"}, // not a binary neighbour of it
-        {"-1.5e+2", "-0.15 km\n"},
-        {"+2", "0.002 km\n"},
-        {"1e-11", "0 km\n"}, // exact, only the text is rounded to 8 places
-        {"123456789012345678901234567890e0", "123,456,789,012,345,678,901,234,567.89 km\n"},
+TEST(CliLookup, AnEverydayNameOfSeveralUnitsListsThemAll) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"gallon", "l",
+         "ambiguous unit 'gallon', it names: Imperial gallon (Imp.gal.) in Volume; US "
+         "liquid gallon (US.liq.gal.) in Volume; US dry gallon (US.dry.gal.) in Volume\n"},
+        {"Tons", "kg",
+         "ambiguous unit 'Tons', it names: Imperial ton / Long ton (tn. l., ts) in Mass; "
+         "[US] Ton / Short ton (tn. sh.) in Mass; Tonne (t) in Mass\n"},
+        {"cup", "ml",
+         "ambiguous unit 'cup', it names: Imperial cup (Imp.cup) in Volume; [US] Legal "
+         "cup (US legal cup) in Volume\n"},
     };
-    for (const auto& [text, output] : cases)
-        EXPECT_EQ(run({"convert", text, "m", "km"}).output, output) << text;
-    for (const std::string text : {"1e", "e3", "1e3.5", "1e100001", "+-1", ".5", "1,5", " 1"}) {
-        const Outcome refused = run({"convert", text, "m", "km"});
-        EXPECT_EQ(refused.status, 2) << text;
-        EXPECT_NE(refused.errors.find("'" + text + "'"), std::string::npos) << refused.errors;
+    for (const auto& [name, other, message] : cases) {
+        const Outcome outcome = run({"convert", "1", name, other});
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.errors,
+                  std::string("ratio-cli: ") + message + "Try 'ratio-cli --help'.\n");
     }
+    // Every unit the everyday names mean exists under that British name.
+    UnitCatalogue british;
+    const auto& strings = Localization::sharedBritishStrings();
+    buildUnitCatalogue(british, strings, Language::EnglishBritish, strings);
+    std::set<std::string> longNames;
+    for (const Category& category : british)
+        for (const UnitDefinition& unit : category.unitDefinitions)
+            longNames.insert(withPlainSpaces(unit.longName));
+    for (const EverydayNames::Entry& entry : EverydayNames::table())
+        for (std::string_view unit : entry.units)
+            EXPECT_TRUE(longNames.contains(std::string(unit))) << unit;
+}
+
+TEST(CliLookup, EnglishPlurals) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Mile", "Miles"},
+        {"Foot per second", "Feet per second"},
+        {"Square inch", "Square inches"},
+        {"Thousandth of an inch", "Thousandths of an inch"},
+        {"Light-day", "Light-days"},
+        {"Century", "Centuries"},
+        {"Kilometres per hour", ""}, // already counted in the plural
+        {"Celsius", ""},
+        {"[China] lǐ", ""},
+    };
+    for (const auto& [name, plural] : cases)
+        EXPECT_EQ(englishPlural(name), plural) << name;
+}
+
+TEST(CliValues, ExponentsSignsAndTheLocalesGroupsAreReadExactly) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"en_GB", "1e3", "1 km\n"},
+        {"en_GB", "2.5E-4", "0.00000025 km\n"}, // not a binary neighbour of it
+        {"en_GB", "-1.5e+2", "-0.15 km\n"},
+        {"en_GB", "+2", "0.002 km\n"},
+        {"en_GB", "1e-11", "0 km\n"}, // exact, only the text is rounded to 8 places
+        {"en_GB", "123456789012345678901234567890e0",
+         "123,456,789,012,345,678,901,234,567.89 km\n"},
+        {"en_GB", ".5", "0.0005 km\n"},
+        {"en_GB", "-.5", "-0.0005 km\n"},
+        {"en_GB", "5.", "0.005 km\n"},
+        {"en_GB", "1,000", "1 km\n"}, // what ratio-cli itself prints
+        {"en_GB", "-1,500.25", "-1.50025 km\n"},
+        {"en_GB", "1,000,000e-3", "1 km\n"},
+        {"de_DE", "1.000,5", "1,0005 km\n"},
+        {"de_DE", "1.000.000", "1.000 km\n"},
+        {"de_DE", "1,5", "0,0015 km\n"},
+        {"de_DE", ",5", "0,0005 km\n"},
+        {"de_DE", "1.5", "0,0015 km\n"}, // the plain form, which no grouping fits
+        {"de_DE", "0.125", "0,000125 km\n"},
+        {"fr_FR", "1 000", "1 km\n"}, // a plain space for the locale's no-break one
+    };
+    for (const auto& [locale, text, output] : cases) {
+        const Outcome outcome = run({"--locale", locale, "convert", text, "m", "km"});
+        EXPECT_EQ(outcome.output, output) << locale << " " << text << ": " << outcome.errors;
+    }
+    const std::pair<const char*, const char*> refused[] = {
+        {"en_GB", "1e"},       {"en_GB", "e3"},     {"en_GB", "1e3.5"},     {"en_GB", "1e100001"},
+        {"en_GB", "+-1"},      {"en_GB", "."},      {"en_GB", "1,5"},       {"en_GB", " 1"},
+        {"en_GB", "1,00"},     {"en_GB", "1,0000"}, {"en_GB", "12345,678"}, {"en_GB", "0,500"},
+        {"en_GB", ",500"},     {"en_GB", "1,000,"}, {"en_GB", "1.000,5"},   {"de_DE", "1.000"},
+        {"de_DE", "1,500.25"},
+    };
+    for (const auto& [locale, text] : refused) {
+        const Outcome outcome = run({"--locale", locale, "convert", text, "m", "km"});
+        EXPECT_EQ(outcome.status, 2) << locale << " " << text;
+        EXPECT_NE(outcome.errors.find("'" + std::string(text) + "'"), std::string::npos)
+            << outcome.errors;
+    }
+    EXPECT_NE(run({"--locale", "de_DE", "convert", "1.000", "m", "km"}).errors.find("two readings"),
+              std::string::npos);
     std::string problem;
     EXPECT_FALSE(ValueText::parse("1e999999999999999999999", &problem));
     EXPECT_NE(problem.find("exponent out of range"), std::string::npos);
 }
 
-TEST(CliBatch, ReportsBadLinesAndGoesOn) {
-    const Outcome outcome =
-        run({"--batch"}, "1\tmile\tkm\nx\tkm\tm\n2\tkg\tlb\r\n\n5\tkg\n3\tkg\tkm\n");
+TEST(CliOutput, PlainPlacesAndExactDigits) {
+    const Case cases[] = {
+        {{"convert", "1", "mg", "t"}, "0 t\n"}, // the row's 8 places
+        {{"--plain", "convert", "1000", "km", "m"}, "1000000\n"},
+        {{"--plain", "--locale", "de_DE", "convert", "-1.234,5", "km", "m"}, "-1234500\n"},
+        {{"--places", "0", "convert", "1", "mile", "km"}, "2 km\n"},
+        {{"--places", "0", "convert", "-2.5", "m", "m"}, "-3 m\n"}, // half away from zero
+        {{"--places", "3", "convert", "2", "ft", "yd"}, "0.667 yd\n"},
+        {{"--places", "12", "convert", "1", "mg", "t"}, "0.000000001 t\n"},
+        {{"--exact", "convert", "1", "ft", "yd"}, "0.(3) yd\n"},
+        {{"--exact", "convert", "10000", "ft", "yd"}, "3,333.(3) yd\n"},
+        {{"--exact", "--locale", "de_DE", "convert", "1", "degF", "degC"}, "-17,(2) °C\n"},
+        {{"--exact", "convert", "1", "mg", "t"}, "0.000000001 t\n"},
+        {{"--exact", "convert", "1e-40", "m", "m"},
+         "0.0000000000000000000000000000000000000001 m\n"},
+        {{"--plain", "--exact", "convert", "1", "ft", "yd"}, "0.(3)\n"},
+        {{"--plain", "--exact", "--batch"}, "0.(3)\n"},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = run(c.arguments, "1\tft\tyd\n");
+        EXPECT_EQ(outcome.status, 0) << outcome.errors;
+        EXPECT_EQ(outcome.output, c.expected) << ::testing::PrintToString(c.arguments);
+    }
+    const std::string thousand =
+        run({"--places", "1000", "--plain", "convert", "1", "ft", "yd"}).output;
+    EXPECT_EQ(thousand, "0." + std::string(1000, '3') + "\n");
+
+    // 1/1019 repeats after 1018 digits: too long a period, so the fraction.
+    QTemporaryDir folder;
+    QFile rates(folder.filePath("rates.xml"));
+    ASSERT_TRUE(rates.open(QIODevice::WriteOnly));
+    rates.write(
+        "<Cube><Cube currency='JPY' rate='1019'/><Cube currency='USD' rate='1021'/></Cube>");
+    rates.close();
+    const std::string file = rates.fileName().toStdString();
+    EXPECT_EQ(run({"--rates", file, "--exact", "convert", "-3", "JPY", "EUR"}).output,
+              "-3/1019 €\n");
+    EXPECT_EQ(run({"--rates", file, "--exact", "--plain", "convert", "1021", "USD", "EUR"}).output,
+              "1\n");
+
+    const Case refused[] = {
+        {{"--places", "1001", "convert", "1", "m", "m"},
+         "--places needs a whole number from 0 to 1000"},
+        {{"--places", "-1", "convert", "1", "m", "m"}, "--places needs a whole number"},
+        {{"--places", "2.5", "convert", "1", "m", "m"}, "--places needs a whole number"},
+        {{"--places", "2", "--exact", "convert", "1", "m", "m"}, "exclude each other"},
+        {{"--plain", "12"}, "apply to convert and --batch only"},
+        {{"--exact", "--list"}, "apply to convert and --batch only"},
+    };
+    for (const Case& c : refused) {
+        const Outcome outcome = run(c.arguments);
+        EXPECT_EQ(outcome.status, 2) << c.expected;
+        EXPECT_NE(outcome.errors.find(c.expected), std::string::npos) << outcome.errors;
+    }
+}
+
+TEST(CliBatch, OneOutputLinePerInputLineAndBadOnesReported) {
+    const Outcome outcome = run({"--batch"}, "1\tmile\tkm\n"
+                                             "x\tkm\tm\n"
+                                             "2\tkg\tlb\r\n"
+                                             "\n"
+                                             "5\tkg\n"
+                                             "3\tkg\tkm\n"
+                                             "# a comment\n"
+                                             " \t\r\n"
+                                             "1\tzz\tm\n"
+                                             "1\tzz\tm\n"
+                                             "4\tm\tm");
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.output, "1.609344 km\n4.40924524 lb\n");
-    EXPECT_NE(outcome.errors.find("line 2: not a decimal number"), std::string::npos);
-    EXPECT_NE(outcome.errors.find("line 4: expected VALUE<TAB>FROM<TAB>TO"), std::string::npos);
-    EXPECT_NE(outcome.errors.find("line 5: expected"), std::string::npos);
-    EXPECT_NE(outcome.errors.find("line 6: units of two categories"), std::string::npos);
-    EXPECT_EQ(run({"--batch"}, "1\tm\tcm\n").status, 0);
+    EXPECT_EQ(outcome.output, "1.609344 km\n\n4.40924524 lb\n\n\n\n\n\n\n\n4 m\n");
+    EXPECT_EQ(outcome.errors,
+              "ratio-cli: line 2: not a decimal number: 'x'\n"
+              "ratio-cli: line 5: expected VALUE<TAB>FROM<TAB>TO\n"
+              "ratio-cli: line 6: units of two categories: 'kg' (Kilogram (kg) in "
+              "Mass) and 'km' (Kilometre (km) in Length)\n"
+              "ratio-cli: line 9: unknown unit 'zz'; did you mean 'ZB', 'oz', 'B'?\n"
+              "ratio-cli: line 10: unknown unit 'zz'; did you mean 'ZB', 'oz', "
+              "'B'?\n"); // remembered, the same
+    const Outcome good = run({"--batch"}, "# metres\n1\tm\tcm\n\n");
+    EXPECT_EQ(good.status, 0);
+    EXPECT_EQ(good.output, "\n100 cm\n\n");
 }
 
 TEST(CliList, EveryUnitUnderItsCategoryHeadingOrOneCategoryByIndexOrName) {

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -22,6 +23,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <iterator>
 
 namespace ratio {
 namespace {
@@ -37,29 +39,61 @@ const QByteArray sampleRates =
     "<Cube currency='USD' rate='1.0854'/><Cube currency='JPY' rate='160.5'/>\n"
     "</Cube></Cube></gesmes:Envelope>\n";
 
-// Peak resident kilobytes of a successful ratio-cli --batch on `lines` lines, or -1.
-long peakKilobytes(const QTemporaryDir& folder, int lines) {
+using LineWriter = void (*)(std::ostream&, int);
+
+// Good lines, their units taking turns.
+void goodLine(std::ostream& out, int i) {
+    const char* pairs[] = {"mile\tkm\r\n", "degC\tdegF\n", "kg\tlb\n", "m^2\tsqmi\n"};
+    out << i << ".5e-1\t" << pairs[i % 4];
+}
+
+// A unit name never seen before on every line.
+void badLine(std::ostream& out, int i) {
+    out << "1\tbad" << i << "\tkm\n";
+}
+
+std::string batchFile(const QTemporaryDir& folder, int lines, LineWriter line) {
     const std::string input = folder.filePath("lines.txt").toStdString();
-    {
-        std::ofstream out(input, std::ios::binary | std::ios::trunc);
-        const char* pairs[] = {"mile\tkm\r\n", "degC\tdegF\n", "kg\tlb\n", "m^2\tsqmi\n"};
-        for (int i = 0; i < lines; ++i)
-            out << i << ".5e-1\t" << pairs[i % 4];
-    }
+    std::ofstream out(input, std::ios::binary | std::ios::trunc);
+    for (int i = 0; i < lines; ++i)
+        line(out, i);
+    return input;
+}
+
+// Runs ratio-cli --batch with standard input from `input`, standard output to
+// `output` and standard error to `errors`; gives the wait status, and the peak
+// resident kilobytes through `peak`. `ignorePipeSignal` starts it as a parent
+// that ignores SIGPIPE does.
+int runBatch(const std::string& input, int output, int errors, long* peak = nullptr,
+             bool ignorePipeSignal = false) {
     const pid_t child = ::fork();
     if (child == 0) { // only calls that are safe between fork and exec
         ::dup2(::open(input.c_str(), O_RDONLY), STDIN_FILENO);
-        ::dup2(::open("/dev/null", O_WRONLY), STDOUT_FILENO);
+        ::dup2(output, STDOUT_FILENO);
+        ::dup2(errors, STDERR_FILENO);
+        ::signal(SIGPIPE, ignorePipeSignal ? SIG_IGN : SIG_DFL); // whatever this program does
         ::execl(RATIO_CLI_PATH, RATIO_CLI_PATH, "--locale", "en_GB", "--language", "en-GB",
                 "--batch", static_cast<char*>(nullptr));
         ::_exit(127);
     }
     int status = -1;
     rusage usage{};
-    if (child < 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0)
+    if (child < 0 || ::wait4(child, &status, 0, &usage) != child)
         return -1;
-    return usage.ru_maxrss;
+    if (peak)
+        *peak = usage.ru_maxrss;
+    return status;
+}
+
+// Peak resident kilobytes of ratio-cli --batch on `lines` lines, or -1 when it
+// did not end with `exitStatus`.
+long peakKilobytes(const QTemporaryDir& folder, int lines, LineWriter line, int exitStatus) {
+    const std::string input = batchFile(folder, lines, line);
+    const int nowhere = ::open("/dev/null", O_WRONLY);
+    long peak = -1;
+    const int status = runBatch(input, nowhere, nowhere, &peak);
+    ::close(nowhere);
+    return WIFEXITED(status) && WEXITSTATUS(status) == exitStatus ? peak : -1;
 }
 
 struct Result {
@@ -286,15 +320,66 @@ TEST_F(CliProcessTest, AGoodUpdateIsKeptAndReadFromThenOnWithoutWritingAnything)
     EXPECT_EQ(filesUnderHome(), before);
 }
 
-TEST_F(CliProcessTest, AMillionBatchLinesNeedNoMoreMemoryThanAThousand) {
+TEST_F(CliProcessTest, LongBatchesOfGoodOrBadLinesNeedNoMoreMemoryThanShortOnes) {
 #ifdef __SANITIZE_ADDRESS__
     GTEST_SKIP() << "AddressSanitizer holds freed memory back; the plain build measures this";
 #endif
-    const long shortRun = peakKilobytes(home, 1000);
-    const long longRun = peakKilobytes(home, 1000000);
+    const long shortRun = peakKilobytes(home, 1000, goodLine, 0);
+    const long longRun = peakKilobytes(home, 1000000, goodLine, 0);
     ASSERT_GT(shortRun, 0);
     ASSERT_GT(longRun, 0);
     EXPECT_LT(longRun - shortRun, 4 * 1024) << shortRun << " kB against " << longRun << " kB";
+    // Refused names are remembered, but not without end.
+    const long fewBad = peakKilobytes(home, 1000, badLine, 1);
+    const long manyBad = peakKilobytes(home, 100000, badLine, 1);
+    ASSERT_GT(fewBad, 0);
+    ASSERT_GT(manyBad, 0);
+    EXPECT_LT(manyBad - fewBad, 4 * 1024) << fewBad << " kB against " << manyBad << " kB";
+}
+
+TEST_F(CliProcessTest, AFailedWriteIsReportedAndAClosedPipeEndsQuietly) {
+    const std::string input = batchFile(home, 100000, goodLine);
+    const std::string errorsPath = home.filePath("errors.txt").toStdString();
+    const auto errorsText = [&] {
+        std::ifstream in(errorsPath);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    for (const bool ignorePipeSignal : {false, true}) {
+        SCOPED_TRACE(ignorePipeSignal ? "SIGPIPE ignored" : "SIGPIPE as it comes");
+        int pipeEnds[2];
+        ASSERT_EQ(::pipe(pipeEnds), 0);
+        ::close(pipeEnds[0]); // the reader has gone, as after `| head`
+        const int errors = ::open(errorsPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int status = runBatch(input, pipeEnds[1], errors, nullptr, ignorePipeSignal);
+        ::close(pipeEnds[1]);
+        ::close(errors);
+        EXPECT_EQ(errorsText(), "");
+        if (ignorePipeSignal)
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+        else
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) << status;
+    }
+    for (const QStringList& arguments :
+         {QStringList{"convert", "1", "m", "km"}, QStringList{"--plain", "--exact", "3"}}) {
+        QProcess process; // a full disk
+        process.setStandardOutputFile("/dev/full");
+        process.start(RATIO_CLI_PATH, QStringList{"--locale", "en_GB"} + arguments);
+        ASSERT_TRUE(process.waitForFinished(20000));
+        const QByteArray errors = process.readAllStandardError();
+        if (arguments.front() == "convert") {
+            EXPECT_EQ(process.exitCode(), 1);
+            EXPECT_EQ(errors, "ratio-cli: cannot write the output: No space left on device\n");
+        } else { // a usage error writes no output, so nothing fails to be written
+            EXPECT_EQ(process.exitCode(), 2);
+        }
+    }
+    const int full = ::open("/dev/full", O_WRONLY);
+    const int errors = ::open(errorsPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int status = runBatch(input, full, errors);
+    ::close(full);
+    ::close(errors);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_EQ(errorsText(), "ratio-cli: cannot write the output: No space left on device\n");
 }
 
 } // namespace

@@ -67,5 +67,28 @@ TEST(BDoubleExpansion, HasAFixedShapeAndRoundsHalfAwayFromZero) {
     EXPECT_EQ((BDouble(2) / BDouble(3)).decimalExpansion(8), "0.66666667");
 }
 
+TEST(BDoubleExpansion, ExactlyWithTheRepeatingPeriodInParentheses) {
+    const auto quotient = [](long a, long b) { return BDouble(a) / BDouble(b); };
+    const std::pair<BDouble, const char*> cases[] = {
+        {BDouble(3), "3"},
+        {number("-2.25"), "-2.25"},
+        {quotient(1, 3), "0.(3)"},
+        {quotient(-1, 7), "-0.(142857)"},
+        {quotient(7, 12), "0.58(3)"},        // digits that never repeat, then the period
+        {quotient(1, 1024), "0.0009765625"}, // more twos than fives
+        {quotient(100, 3), "33.(3)"},
+        {quotient(1, 97), "0.("
+                          "010309278350515463917525773195876288659793814432989690721649484536082474"
+                          "226804123711340206185567)"},
+        {BDouble::tenToTheMinus(30), "0.000000000000000000000000000001"},
+    };
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(value.exactExpansion(1000), text) << text;
+    EXPECT_EQ(quotient(1, 97).exactExpansion(95), std::nullopt); // its period is 96 digits
+    EXPECT_EQ(quotient(1, 97).exactExpansion(96)->size(), 2u + 96u + 2u);
+    EXPECT_EQ(quotient(-2, 6).fractionText(), "-1/3");
+    EXPECT_EQ(BDouble(-12).fractionText(), "-12");
+}
+
 } // namespace
 } // namespace ratio
