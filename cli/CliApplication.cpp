@@ -84,8 +84,11 @@ int runConvert(CliContext& context, LineConverter& converter) {
 int run(const CliOptions& options, std::istream& input, std::ostream& output, std::ostream& errors,
         bool interactiveInput) {
     const QLocale locale = localeFrom(options);
-    const Localization localization(options.language ? std::vector<std::string>{*options.language}
-                                                     : LocaleFacts::system().preferredLanguages);
+    // A tag typed as people write it ("zh-TW") gets its script, as the locale's do.
+    const Localization localization(
+        options.language
+            ? LocaleFacts::preferredLanguageTags({QString::fromStdString(*options.language)})
+            : LocaleFacts::system().preferredLanguages);
     CliContext context{options, locale, LocaleFacts::of(locale), localization, {}, {}, {},
                        output,  errors, interactiveInput};
     buildUnitCatalogue(context.catalogue, localization.strings(), localization.language,

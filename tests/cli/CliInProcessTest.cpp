@@ -349,6 +349,13 @@ TEST(CliList, EveryUnitUnderItsCategoryHeadingOrOneCategoryByIndexOrName) {
     EXPECT_NE(all.find(length), std::string::npos); // the same lines as in the whole list
     EXPECT_EQ(run({"--list", "LENGTH"}).output, length);
     EXPECT_EQ(run({"--language", "de-DE", "--list", "length"}).output.substr(0, 4), "#\t1\t");
+    // Tags as people type them choose the script their region writes.
+    const std::pair<const char*, const char*> chinese[] = {
+        {"zh-TW", "長度"}, {"zh-HK", "長度"}, {"zh-CN", "长度"}, {"zh-Hant", "長度"}};
+    for (const auto& [tag, length] : chinese)
+        EXPECT_TRUE(run({"--language", tag, "--list", "1"}).output.starts_with(
+            std::string("#\t1\t") + length + "\n"))
+            << tag;
 }
 
 } // namespace
