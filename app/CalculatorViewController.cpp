@@ -6,6 +6,7 @@
 #include "app/NumberRowLabel.h"
 #include "app/PresentationStack.h"
 #include "app/ShareSheet.h"
+#include "engine/PastedNumber.h"
 #include "localization/Localization.h"
 #include "platform/DeviceFacts.h"
 #include "ui_CalculatorViewController.h"
@@ -14,9 +15,11 @@
 #include "units/UnitCatalogue.h"
 #include "units/UnitPairRestore.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGestureEvent>
 #include <QGraphicsOpacityEffect>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPropertyAnimation>
@@ -260,6 +263,7 @@ void CalculatorViewController::buildRowMenus() {
     row0Menu->addAction(qt(strings().Unit), this, &CalculatorViewController::showUnitSelection);
     row0Menu->addAction(qt(strings().Share), this,
                         [this] { shareText(Number0Label ? Number0Label->text() : QString()); });
+    row0Menu->addAction(qt(strings().Paste), this, &CalculatorViewController::pasteNumber);
     row1Menu = new QMenu(this);
     row1Menu->addAction(qt(strings().Unit), this, [this] {
         if (isConverterMode())
@@ -457,6 +461,13 @@ QString CalculatorViewController::visibleResult() const {
     return row ? row->text() : QString();
 }
 
+void CalculatorViewController::pasteNumber() {
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    if (const auto number = PastedNumber::read(text, calculator.decimalSeparator,
+                                               calculator.groupingSeparator, shortName0()))
+        calculator.enterNumber(number->value, number->decimalInputPlace);
+}
+
 void CalculatorViewController::showShareSheetPushed() {
     shareText(visibleResult());
 }
@@ -509,6 +520,10 @@ bool CalculatorViewController::pressCharacters(const QString& characters, int ke
 void CalculatorViewController::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
         ShareSheet::copyToClipboard(visibleResult());
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        pasteNumber();
         return;
     }
     QString characters = event->text();
