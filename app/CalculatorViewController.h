@@ -68,6 +68,9 @@ class CalculatorViewController final : public AnyViewController,
     // Enters the clipboard's number into row 0 as if typed after a clear;
     // a clipboard without a number changes nothing.
     void pasteNumber();
+    // Puts a row's number on the clipboard as a spreadsheet reads it back:
+    // without grouping and unit, with the locale's decimal separator.
+    void copyRowNumber(const NumberRowLabel* row, const std::string& shortName);
 
     // CalculatorDisplayHost
     bool isConverterMode() const override;

@@ -118,6 +118,52 @@ TEST(Paste, Row0MenuEntryPastesInCalculatorMode) {
     EXPECT_EQ(screen.row0(), "3,000.125");
 }
 
+// Both rows' Copy: the number alone, as a spreadsheet of the locale reads it,
+// and pasted back it gives the same number. Row 1's entry needs converter mode.
+TEST(Copy, RowMenusCopyTheNumberWithoutGroupingAndUnit) {
+    const struct {
+        const char* locale;
+        const char* keys;
+        const char* row0;
+        const char* row1; // the default pair converts miles to kilometres
+    } cases[] = {
+        {"en_GB", "1234.5", "1234.5", "1986.735168"},
+        {"de_DE", "1234,5", "1234,5", "1986,735168"},
+        {"ar_EG", "1234٫5", "1234٫5", "1986٫735168"},
+        {"en_GB", "2000000", "2000000", "3218688"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(std::string(row.locale) + " " + row.keys);
+        Screen screen(row.locale);
+        ASSERT_EQ(screen.unit0(), "mile");
+        for (QChar key : QString::fromUtf8(row.keys))
+            QTest::keyClick(screen.main.get(), key.unicode() < 128 ? key.toLatin1() : '.',
+                            key.unicode() < 128 ? Qt::NoModifier : Qt::KeypadModifier);
+        QAction* copy0 = screen.row0MenuEntry("Copy");
+        ASSERT_NE(copy0, nullptr);
+        copy0->trigger();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.row0));
+        QList<QMenu*> menus = screen.main->findChildren<QMenu*>();
+        ASSERT_EQ(menus.size(), 2);
+        QAction* copy1 = menus[1]->actions().value(2);
+        ASSERT_NE(copy1, nullptr);
+        EXPECT_EQ(copy1->text(), "Copy");
+        copy1->trigger();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.row1));
+        const QString shown1 = screen.row1();
+        screen.paste(QGuiApplication::clipboard()->text());
+        EXPECT_EQ(
+            screen.main->calculator.Number0,
+            *BDouble::fromText(
+                QString::fromUtf8(row.row1).replace(",", ".").replace("٫", ".").toStdString()));
+
+        QTest::mouseClick(screen.main->CalculatorButton, Qt::LeftButton);
+        QGuiApplication::clipboard()->setText("kept");
+        copy1->trigger();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
+    }
+}
+
 // A number of 100,000 digits arrives whole and exact, as one entry rather than
 // one key per digit (which would write a diagnostic line per decimal digit).
 TEST(Paste, AHundredThousandDigitsArriveAsOneEntry) {
