@@ -411,6 +411,15 @@ bool UnitsViewController::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+// Escape anywhere on the screen (the back button focused, say) first ends a search.
+void UnitsViewController::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && filtered && SearchField) {
+        SearchField->clear();
+        return;
+    }
+    UnitsBaseViewController::keyPressEvent(event);
+}
+
 namespace {
 
 void forward(const QKeyEvent& event, QWidget* target) {

@@ -65,6 +65,7 @@ class UnitsViewController final : public UnitsBaseViewController {
     void didSelectRow(int section, int row) override;
     void backPushed() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void viewDidLoad();

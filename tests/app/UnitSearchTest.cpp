@@ -202,6 +202,9 @@ TEST_F(UnitSearchTest, TypingFiltersAndEscapeRestoresThenGoesBack) {
     EXPECT_EQ(model.rowCount(), 0);
     QTest::keyClick(list, Qt::Key_Escape);
     EXPECT_EQ(model.rowCount(), allRows);
+    QTest::keyClicks(list, "m");
+    QTest::keyClick(screen, Qt::Key_Escape); // from the screen, the back button focused, say
+    EXPECT_FALSE(screen->isFiltered());
     EXPECT_EQ(stack().count(), 1);
     QTest::keyClick(screen->SearchField, Qt::Key_Escape);
     EXPECT_TRUE(waitUntilClosed());
