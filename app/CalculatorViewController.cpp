@@ -6,6 +6,7 @@
 #include "app/NumberRowLabel.h"
 #include "app/PresentationStack.h"
 #include "app/ShareSheet.h"
+#include "engine/PastedNumber.h"
 #include "localization/Localization.h"
 #include "platform/DeviceFacts.h"
 #include "ui_CalculatorViewController.h"
@@ -14,9 +15,11 @@
 #include "units/UnitCatalogue.h"
 #include "units/UnitPairRestore.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGestureEvent>
 #include <QGraphicsOpacityEffect>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPropertyAnimation>
@@ -182,9 +185,10 @@ void CalculatorViewController::setUp() {
         (this->*speech.key)->setAccessibleDescription(qt(strings().*speech.description));
     }
     ShareButton->setAccessibleName(qt(strings().Share));
-    // The rows' buttons open the menu of their row: its units and sharing.
-    for (QPushButton* rowButton : {Number0Button.data(), Number1Button.data()})
-        rowButton->setAccessibleName(qt(strings().Unit + " / " + strings().Share));
+    // The rows' buttons open the menu of their row; the name lists its entries.
+    const std::string menu1 = strings().Unit + " / " + strings().Share + " / " + strings().Copy;
+    Number0Button->setAccessibleName(qt(menu1 + " / " + strings().Paste));
+    Number1Button->setAccessibleName(qt(menu1));
     Number0Label->setPixelSizes(76, 26);
     Number1Label->setPixelSizes(52, 22);
     if (DeviceFacts::isPadDevice()) {
@@ -260,6 +264,9 @@ void CalculatorViewController::buildRowMenus() {
     row0Menu->addAction(qt(strings().Unit), this, &CalculatorViewController::showUnitSelection);
     row0Menu->addAction(qt(strings().Share), this,
                         [this] { shareText(Number0Label ? Number0Label->text() : QString()); });
+    row0Menu->addAction(qt(strings().Copy), this,
+                        [this] { copyRowNumber(Number0Label, shortName0()); });
+    row0Menu->addAction(qt(strings().Paste), this, &CalculatorViewController::pasteNumber);
     row1Menu = new QMenu(this);
     row1Menu->addAction(qt(strings().Unit), this, [this] {
         if (isConverterMode())
@@ -268,6 +275,10 @@ void CalculatorViewController::buildRowMenus() {
     row1Menu->addAction(qt(strings().Share), this, [this] {
         if (isConverterMode())
             shareText(Number1Label ? Number1Label->text() : QString());
+    });
+    row1Menu->addAction(qt(strings().Copy), this, [this] {
+        if (isConverterMode())
+            copyRowNumber(Number1Label, shortName1());
     });
     // The rows lie over their buttons; a right click or a long press on either opens the menu.
     for (QWidget* target :
@@ -457,6 +468,24 @@ QString CalculatorViewController::visibleResult() const {
     return row ? row->text() : QString();
 }
 
+void CalculatorViewController::pasteNumber() {
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    if (const auto number = PastedNumber::read(text, calculator.decimalSeparator,
+                                               calculator.groupingSeparator, shortName0()))
+        calculator.enterNumber(number->value, number->decimalInputPlace);
+}
+
+void CalculatorViewController::copyRowNumber(const NumberRowLabel* row,
+                                             const std::string& shortName) {
+    if (!row)
+        return;
+    QString number = row->text();
+    const QString unit = " " + qt(shortName);
+    if (number.endsWith(unit))
+        number.chop(unit.size());
+    ShareSheet::copyToClipboard(number.remove(qt(calculator.groupingSeparator)));
+}
+
 void CalculatorViewController::showShareSheetPushed() {
     shareText(visibleResult());
 }
@@ -509,6 +538,10 @@ bool CalculatorViewController::pressCharacters(const QString& characters, int ke
 void CalculatorViewController::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
         ShareSheet::copyToClipboard(visibleResult());
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        pasteNumber();
         return;
     }
     QString characters = event->text();

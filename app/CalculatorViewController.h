@@ -65,6 +65,12 @@ class CalculatorViewController final : public AnyViewController,
     void shareText(const QString& text);
     // The visible result: row 0 in calculator mode, row 1 in converter mode.
     QString visibleResult() const;
+    // Enters the clipboard's number into row 0 as if typed after a clear;
+    // a clipboard without a number changes nothing.
+    void pasteNumber();
+    // Puts a row's number on the clipboard as a spreadsheet reads it back:
+    // without grouping and unit, with the locale's decimal separator.
+    void copyRowNumber(const NumberRowLabel* row, const std::string& shortName);
 
     // CalculatorDisplayHost
     bool isConverterMode() const override;

@@ -4,6 +4,7 @@
 #include "app/PresentationStack.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -45,7 +46,14 @@ void ScreenshotScript::step() {
         return;
     }
     const QChar key = keys[next++];
-    press(key);
+    if (key == u'\u00AB') {
+        const qsizetype end = keys.indexOf(u'\u00BB', next);
+        const qsizetype stop = end < 0 ? keys.size() : end;
+        QGuiApplication::clipboard()->setText(keys.mid(next, stop - next));
+        next = stop + 1;
+    } else {
+        press(key);
+    }
     const bool last = next >= keys.size();
     // Taps, Escape and the unit key start a slide; arrows and letters do not.
     const bool slides = key == u'U' || key == QChar(0x2026) || specialKey(key) == Qt::Key_Return ||
@@ -64,6 +72,11 @@ void ScreenshotScript::press(QChar key) {
     }
     if (key == QChar(0x2026))
         return;
+    if (key == u'V') {
+        QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QStringLiteral("\x16"));
+        QCoreApplication::sendEvent(&main, &paste);
+        return;
+    }
     QWidget* target = &main;
     if (QWidget* screen = PresentationStack::of(main).top())
         target = screen->focusWidget() ? screen->focusWidget() : screen;

@@ -11,6 +11,9 @@
 #include "units/SelectedUnits.h"
 #include "units/UnitCatalogue.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace ratio {
@@ -33,6 +36,7 @@ UnitsViewController::UnitsViewController(AppDelegate& appDelegate, const Localiz
     ui->setupUi(this);
     takeOutlets(ui->TableView, ui->StatusLabel, ui->BackButton);
     ColorLabel = ui->ColorLabel;
+    SearchField = ui->SearchField;
     viewDidLoad();
 }
 
@@ -41,6 +45,15 @@ UnitsViewController::~UnitsViewController() = default;
 void UnitsViewController::viewDidLoad() {
     appDelegate.UnitsViewControllerDelegate = this;
     setBackTitle(texts.Cancel);
+    if (SearchField) {
+        SearchField->setPlaceholderText(QString::fromStdString(texts.Search));
+        SearchField->setAccessibleName(QString::fromStdString(texts.Search));
+        connect(SearchField, &QLineEdit::textChanged, this,
+                &UnitsViewController::searchTextChanged);
+        SearchField->installEventFilter(this);
+    }
+    if (TableView)
+        TableView->installEventFilter(this);
     refreshStatus();
     rebuildCompactList();
     const LastSelection last = LastSelection::read(appDelegate.store());
@@ -94,6 +107,19 @@ void UnitsViewController::rebuildCompactList() {
 }
 
 void UnitsViewController::reloadTable() {
+    // A keyboard user keeps the current row through a reload.
+    const UnitListModel::Entry* current =
+        TableView ? model.entry(TableView->currentIndex().row()) : nullptr;
+    const UnitListModel::Position keep =
+        current ? UnitListModel::Position(current->section, current->row)
+                : UnitListModel::Position(-1, -1);
+    model.setEntries(filtered ? foundEntries() : compactEntries());
+    refreshMarks();
+    if (TableView && model.flatRow(keep.first, keep.second) >= 0)
+        TableView->setCurrentIndex(model.index(model.flatRow(keep.first, keep.second)));
+}
+
+std::vector<UnitListModel::Entry> UnitsViewController::compactEntries() const {
     const UnitCatalogue& catalogue = unitCatalogue();
     const Language language = Localization::shared().language;
     std::vector<UnitListModel::Entry> entries;
@@ -116,12 +142,58 @@ void UnitsViewController::reloadTable() {
              QString::fromStdString(formatCount(category.additionalUnitsNumber, more, language)),
              section, n});
     }
-    model.setEntries(std::move(entries));
-    refreshMarks();
+    return entries;
+}
+
+std::vector<UnitListModel::Entry> UnitsViewController::foundEntries() {
+    const UnitCatalogue& catalogue = unitCatalogue();
+    if (!search || !search->describes(catalogue))
+        search.emplace(catalogue, UnitNameIndex::ofSharedCatalogue().britishNames());
+    std::vector<UnitListModel::Entry> entries;
+    std::size_t header = catalogue.size();
+    for (const UnitSearch::Match& found : search->find(SearchField->text())) {
+        const int section = static_cast<int>(found.category);
+        if (found.category != header) {
+            header = found.category;
+            // The compact list's name carries the date of the rates.
+            const Category& named = found.category < CategoriesWithAddedUnits.size()
+                                        ? CategoriesWithAddedUnits[found.category]
+                                        : catalogue[found.category];
+            entries.push_back({UnitListModel::Kind::Header,
+                               QString::fromStdString(named.nameSingle), section, -1});
+        }
+        entries.push_back(
+            {UnitListModel::Kind::Unit,
+             QString::fromStdString(catalogue[found.category].unitDefinitions[found.row].longName),
+             section, static_cast<int>(found.row)});
+    }
+    return entries;
+}
+
+UnitListModel::Position UnitsViewController::shownPosition(int section, int row) const {
+    if (!filtered)
+        return {section, row};
+    const std::optional<std::string> name =
+        section >= 0 && index(section) < CategoriesWithAddedUnits.size() && row >= 0 &&
+                index(row) < CategoriesWithAddedUnits[index(section)].unitDefinitions.size()
+            ? std::optional(
+                  CategoriesWithAddedUnits[index(section)].unitDefinitions[index(row)].longName)
+            : std::nullopt;
+    const UnitCatalogue& catalogue = unitCatalogue();
+    if (!name || index(section) >= catalogue.size())
+        return {-1, -1};
+    const auto& units = catalogue[index(section)].unitDefinitions;
+    const auto found = std::find_if(units.begin(), units.end(), [&](const UnitDefinition& unit) {
+        return unit.longName == *name;
+    });
+    return found == units.end()
+               ? UnitListModel::Position(-1, -1)
+               : UnitListModel::Position(section, static_cast<int>(found - units.begin()));
 }
 
 void UnitsViewController::refreshMarks() {
-    model.setMarked({{SelectedSection0, SelectedRow0}, {SelectedSection1, SelectedRow1}});
+    model.setMarked({shownPosition(SelectedSection0, SelectedRow0),
+                     shownPosition(SelectedSection1, SelectedRow1)});
 }
 
 void UnitsViewController::refreshStatus() {
@@ -151,6 +223,10 @@ std::optional<std::string> UnitsViewController::shortNameAt(int section, int row
 void UnitsViewController::didSelectRow(int section, int row) {
     if (section < 0 || index(section) >= CategoriesWithAddedUnits.size())
         return;
+    if (filtered) {
+        tapFound(section, row);
+        return;
+    }
     const int n = static_cast<int>(CategoriesWithAddedUnits[index(section)].unitDefinitions.size());
     if (row < n)
         tapUnit(section, row);
@@ -184,6 +260,37 @@ void UnitsViewController::tapUnit(int section, int row) {
         setStatusText(statusText(0, section));
     }
     refreshMarks();
+}
+
+void UnitsViewController::tapFound(int section, int catalogueRow) {
+    UnitCatalogue& catalogue = unitCatalogue();
+    const UnitListModel::Entry* shown = model.entry(model.flatRow(section, catalogueRow));
+    auto& units = catalogue[index(section)].unitDefinitions;
+    // A rate document may have replaced the units since the list was drawn:
+    // show the new ones instead of picking whatever now sits in that place.
+    if (!shown || index(catalogueRow) >= units.size() ||
+        units[index(catalogueRow)].longName != shown->text.toStdString()) {
+        reloadTable();
+        return;
+    }
+    const std::string name = units[index(catalogueRow)].longName;
+    const auto inCompactList = [&] {
+        const UnitDefinition& unit =
+            unitCatalogue()[index(section)].unitDefinitions[index(catalogueRow)];
+        const auto& compact = CategoriesWithAddedUnits[index(section)].unitDefinitions;
+        return unit.added && unit.indexOfCompactList >= 0 &&
+               index(unit.indexOfCompactList) < compact.size() &&
+               compact[index(unit.indexOfCompactList)].longName == name;
+    };
+    if (!inCompactList()) {
+        // Joins the compact list as from the category's full list; the rebuild
+        // keeps a chosen first unit by name.
+        units[index(catalogueRow)].added = true;
+        rebuildCompactList();
+        if (!inCompactList())
+            return;
+    }
+    tapUnit(section, units[index(catalogueRow)].indexOfCompactList);
 }
 
 void UnitsViewController::tapMore(int section) {
@@ -263,6 +370,107 @@ void UnitsViewController::scrollToLastSelection() {
 
 void UnitsViewController::backPushed() {
     closeUnitSelection();
+}
+
+void UnitsViewController::searchTextChanged(const QString& text) {
+    const bool wasFiltered = filtered;
+    filtered = !text.trimmed().isEmpty();
+    if (!TableView) {
+        reloadTable();
+        return;
+    }
+    if (filtered && !wasFiltered) {
+        const UnitListModel::Entry* current = model.entry(TableView->currentIndex().row());
+        unfilteredScroll = TableView->verticalScrollBar()->value();
+        unfilteredCurrent = current ? UnitListModel::Position(current->section, current->row)
+                                    : UnitListModel::Position(-1, -1);
+    }
+    reloadTable();
+    // Laid out now, so the scroll position below is not clamped to an old height.
+    TableView->doItemsLayout();
+    if (filtered) {
+        // Return picks the first unit found.
+        TableView->setCurrentIndex(model.index(1));
+        TableView->scrollToTop();
+    } else if (wasFiltered) {
+        const int current = model.flatRow(unfilteredCurrent.first, unfilteredCurrent.second);
+        if (current >= 0)
+            TableView->setCurrentIndex(model.index(current));
+        TableView->verticalScrollBar()->setValue(unfilteredScroll);
+    }
+}
+
+bool UnitsViewController::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return UnitsBaseViewController::eventFilter(watched, event);
+    auto& key = static_cast<QKeyEvent&>(*event);
+    if (SearchField && watched == SearchField)
+        return searchKeyPressed(key);
+    if (TableView && watched == TableView)
+        return listKeyPressed(key);
+    return false;
+}
+
+// Escape anywhere on the screen (the back button focused, say) first ends a search.
+void UnitsViewController::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && filtered && SearchField) {
+        SearchField->clear();
+        return;
+    }
+    UnitsBaseViewController::keyPressEvent(event);
+}
+
+namespace {
+
+void forward(const QKeyEvent& event, QWidget* target) {
+    QKeyEvent copy(event.type(), event.key(), event.modifiers(), event.text(), event.isAutoRepeat(),
+                   static_cast<ushort>(event.count()));
+    QCoreApplication::sendEvent(target, &copy);
+}
+
+} // namespace
+
+// Letters typed in the list go to the search field; Escape there first clears a search.
+bool UnitsViewController::listKeyPressed(QKeyEvent& event) {
+    if (!SearchField)
+        return false;
+    if (event.key() == Qt::Key_Escape && filtered) {
+        SearchField->clear();
+        return true;
+    }
+    const QString text = event.text();
+    const bool typed =
+        !text.isEmpty() && text[0].isPrint() && text != QStringLiteral(" ") &&
+        !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool erased = event.key() == Qt::Key_Backspace && !SearchField->text().isEmpty();
+    if (!typed && !erased)
+        return false;
+    SearchField->setFocus();
+    forward(event, SearchField);
+    return true;
+}
+
+// In the search field, the keys that move through the list or pick act on the list.
+bool UnitsViewController::searchKeyPressed(QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Escape:
+        if (SearchField->text().isEmpty())
+            backPushed();
+        else
+            SearchField->clear();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (TableView)
+            forward(event, TableView);
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace ratio

@@ -1,7 +1,8 @@
 // A digit key to the repainted rows of the main screen, with the rows' text
 // layout and font fitting, on numbers of 10, 1,000 and 100,000 digits.
-// Beside it, in the same run: the engine's key alone, and a bare word-wrapped
-// QLabel given the same text and repainted (what a stock label costs).
+// Beside it, in the same run: the engine's key alone, a bare word-wrapped
+// QLabel given the same text and repainted (what a stock label costs), and
+// Ctrl+V of a number that long, which should cost about one key.
 #include "app/AppDelegate.h"
 #include "app/CalculatorViewController.h"
 #include "app/NumberRowLabel.h"
@@ -12,6 +13,7 @@
 #include "units/UnitCatalogueBuilder.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -62,6 +64,20 @@ BENCHMARK(BM_DigitKeyToRepaintedRows)
     ->Arg(1000)
     ->Arg(100000)
     ->Unit(benchmark::kMicrosecond);
+
+// A pasted number of that many digits, to the repainted rows.
+void BM_PasteToRepaintedRows(benchmark::State& state) {
+    MainScreen& main = mainScreen();
+    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QString());
+    QGuiApplication::clipboard()->setText(QString(static_cast<qsizetype>(state.range(0)), u'9') +
+                                          u'7');
+    for (auto _ : state) {
+        QCoreApplication::sendEvent(&main.screen, &paste);
+        main.screen.Number0Label->repaint();
+        main.screen.Number1Label->repaint();
+    }
+}
+BENCHMARK(BM_PasteToRepaintedRows)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 // The engine's share of the above: the key without any drawing.
 void BM_DigitKeyEngineOnly(benchmark::State& state) {

@@ -1,5 +1,6 @@
-// The unit selection screen: opening it to its first painted frame, and
-// scrolling it from the first section to the last one frame at a time.
+// The unit selection screen: opening it to its first painted frame,
+// scrolling it from the first section to the last one frame at a time, and
+// searching it one typed character per frame.
 // RATIO_BENCH_LANG picks the language (en-GB by default, ja for Japanese).
 #include "app/AppDelegate.h"
 #include "app/CalculatorViewController.h"
@@ -8,15 +9,18 @@
 #include "app/UnitsViewController.h"
 #include "localization/Localization.h"
 #include "platform/QSettingsStore.h"
+#include "units/UnitCatalogue.h"
 #include "units/UnitCatalogueBuilder.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <vector>
 
 namespace {
 
@@ -87,6 +91,48 @@ void BM_ScrollFirstToLastSection(benchmark::State& state) {
     Setting::settle();
 }
 BENCHMARK(BM_ScrollFirstToLastSection)->Unit(benchmark::kMillisecond);
+
+// The texts typed: the first four characters of a unit of each category, in
+// the active language, so every language types its own script.
+std::vector<QString> typedTexts() {
+    std::vector<QString> texts;
+    for (const Category& category : unitCatalogue())
+        if (!category.unitDefinitions.empty())
+            texts.push_back(
+                QString::fromStdString(category.unitDefinitions.back().longName).left(4));
+    texts.push_back(QStringLiteral("gal"));
+    return texts;
+}
+
+// One iteration types each text a character at a time (each a frame: the
+// filter, the list rebuilt and painted), then clears it; the slowest frame is reported.
+void BM_SearchOneCharacterPerFrame(benchmark::State& state) {
+    Setting& s = setting();
+    s.main.showUnitSelection();
+    Setting::settle();
+    auto* screen = qobject_cast<UnitsViewController*>(PresentationStack::of(s.main).top());
+    QLineEdit* field = screen->SearchField;
+    const std::vector<QString> texts = typedTexts();
+    Clock::duration slowest{};
+    long long frames = 0;
+    for (auto _ : state) {
+        for (const QString& text : texts) {
+            for (qsizetype length = 1; length <= text.size() + 1; ++length) {
+                const auto start = Clock::now();
+                // The last frame clears the search and restores the full list.
+                field->setText(length <= text.size() ? text.left(length) : QString());
+                screen->TableView->viewport()->repaint();
+                slowest = std::max(slowest, Clock::now() - start);
+                ++frames;
+            }
+        }
+    }
+    state.counters["frames"] = static_cast<double>(frames);
+    state.counters["slowest_frame_ms"] = std::chrono::duration<double, std::milli>(slowest).count();
+    PresentationStack::of(s.main).dismissAll(false);
+    Setting::settle();
+}
+BENCHMARK(BM_SearchOneCharacterPerFrame)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

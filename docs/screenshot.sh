@@ -2,9 +2,10 @@
 # Takes the README's screenshot: the app under the offscreen platform, with
 # fresh settings and no rate server, in British English. RATIO_SCREENSHOT_KEYS
 # types keys first: the keypad's characters, "C" for calculator mode, "U" opens
-# the unit selection, arrows, ⏎ and ⎋ move, tap and go back in a picking
-# screen, and … waits. RATIO_LANG picks another locale (de_DE, ar_EG);
-# RATIO_RATES_URL a rate server.
+# the unit selection (where letters search), arrows, ⏎ and ⎋ move, tap and go
+# back in a picking screen, … waits, «text» puts text on the clipboard and V
+# pastes it. RATIO_LANG picks another locale (de_DE, ar_EG); RATIO_RATES_URL a
+# rate server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tmp="$(mktemp -d)"

@@ -158,6 +158,18 @@ void LegacyCalculator::clear() {
     updateConversion();
 }
 
+void LegacyCalculator::enterNumber(const BDouble& number, int decimalInputPlace) {
+    operatorMode.setModeEnum(Mode::None);
+    Number0 = number;
+    Number1 = 0;
+    CalculationInputBegan = true;
+    InputEnded = false;
+    DecimalInputPlace = decimalInputPlace < 0 ? -1 : decimalInputPlace;
+    status = DecimalInputPlace >= 0 ? Status::DecimalEntered : Status::IntegerEntered;
+    showNumber0(entryText(Number0, DecimalInputPlace));
+    updateConversion();
+}
+
 void LegacyCalculator::changeSign() {
     Number0.negate();
     // A result such as 2.5 has no typed places; its whole-number text would be a wrong value.

@@ -38,6 +38,9 @@ class LegacyCalculator : public BaseCalculator {
     void clear();
     void changeSign();
     void updateConversion();
+    // `number` as if it had been typed after a clear, with `decimalInputPlace`
+    // places (-1: no separator), at the cost of one key however long it is.
+    void enterNumber(const BDouble& number, int decimalInputPlace);
 
     // The number half of swapping the two rows: the screen exchanges the
     // texts, names and chains itself. The next digit starts a new number.

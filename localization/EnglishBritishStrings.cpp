@@ -249,6 +249,7 @@ EnglishBritishStrings::EnglishBritishStrings() {
     Conversion_of_units = "Conversion of units";
     Copy = "Copy";
     E_mail = "E-mail";
+    Paste = "Paste";
     Key_plus = "plus";
     Key_plus_hint = "add the next number";
     Key_minus = "minus";

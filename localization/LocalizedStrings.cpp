@@ -11,7 +11,7 @@ namespace {
 #name, &LocalizedStrings::name                                                             \
     }
 
-const std::array<LocalizedStrings::TextField, 253> allTextFields{{
+const std::array<LocalizedStrings::TextField, 254> allTextFields{{
     RATIO_FIELD(China),
     RATIO_FIELD(Taiwan),
     RATIO_FIELD(Thousandth_of_an_inch),
@@ -240,6 +240,7 @@ const std::array<LocalizedStrings::TextField, 253> allTextFields{{
     RATIO_FIELD(Conversion_of_units),
     RATIO_FIELD(Copy),
     RATIO_FIELD(E_mail),
+    RATIO_FIELD(Paste),
     RATIO_FIELD(Key_plus),
     RATIO_FIELD(Key_plus_hint),
     RATIO_FIELD(Key_minus),

@@ -248,6 +248,8 @@ struct LocalizedStrings {
     // The share sheet's two ways of sharing.
     std::string Copy;
     std::string E_mail;
+    // The number rows' menu entry that brings a number in from the clipboard.
+    std::string Paste;
     // What a screen reader says for the keys whose titles are symbols: a name
     // and, in the _hint field, what the key does.
     std::string Key_plus;

@@ -104,7 +104,8 @@ UNITS = {
 
 GENERAL = {"Cancel", "Pick_first_unit", "Done", "Back", "OK_Yes", "No", "Share",
            "Select_Auswählen", "Not_Now", "Clear", "Search", "Unit", "Unit_of_measurement",
-           "Conversion_of_units", "China", "Taiwan", "Currency_rates_not_downloaded"}
+           "Conversion_of_units", "China", "Taiwan", "Currency_rates_not_downloaded",
+           "Copy", "E_mail", "Paste"}
 REGIONAL = re.compile(r"_(length|area)$|^Taiwan_")
 
 

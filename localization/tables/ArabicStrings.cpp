@@ -239,6 +239,7 @@ ArabicStrings::ArabicStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "نسخ";
     E_mail = "بريد إلكتروني";
+    Paste = "لصق";
     Key_plus = "زائد";
     Key_plus_hint = "إضافة العدد التالي";
     Key_minus = "ناقص";

@@ -219,6 +219,7 @@ CatalanStrings::CatalanStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Copia";
     E_mail = "Correu";
+    Paste = "Enganxa";
     Key_plus = "més";
     Key_plus_hint = "suma el número següent";
     Key_minus = "menys";

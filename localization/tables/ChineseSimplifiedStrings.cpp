@@ -190,6 +190,7 @@ ChineseSimplifiedStrings::ChineseSimplifiedStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "复制";
     E_mail = "电子邮件";
+    Paste = "粘贴";
     Key_plus = "加";
     Key_plus_hint = "加上下一个数";
     Key_minus = "减";

@@ -192,6 +192,7 @@ ChineseTraditionalStrings::ChineseTraditionalStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "複製";
     E_mail = "電子郵件";
+    Paste = "貼上";
     Key_plus = "加";
     Key_plus_hint = "加上下一個數";
     Key_minus = "減";

@@ -231,6 +231,7 @@ CroatianStrings::CroatianStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Kopiraj";
     E_mail = "E-pošta";
+    Paste = "Zalijepi";
     Key_plus = "Plus";
     Key_plus_hint = "Dodaj sljedeći broj";
     Key_minus = "Minus";

@@ -197,6 +197,7 @@ CzechStrings::CzechStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Kopírovat";
     E_mail = "E-mail";
+    Paste = "Vložit";
     Key_plus = "Plus";
     Key_plus_hint = "Přičíst další číslo";
     Key_minus = "Minus";

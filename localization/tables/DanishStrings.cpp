@@ -220,6 +220,7 @@ DanishStrings::DanishStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Kopiér";
     E_mail = "E-mail";
+    Paste = "Indsæt";
     Key_plus = "Plus";
     Key_plus_hint = "Læg det næste tal til";
     Key_minus = "Minus";

@@ -223,6 +223,7 @@ DutchStrings::DutchStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Kopieer";
     E_mail = "E-mail";
+    Paste = "Plak";
     Key_plus = "Plus";
     Key_plus_hint = "Het volgende getal optellen";
     Key_minus = "Min";

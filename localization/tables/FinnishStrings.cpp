@@ -233,6 +233,7 @@ FinnishStrings::FinnishStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Kopioi";
     E_mail = "Sähköposti";
+    Paste = "Liitä";
     Key_plus = "Plus";
     Key_plus_hint = "Lisää seuraava luku";
     Key_minus = "Miinus";

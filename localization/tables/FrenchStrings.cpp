@@ -205,6 +205,7 @@ FrenchStrings::FrenchStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Copier";
     E_mail = "E-mail";
+    Paste = "Coller";
     Key_plus = "plus";
     Key_plus_hint = "additionner le nombre suivant";
     Key_minus = "moins";

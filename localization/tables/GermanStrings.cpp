@@ -212,6 +212,7 @@ GermanStrings::GermanStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Kopieren";
     E_mail = "E-Mail";
+    Paste = "Einfügen";
     Key_plus = "plus";
     Key_plus_hint = "die nächste Zahl addieren";
     Key_minus = "minus";

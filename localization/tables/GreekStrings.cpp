@@ -220,6 +220,7 @@ GreekStrings::GreekStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Αντιγραφή";
     E_mail = "Email";
+    Paste = "Επικόλληση";
     Key_plus = "Συν";
     Key_plus_hint = "Πρόσθεση του επόμενου αριθμού";
     Key_minus = "Πλην";

@@ -237,6 +237,7 @@ HebrewStrings::HebrewStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "העתקה";
     E_mail = "אימייל";
+    Paste = "הדבקה";
     Key_plus = "פלוס";
     Key_plus_hint = "חיבור המספר הבא";
     Key_minus = "מינוס";

@@ -231,6 +231,7 @@ HindiStrings::HindiStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "कॉपी करें";
     E_mail = "ईमेल";
+    Paste = "पेस्ट करें";
     Key_plus = "जोड़";
     Key_plus_hint = "अगली संख्या जोड़ें";
     Key_minus = "घटाव";

@@ -230,6 +230,7 @@ HungarianStrings::HungarianStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Másolás";
     E_mail = "E-mail";
+    Paste = "Beillesztés";
     Key_plus = "Plusz";
     Key_plus_hint = "A következő szám hozzáadása";
     Key_minus = "Mínusz";

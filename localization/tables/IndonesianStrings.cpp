@@ -239,6 +239,7 @@ IndonesianStrings::IndonesianStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Salin";
     E_mail = "Email";
+    Paste = "Tempel";
     Key_plus = "tambah";
     Key_plus_hint = "tambahkan angka berikutnya";
     Key_minus = "kurang";

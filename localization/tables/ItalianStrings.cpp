@@ -218,6 +218,7 @@ ItalianStrings::ItalianStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Copia";
     E_mail = "Email";
+    Paste = "Incolla";
     Key_plus = "più";
     Key_plus_hint = "aggiungi il numero successivo";
     Key_minus = "meno";

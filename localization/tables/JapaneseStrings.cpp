@@ -222,6 +222,7 @@ JapaneseStrings::JapaneseStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "コピー";
     E_mail = "メール";
+    Paste = "ペースト";
     Key_plus = "プラス";
     Key_plus_hint = "次の数を足す";
     Key_minus = "マイナス";

@@ -191,6 +191,7 @@ KoreanStrings::KoreanStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "복사";
     E_mail = "이메일";
+    Paste = "붙여넣기";
     Key_plus = "더하기";
     Key_plus_hint = "다음 수를 더합니다";
     Key_minus = "빼기";

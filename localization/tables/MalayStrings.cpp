@@ -241,6 +241,7 @@ MalayStrings::MalayStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Salin";
     E_mail = "E-mel";
+    Paste = "Tampal";
     Key_plus = "tambah";
     Key_plus_hint = "tambah nombor seterusnya";
     Key_minus = "tolak";

@@ -218,6 +218,7 @@ NorwegianStrings::NorwegianStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Kopier";
     E_mail = "E-post";
+    Paste = "Lim inn";
     Key_plus = "Pluss";
     Key_plus_hint = "Legg til neste tall";
     Key_minus = "Minus";

@@ -228,6 +228,7 @@ PolishStrings::PolishStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Kopiuj";
     E_mail = "E-mail";
+    Paste = "Wklej";
     Key_plus = "Plus";
     Key_plus_hint = "Dodaj następną liczbę";
     Key_minus = "Minus";

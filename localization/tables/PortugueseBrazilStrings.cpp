@@ -225,6 +225,7 @@ PortugueseBrazilStrings::PortugueseBrazilStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Copiar";
     E_mail = "E-mail";
+    Paste = "Colar";
     Key_plus = "mais";
     Key_plus_hint = "soma o próximo número";
     Key_minus = "menos";

@@ -224,6 +224,7 @@ PortuguesePortugalStrings::PortuguesePortugalStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Copiar";
     E_mail = "E-mail";
+    Paste = "Colar";
     Key_plus = "mais";
     Key_plus_hint = "soma o número seguinte";
     Key_minus = "menos";

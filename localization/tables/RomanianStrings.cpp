@@ -228,6 +228,7 @@ RomanianStrings::RomanianStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Copiați";
     E_mail = "E-mail";
+    Paste = "Lipiți";
     Key_plus = "Plus";
     Key_plus_hint = "Adunați numărul următor";
     Key_minus = "Minus";

@@ -233,6 +233,7 @@ RussianStrings::RussianStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Копировать";
     E_mail = "Эл. почта";
+    Paste = "Вставить";
     Key_plus = "Плюс";
     Key_plus_hint = "Прибавить следующее число";
     Key_minus = "Минус";

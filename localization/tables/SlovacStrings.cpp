@@ -233,6 +233,7 @@ SlovacStrings::SlovacStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Kopírovať";
     E_mail = "E-mail";
+    Paste = "Prilepiť";
     Key_plus = "Plus";
     Key_plus_hint = "Pripočítať ďalšie číslo";
     Key_minus = "Mínus";

@@ -219,6 +219,7 @@ SpanishStrings::SpanishStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Copiar";
     E_mail = "Correo";
+    Paste = "Pegar";
     Key_plus = "más";
     Key_plus_hint = "sumar el siguiente número";
     Key_minus = "menos";

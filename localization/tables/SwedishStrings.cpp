@@ -220,6 +220,7 @@ SwedishStrings::SwedishStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Kopiera";
     E_mail = "E-post";
+    Paste = "Klistra in";
     Key_plus = "Plus";
     Key_plus_hint = "Lägg till nästa tal";
     Key_minus = "Minus";

@@ -228,6 +228,7 @@ ThaiStrings::ThaiStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "คัดลอก";
     E_mail = "อีเมล";
+    Paste = "วาง";
     Key_plus = "บวก";
     Key_plus_hint = "บวกด้วยตัวเลขถัดไป";
     Key_minus = "ลบ";

@@ -228,6 +228,7 @@ TurkishStrings::TurkishStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Kopyala";
     E_mail = "E-posta";
+    Paste = "Yapıştır";
     Key_plus = "Artı";
     Key_plus_hint = "Sonraki sayıyı ekle";
     Key_minus = "Eksi";

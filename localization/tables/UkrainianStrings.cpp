@@ -233,6 +233,7 @@ UkrainianStrings::UkrainianStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Копіювати";
     E_mail = "Ел. пошта";
+    Paste = "Вставити";
     Key_plus = "Плюс";
     Key_plus_hint = "Додати наступне число";
     Key_minus = "Мінус";

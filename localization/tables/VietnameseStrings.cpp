@@ -183,6 +183,7 @@ VietnameseStrings::VietnameseStrings() {
     // The share sheet and what a screen reader says for the symbol keys.
     Copy = "Sao chép";
     E_mail = "Email";
+    Paste = "Dán";
     Key_plus = "Cộng";
     Key_plus_hint = "Cộng số tiếp theo";
     Key_minus = "Trừ";

@@ -148,7 +148,7 @@ class ShareAndMenus : public MainScreenTest {
         QApplication::sendEvent(row, &click);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
-        ASSERT_EQ(menu->actions().size(), 2); // the unit, and sharing
+        ASSERT_GE(menu->actions().size(), 2); // the unit and sharing come first
         menu->actions()[entry]->trigger();
         menu->close();
     }

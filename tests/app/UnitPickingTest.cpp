@@ -216,8 +216,9 @@ TEST_F(UnitPickingTest, OpensCentredOnTheRememberedPositionOrAtTheTop) {
 }
 
 // Leaving by the back button or Escape stores nothing and keeps the calculator;
-// then the keyboard's path through a pair: typing a name, Home and arrows,
-// Return for the first unit and Space for the second.
+// then the keyboard's path through a pair: typing a name (which searches;
+// Escape ends the search), Home and arrows, Return for the first unit and
+// Space for the second.
 TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
     QTest::keyClicks(main.get(), "42");
     const auto unit0 = store.value("unit0");
@@ -238,7 +239,9 @@ TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
     QTest::keyClicks(list, start.toLower());
     const UnitListModel::Entry* current = screen->listModel().entry(list->currentIndex().row());
     ASSERT_NE(current, nullptr);
-    EXPECT_TRUE(current->text.startsWith(start, Qt::CaseInsensitive));
+    EXPECT_TRUE(current->text.contains(start, Qt::CaseInsensitive));
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_FALSE(screen->isFiltered());
     QTest::keyClick(list, Qt::Key_Home);
     QTest::keyClick(list, Qt::Key_Down); // past the length header
     current = screen->listModel().entry(list->currentIndex().row());

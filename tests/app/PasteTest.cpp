@@ -1,0 +1,182 @@
+// A number from the clipboard into row 0, by Ctrl+V and by row 0's menu, in
+// locales with different separators, over the real clipboard.
+#include "app/AppDelegate.h"
+#include "app/CalculatorViewController.h"
+#include "app/KeyButton.h"
+#include "app/NumberRowLabel.h"
+#include "engine/OperatorMode.h"
+#include "localization/Localization.h"
+#include "support/MemoryKeyValueStore.h"
+#include "units/SelectedUnits.h"
+#include "units/UnitCatalogueBuilder.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace ratio {
+namespace {
+
+// A main screen in British English over a fresh store, with `locale`'s separators.
+struct Screen {
+    explicit Screen(const char* locale)
+        : delegate(store, KeptRatesDocument(folder.path()), QLocale(locale)) {
+        Localization::preferredLanguagesSource = [] { return std::vector<std::string>{"en-GB"}; };
+        buildUnitCatalogue();
+        OperatorMode::shared().setModeEnum(Mode::None);
+        main = std::make_unique<CalculatorViewController>(delegate);
+        main->resize(390, 844);
+        main->show();
+        main->calculator.diagnosticSink = [this](const std::string&) { ++diagnosticLines; };
+    }
+    QString row0() const { return main->Number0Label->text(); }
+    QString row1() const { return main->Number1Label->text(); }
+    QString unit0() const { return QString::fromStdString(SelectedUnits::shared().shortName0); }
+    void paste(const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(main.get(), Qt::Key_V, Qt::ControlModifier);
+    }
+    // The entry of row 0's menu titled `title`, or null.
+    QAction* row0MenuEntry(const QString& title) {
+        QContextMenuEvent open(QContextMenuEvent::Mouse, QPoint(5, 5),
+                               main->Number0Label->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(main->Number0Label, &open);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return nullptr;
+        menu->close();
+        for (QAction* action : menu->actions())
+            if (action->text() == title)
+                return action;
+        return nullptr;
+    }
+
+    QTemporaryDir folder;
+    testing::MemoryKeyValueStore store;
+    AppDelegate delegate;
+    std::unique_ptr<CalculatorViewController> main;
+    int diagnosticLines = 0;
+};
+
+// Each text is pasted over a pending "42 +": a number replaces it and ends the
+// operation, as typing after a clear would; anything else changes nothing.
+TEST(Paste, ReadsTheLocalesNumbersAndLeavesEverythingElse) {
+    const struct {
+        const char* locale;
+        const char* clipboard; // "%u" stands for unit0's short name
+        const char* row0;      // nullptr: unchanged
+    } cases[] = {
+        {"en_GB", "1,234.5", "1,234.5"}, {"en_GB", "1234.50", "1,234.50"},
+        {"en_GB", "  -12 ", "-12"},      {"en_GB", "7.25 %u", "7.25"},
+        {"en_GB", "0.", "0."},           {"en_GB", "1,5", nullptr},
+        {"en_GB", "twelve", nullptr},    {"en_GB", "", nullptr},
+        {"en_GB", "12 km", nullptr},     {"de_DE", "1.234,5", "1.234,5"},
+        {"de_DE", "1234,5", "1.234,5"},  {"de_DE", "2.5", "2,5"},
+        {"de_DE", "1,2,3", nullptr},     {"ar_EG", "١٬٢٣٤٫٥", "1٬234٫5"},
+        {"ar_EG", "1٬234٫5", "1٬234٫5"}, {"ar_EG", "1234.5", "1٬234٫5"},
+        {"ar_EG", "1,234", nullptr},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(std::string(row.locale) + " " + row.clipboard);
+        Screen screen(row.locale);
+        QTest::keyClicks(screen.main.get(), "42+");
+        const QString before0 = screen.row0(), before1 = screen.row1();
+        screen.paste(QString::fromUtf8(row.clipboard).replace("%u", screen.unit0()));
+        if (!row.row0) {
+            EXPECT_EQ(screen.row0(), before0);
+            EXPECT_EQ(screen.row1(), before1);
+            EXPECT_EQ(OperatorMode::shared().modeEnum(), Mode::Addition);
+            continue;
+        }
+        EXPECT_EQ(screen.row0(), QString::fromUtf8(row.row0) + " " + screen.unit0());
+        EXPECT_NE(screen.row1(), before1);
+        EXPECT_EQ(OperatorMode::shared().modeEnum(), Mode::None);
+        // The next key goes on with the pasted number.
+        QTest::keyClicks(screen.main.get(), "1");
+        EXPECT_TRUE(screen.row0().startsWith(QString::fromUtf8(row.row0)));
+    }
+}
+
+// Row 0's menu pastes too; in calculator mode the row has no unit.
+TEST(Paste, Row0MenuEntryPastesInCalculatorMode) {
+    Screen screen("en_GB");
+    QTest::mouseClick(screen.main->CalculatorButton, Qt::LeftButton);
+    QAction* paste = screen.row0MenuEntry("Paste");
+    ASSERT_NE(paste, nullptr);
+    QGuiApplication::clipboard()->setText("3,000.125");
+    paste->trigger();
+    EXPECT_EQ(screen.row0(), "3,000.125");
+    QGuiApplication::clipboard()->setText("not a number");
+    paste->trigger();
+    EXPECT_EQ(screen.row0(), "3,000.125");
+}
+
+// Both rows' Copy: the number alone, as a spreadsheet of the locale reads it,
+// and pasted back it gives the same number. Row 1's entry needs converter mode.
+TEST(Copy, RowMenusCopyTheNumberWithoutGroupingAndUnit) {
+    const struct {
+        const char* locale;
+        const char* keys;
+        const char* row0;
+        const char* row1; // the default pair converts miles to kilometres
+    } cases[] = {
+        {"en_GB", "1234.5", "1234.5", "1986.735168"},
+        {"de_DE", "1234,5", "1234,5", "1986,735168"},
+        {"ar_EG", "1234٫5", "1234٫5", "1986٫735168"},
+        {"en_GB", "2000000", "2000000", "3218688"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(std::string(row.locale) + " " + row.keys);
+        Screen screen(row.locale);
+        ASSERT_EQ(screen.unit0(), "mile");
+        for (QChar key : QString::fromUtf8(row.keys))
+            QTest::keyClick(screen.main.get(), key.unicode() < 128 ? key.toLatin1() : '.',
+                            key.unicode() < 128 ? Qt::NoModifier : Qt::KeypadModifier);
+        QAction* copy0 = screen.row0MenuEntry("Copy");
+        ASSERT_NE(copy0, nullptr);
+        copy0->trigger();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.row0));
+        QList<QMenu*> menus = screen.main->findChildren<QMenu*>();
+        ASSERT_EQ(menus.size(), 2);
+        QAction* copy1 = menus[1]->actions().value(2);
+        ASSERT_NE(copy1, nullptr);
+        EXPECT_EQ(copy1->text(), "Copy");
+        copy1->trigger();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.row1));
+        const QString shown1 = screen.row1();
+        screen.paste(QGuiApplication::clipboard()->text());
+        EXPECT_EQ(
+            screen.main->calculator.Number0,
+            *BDouble::fromText(
+                QString::fromUtf8(row.row1).replace(",", ".").replace("٫", ".").toStdString()));
+
+        QTest::mouseClick(screen.main->CalculatorButton, Qt::LeftButton);
+        QGuiApplication::clipboard()->setText("kept");
+        copy1->trigger();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
+    }
+}
+
+// A number of 100,000 digits arrives whole and exact, as one entry rather than
+// one key per digit (which would write a diagnostic line per decimal digit).
+TEST(Paste, AHundredThousandDigitsArriveAsOneEntry) {
+    Screen screen("en_GB");
+    const std::string digits = "1." + std::string(99'998, '6') + "3";
+    screen.paste(QString::fromStdString(digits));
+    EXPECT_EQ(screen.main->calculator.Number0, *BDouble::fromText(digits));
+    EXPECT_EQ(screen.main->calculator.DecimalInputPlace, 99'999);
+    EXPECT_EQ(screen.diagnosticLines, 0);
+    EXPECT_TRUE(screen.row0().endsWith("663 " + screen.unit0()));
+    QTest::keyClicks(screen.main.get(), "9");
+    EXPECT_TRUE(screen.row0().endsWith("6639 " + screen.unit0()));
+}
+
+} // namespace
+} // namespace ratio

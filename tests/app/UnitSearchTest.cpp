@@ -1,0 +1,354 @@
+// Finding units by typing on the unit selection screen: what a text finds in
+// each language, and picking from the list of found units with real keys and
+// clicks. German and Japanese run in their own processes (tests/CMakeLists.txt).
+#include "app/UnitSearch.h"
+#include "MainScreenFixture.h"
+#include "app/PresentationStack.h"
+#include "app/UnitListView.h"
+#include "app/UnitsViewController.h"
+#include "platform/CurrencyUpdate.h"
+#include "units/SelectedUnits.h"
+#include "units/UnitCatalogue.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <set>
+
+namespace ratio::testing {
+namespace {
+
+constexpr int currency = 0;
+constexpr int length = 1;
+constexpr int volume = 3;
+
+using Names = std::set<std::string>;
+
+// The long names the unit list shows, and the category headers above them.
+Names shownUnits(UnitListModel& model) {
+    Names names;
+    for (int row = 0; row < model.rowCount(); ++row)
+        if (model.entry(row)->kind != UnitListModel::Kind::Header)
+            names.insert(model.entry(row)->text.toStdString());
+    return names;
+}
+std::set<int> shownSections(UnitListModel& model) {
+    std::set<int> sections;
+    for (int row = 0; row < model.rowCount(); ++row)
+        if (model.entry(row)->kind == UnitListModel::Kind::Header)
+            sections.insert(model.entry(row)->section);
+    return sections;
+}
+
+// The catalogue's long names of the units whose British name is one of `british`.
+Names inActiveLanguage(const Names& british) {
+    const UnitNameIndex index = UnitNameIndex::ofSharedCatalogue();
+    Names names;
+    for (std::size_t c = 0; c < index.britishNames().size(); ++c)
+        for (std::size_t r = 0; r < index.britishNames()[c].size(); ++r)
+            if (british.count(index.britishNames()[c][r]))
+                names.insert(index.activeNames()[c][r]);
+    return names;
+}
+
+const QByteArray rates = "<Cube currency='USD' rate='1.0854'/>\n"
+                         "<Cube currency='HUF' rate='402.5'/>\n"
+                         "<Cube currency='JPY' rate='160.25'/>\n";
+
+const Names gallonUnits = {"Imperial gallon (Imp.gal.)", "US liquid gallon (US.liq.gal.)",
+                           "US dry gallon (US.dry.gal.)", "[US]\u00A0Miles per gallon (mpgUS)"};
+// Every name holding "gal": the gallons, and "legal".
+Names withLegalCup(Names names) {
+    names.insert("[US] Legal cup (US legal cup)");
+    return names;
+}
+const Names gallons = withLegalCup(gallonUnits);
+
+// Key presses carrying any text, as a keyboard layout (or an input method
+// committing a word character by character) sends them.
+void typeText(QWidget* widget, const QString& text) {
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+class UnitSearchTest : public MainScreenTest {
+  protected:
+    UnitSearchTest() {
+        PresentationStack::slideDuration = 0;
+        EXPECT_TRUE(applyDownloadedRates(unitCatalogue(), Localization::shared().strings(),
+                                         KeptRatesDocument(folder.path()), rates, QLocale("en_GB"),
+                                         QDate(2026, 12, 4)));
+        screen().show();
+    }
+    ~UnitSearchTest() override { PresentationStack::slideDuration = 250; }
+
+    PresentationStack& stack() { return PresentationStack::of(*main); }
+    UnitsViewController* openSelection() {
+        QTest::mouseClick(main->UnitButton, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        return qobject_cast<UnitsViewController*>(stack().top());
+    }
+    bool waitUntilClosed() {
+        return QTest::qWaitFor([this] { return stack().count() == 0; }, 1000);
+    }
+    // Clicks the shown row of the unit with that long name.
+    static void tapUnit(UnitsViewController* screen, const std::string& name) {
+        UnitListModel& model = screen->listModel();
+        for (int row = 0; row < model.rowCount(); ++row)
+            if (model.entry(row)->text.toStdString() == name) {
+                const UnitListModel::Entry* entry = model.entry(row);
+                screen->TableView->scrollToCentre(entry->section, entry->row);
+                const QRect rect = screen->TableView->rowRect(entry->section, entry->row);
+                ASSERT_FALSE(rect.isEmpty()) << name;
+                QTest::mouseClick(screen->TableView->viewport(), Qt::LeftButton, {}, rect.center());
+                return;
+            }
+        FAIL() << name << " not shown";
+    }
+    static const UnitDefinition* catalogueUnit(const std::string& name) {
+        for (const Category& category : unitCatalogue())
+            for (const UnitDefinition& unit : category.unitDefinitions)
+                if (unit.longName == name)
+                    return &unit;
+        return nullptr;
+    }
+};
+
+TEST(UnitSearchFold, IgnoresCaseAccentsAndWidthButNotKanaVoicing) {
+    const struct {
+        const char* text;
+        const char* folded;
+    } cases[] = {
+        {"Ångström", "angstrom"},
+        {"US-Flüssiggallone", "us-flussiggallone"},
+        {"ＦＴ", "ft"},
+        {"ガロン", "ガロン"},
+        {"€", "€"},
+        {"Mètre CUBE", "metre cube"},
+    };
+    for (const auto& row : cases)
+        EXPECT_EQ(UnitSearch::fold(QString::fromUtf8(row.text)).toStdString(), row.folded)
+            << row.text;
+    EXPECT_NE(UnitSearch::fold(QStringLiteral("ガ")), UnitSearch::fold(QStringLiteral("カ")));
+}
+
+// What a text finds among all units, in British English, with rates.
+TEST_F(UnitSearchTest, FindsByLongNameSymbolOrShortNameInTheWholeCatalogue) {
+    const UnitSearch search(unitCatalogue(), UnitNameIndex::ofSharedCatalogue().britishNames());
+    const auto found = [&](const char* text) {
+        Names names;
+        for (const UnitSearch::Match& match : search.find(QString::fromUtf8(text)))
+            names.insert(unitCatalogue()[match.category].unitDefinitions[match.row].longName);
+        return names;
+    };
+    EXPECT_EQ(found("gal"), gallons);
+    EXPECT_EQ(found("GAL"), gallons);
+    EXPECT_EQ(found(" gal "), gallons);
+    // The forint's symbol is Ft; the fathom's fth holds it too.
+    EXPECT_EQ(found("ft"),
+              (Names{"Foot (ft)", "Cubic foot (ft3, cft)", "Square foot (ft²)",
+                     "Foot per second (ft/s)", "Hungarian forint (Ft, HUF)", "Fathom (fth)"}));
+    EXPECT_EQ(found("eur"), (Names{"Euro (€, EUR)"}));
+    EXPECT_EQ(found("€"), (Names{"Euro (€, EUR)"}));
+    EXPECT_EQ(found("ångstrom"), (Names{"Angstrom (Å)"}));
+    EXPECT_EQ(found("nautical"), (Names{"Nautical mile (M, NM)"}));
+    EXPECT_TRUE(found("").empty());
+    EXPECT_TRUE(found("   ").empty());
+    EXPECT_TRUE(found("zzzq").empty());
+    // No match across two names of one unit.
+    EXPECT_TRUE(found("gal.)imp").empty());
+}
+
+// Typed letters go to the field; the list shows only categories with a match,
+// without more rows; Escape clears the search and restores the list where it
+// was, a second Escape goes back.
+TEST_F(UnitSearchTest, TypingFiltersAndEscapeRestoresThenGoesBack) {
+    UnitsViewController* screen = openSelection();
+    ASSERT_NE(screen, nullptr);
+    ASSERT_NE(screen->SearchField, nullptr);
+    EXPECT_EQ(screen->SearchField->placeholderText(), "Search");
+    EXPECT_EQ(screen->SearchField->accessibleName(), "Search");
+    UnitListView* list = screen->TableView;
+    UnitListModel& model = screen->listModel();
+    const int allRows = model.rowCount();
+    list->scrollToCentre(7, 1);
+    const int scrolled = list->verticalScrollBar()->value();
+    ASSERT_GT(scrolled, 0);
+
+    QTest::keyClicks(list, "gal");
+    EXPECT_EQ(screen->SearchField->text(), "gal");
+    EXPECT_TRUE(screen->SearchField->hasFocus() || !screen->isActiveWindow());
+    EXPECT_EQ(shownUnits(model), gallons);
+    EXPECT_EQ(shownSections(model).size(), 2u); // volume and fuel consumption only
+    EXPECT_TRUE(shownSections(model).count(volume));
+    // The first unit found is current, for Return.
+    EXPECT_EQ(model.entry(list->currentIndex().row())->kind, UnitListModel::Kind::Unit);
+
+    QTest::keyClick(screen->SearchField, Qt::Key_Backspace);
+    QTest::keyClick(screen->SearchField, Qt::Key_Backspace);
+    EXPECT_GT(shownUnits(model).size(), gallons.size()); // "g"
+
+    QTest::keyClick(screen->SearchField, Qt::Key_Escape);
+    EXPECT_FALSE(screen->isFiltered());
+    EXPECT_EQ(screen->SearchField->text(), "");
+    EXPECT_EQ(model.rowCount(), allRows);
+    EXPECT_EQ(list->verticalScrollBar()->value(), scrolled);
+    EXPECT_EQ(stack().count(), 1);
+
+    QTest::keyClicks(list, "zzzq"); // nothing found: an empty list
+    EXPECT_EQ(model.rowCount(), 0);
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_EQ(model.rowCount(), allRows);
+    QTest::keyClicks(list, "m");
+    QTest::keyClick(screen, Qt::Key_Escape); // from the screen, the back button focused, say
+    EXPECT_FALSE(screen->isFiltered());
+    EXPECT_EQ(stack().count(), 1);
+    QTest::keyClick(screen->SearchField, Qt::Key_Escape);
+    EXPECT_TRUE(waitUntilClosed());
+}
+
+// Picking in the found list runs the same two steps: another category takes
+// over the first unit; a unit outside the compact list joins it; two units of
+// one category complete the pair.
+TEST_F(UnitSearchTest, PicksFromTheFoundUnitsAddingHiddenOnes) {
+    const std::string dry = "US dry gallon (US.dry.gal.)", imperial = "Imperial gallon (Imp.gal.)";
+    ASSERT_NE(catalogueUnit(dry), nullptr);
+    ASSERT_FALSE(catalogueUnit(dry)->added);
+    UnitsViewController* screen = openSelection();
+    QTest::keyClicks(screen->TableView, "gal");
+
+    tapUnit(screen, "[US]\u00A0Miles per gallon (mpgUS)");
+    EXPECT_EQ(screen->LastSelectedNumberIndex, 0);
+    tapUnit(screen, dry); // another category: the first unit again
+    EXPECT_EQ(screen->LastSelectedNumberIndex, 0);
+    EXPECT_EQ(screen->SelectedSection0, volume);
+    EXPECT_TRUE(catalogueUnit(dry)->added);
+    const auto& compact = screen->CategoriesWithAddedUnits[volume].unitDefinitions;
+    EXPECT_EQ(compact[static_cast<std::size_t>(screen->SelectedRow0)].longName, dry);
+    EXPECT_EQ(screen->StatusLabel->text().toStdString(), unitCatalogue()[volume].pickSecondUnit);
+    UnitListModel& model = screen->listModel();
+    for (int row = 0; row < model.rowCount(); ++row)
+        EXPECT_EQ(model.index(row).data(UnitListModel::MarkedRole).toBool(),
+                  model.entry(row)->text.toStdString() == dry)
+            << model.entry(row)->text.toStdString();
+
+    tapUnit(screen, imperial);
+    EXPECT_EQ(store.value("unit0").text(), dry);
+    EXPECT_EQ(store.value("unit1").text(), imperial);
+    EXPECT_EQ(row0(), "0 US.dry.gal.");
+    EXPECT_TRUE(waitUntilClosed());
+}
+
+// The keyboard alone: type, pick the first found with Return; the first unit
+// tapped again clears the choice; a found unit picked twice.
+TEST_F(UnitSearchTest, ReturnPicksTheFirstFoundUnit) {
+    UnitsViewController* screen = openSelection();
+    QTest::keyClicks(screen->TableView, "nautical");
+    QTest::keyClick(screen->SearchField, Qt::Key_Return);
+    EXPECT_EQ(screen->SelectedSection0, length);
+    QTest::keyClick(screen->SearchField, Qt::Key_Return); // the same unit: no choice
+    EXPECT_EQ(screen->LastSelectedNumberIndex, 1);
+    QTest::keyClick(screen->SearchField, Qt::Key_Return);
+    for (int i = 0; i < 8; ++i)
+        QTest::keyClick(screen->SearchField, Qt::Key_Backspace);
+    QTest::keyClicks(screen->SearchField, "yard");
+    QTest::keyClick(screen->SearchField, Qt::Key_Return);
+    EXPECT_EQ(store.value("unit0").text(), "Nautical mile (M, NM)");
+    EXPECT_EQ(SelectedUnits::shared().shortName1, "yd");
+    EXPECT_TRUE(waitUntilClosed());
+}
+
+// A rate document arriving while a search is shown: a found currency that
+// no longer exists is not picked; the list shows the new units instead.
+TEST_F(UnitSearchTest, ARateDocumentDuringASearchNeverPicksAGoneUnit) {
+    UnitsViewController* screen = openSelection();
+    QTest::keyClicks(screen->TableView, "forint");
+    ASSERT_EQ(shownUnits(screen->listModel()), (Names{"Hungarian forint (Ft, HUF)"}));
+    const UnitListModel::Entry* forint = screen->listModel().entry(1);
+    ASSERT_NE(forint, nullptr);
+    const QRect rect = screen->TableView->rowRect(currency, forint->row);
+    ASSERT_FALSE(rect.isEmpty());
+    ASSERT_TRUE(applyDownloadedRates(
+        unitCatalogue(), Localization::shared().strings(), KeptRatesDocument(folder.path()),
+        "<Cube currency='USD' rate='1.2'/>\n", QLocale("en_GB"), QDate(2026, 12, 5)));
+    QTest::mouseClick(screen->TableView->viewport(), Qt::LeftButton, {}, rect.center());
+    EXPECT_EQ(screen->LastSelectedNumberIndex, 1);
+    EXPECT_TRUE(shownUnits(screen->listModel()).empty());
+}
+
+// In German: the German names, the British ones, accents ignored.
+TEST(German, SearchFindsGermanAndBritishNamesIgnoringAccents) {
+    if (Localization::shared().language != Language::German)
+        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=de";
+    class Screen : public UnitSearchTest {
+        void TestBody() override {}
+
+      public:
+        using UnitSearchTest::openSelection;
+        using UnitSearchTest::store;
+        using UnitSearchTest::waitUntilClosed;
+    } fixture;
+    UnitsViewController* screen = fixture.openSelection();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->SearchField->placeholderText().toStdString(),
+              Localization::shared().strings().Search);
+    const struct {
+        const char* typed;
+        Names british;
+    } cases[] = {
+        {"gal", gallons},
+        {"flussiggal", {"US liquid gallon (US.liq.gal.)"}},
+        {"nautical", {"Nautical mile (M, NM)"}},
+        {"seemeile", {"Nautical mile (M, NM)"}},
+        {"angstrom", {"Angstrom (Å)"}},
+    };
+    for (const auto& row : cases) {
+        screen->SearchField->clear();
+        typeText(screen->TableView, QString::fromUtf8(row.typed));
+        EXPECT_EQ(shownUnits(screen->listModel()), inActiveLanguage(row.british)) << row.typed;
+    }
+    screen->SearchField->clear();
+    typeText(screen->TableView, QString::fromUtf8("flüssiggal"));
+    UnitListModel& model = screen->listModel();
+    ASSERT_EQ(shownUnits(model).size(), 1u);
+    QTest::keyClick(screen->SearchField, Qt::Key_Return);
+    QTest::keyClick(screen->SearchField, Qt::Key_Escape);
+    QTest::keyClick(screen->SearchField, Qt::Key_Escape);
+    EXPECT_TRUE(fixture.waitUntilClosed());
+}
+
+// In Japanese: kana, full-width Latin letters and British names.
+TEST(Japanese, SearchFindsJapaneseAndBritishNames) {
+    if (Localization::shared().language != Language::Japanese)
+        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ja";
+    class Screen : public UnitSearchTest {
+        void TestBody() override {}
+
+      public:
+        using UnitSearchTest::openSelection;
+    } fixture;
+    UnitsViewController* screen = fixture.openSelection();
+    ASSERT_NE(screen, nullptr);
+    const struct {
+        const char* typed;
+        Names british;
+    } cases[] = {
+        {"ガロン", gallonUnits},
+        {"gal", gallons},
+        {"ＦＯＯＴ",
+         {"Foot (ft)", "Cubic foot (ft3, cft)", "Square foot (ft²)", "Foot per second (ft/s)"}},
+        {"海里", {"Nautical mile (M, NM)"}},
+        {"ユーロ", {"Euro (€, EUR)"}},
+    };
+    for (const auto& row : cases) {
+        screen->SearchField->clear();
+        typeText(screen->TableView, QString::fromUtf8(row.typed));
+        EXPECT_EQ(shownUnits(screen->listModel()), inActiveLanguage(row.british)) << row.typed;
+    }
+}
+
+} // namespace
+} // namespace ratio::testing
