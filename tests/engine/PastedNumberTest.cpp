@@ -1,9 +1,7 @@
 // Numbers brought in from the clipboard: which texts are numbers in which
 // locale, and that entering one equals typing it after a clear.
 #include "engine/PastedNumber.h"
-#include "engine/CalculatorDisplayHost.h"
-#include "engine/KeypadKey.h"
-#include "engine/LegacyCalculator.h"
+#include "support/FakeDisplayHost.h"
 
 #include <gtest/gtest.h>
 
@@ -22,51 +20,28 @@ TEST(PastedNumber, ReadsWhatSpreadsheetsPagesAndRowsWrite) {
     const struct {
         Separators locale;
         const char* text;
-        const char* value; // as BDouble::fromText reads it; nullptr: not a number
-        int places;
+        const char* value = nullptr; // as BDouble::fromText reads it; nullptr: not a number
+        int places = 0;
     } cases[] = {
-        {british, "1234.5", "1234.5", 1},
-        {british, "1,234,567.25", "1234567.25", 2},
-        {british, "  -42 ", "-42", -1},
-        {british, "+7", "7", -1},
-        {british, "\u22123.50", "-3.50", 2},
-        {british, "12.5 mile", "12.5", 1},
-        {british, "12.5mile", "12.5", 1},
-        {british, ".5", "0.5", 1},
-        {british, "5.", "5", 0},
-        {british, "007", "7", -1},
-        {german, "1.234,5", "1234.5", 1},
-        {german, "1234,5", "1234.5", 1},
+        // clang-format off
+        {british, "1234.5", "1234.5", 1}, {british, "1,234,567.25", "1234567.25", 2},
+        {british, "  -42 ", "-42", -1}, {british, "+7", "7", -1}, {british, "\u22123.50", "-3.50", 2},
+        {british, "12.5 mile", "12.5", 1}, {british, "12.5mile", "12.5", 1},
+        {british, ".5", "0.5", 1}, {british, "5.", "5", 0}, {british, "007", "7", -1},
+        {german, "1.234,5", "1234.5", 1}, {german, "1234,5", "1234.5", 1},
         {german, "1.234", "1234", -1}, // the locale's grouping wins
         {german, "1.5", "1.5", 1},     // no grouping in threes: a decimal point
-        {german, "12.345.678", "12345678", -1},
-        {arabic, "١٬٢٣٤٫٥", "1234.5", 1},
-        {arabic, "1٬234٫5", "1234.5", 1},
-        {arabic, "\u061C-1٬234.5", "-1234.5", 1},
-        {arabic, "٣٫١٤", "3.14", 2},
-        {french, "1 234,5", "1234.5", 1},
-        {french, "1\u00A0234,5", "1234.5", 1},
-        {british, "１２３", "123", -1},
+        {german, "12.345.678", "12345678", -1}, {arabic, "١٬٢٣٤٫٥", "1234.5", 1},
+        {arabic, "1٬234٫5", "1234.5", 1}, {arabic, "\u061C-1٬234.5", "-1234.5", 1},
+        {arabic, "٣٫١٤", "3.14", 2}, {french, "1 234,5", "1234.5", 1},
+        {french, "1\u00A0234,5", "1234.5", 1}, {british, "１２３", "123", -1},
         // Not numbers, or numbers of another locale that would be misread.
-        {british, "1,5", nullptr, 0},
-        {british, "12,34,567", nullptr, 0},
-        {british, "1,2345", nullptr, 0},
-        {british, ",123", nullptr, 0},
-        {british, "1.2.3", nullptr, 0},
-        {british, "12 km", nullptr, 0},
-        {british, "mile", nullptr, 0},
-        {british, "", nullptr, 0},
-        {british, "  ", nullptr, 0},
-        {british, "-", nullptr, 0},
-        {british, ".", nullptr, 0},
-        {british, "--5", nullptr, 0},
-        {british, "5-", nullptr, 0},
-        {british, "1e5", nullptr, 0},
-        {british, "0x10", nullptr, 0},
-        {british, "12\n13", nullptr, 0},
-        {british, "\xFF\xFE", nullptr, 0},
-        {german, "1,2,3", nullptr, 0},
-        {german, "1.234.5", nullptr, 0},
+        {british, "1,5"}, {british, "12,34,567"}, {british, "1,2345"}, {british, ",123"},
+        {british, "1.2.3"}, {british, "12 km"}, {british, "mile"}, {british, ""}, {british, "  "},
+        {british, "-"}, {british, "."}, {british, "--5"}, {british, "5-"}, {british, "1e5"},
+        {british, "0x10"}, {british, "12\n13"}, {british, "\xFF\xFE"}, {german, "1,2,3"},
+        {german, "1.234.5"},
+        // clang-format on
     };
     for (const auto& row : cases) {
         const auto read =
@@ -89,35 +64,18 @@ TEST(PastedNumber, ReadsAHundredThousandDigitsExactly) {
     EXPECT_EQ(read->value, *BDouble::fromText(digits));
 }
 
-struct RecordingHost : CalculatorDisplayHost {
-    std::string row0, row1;
-    MetricsCalculations chain0{MetricsCalculation{}};
-    MetricsCalculations chain1{MetricsCalculation{Operator::Multiplication, BDouble(3)}};
-    bool isConverterMode() const override { return true; }
-    std::string shortName0() const override { return "m"; }
-    std::string shortName1() const override { return "ft"; }
-    const MetricsCalculations& metricsCalculations0() const override { return chain0; }
-    const MetricsCalculations& metricsCalculations1() const override { return chain1; }
-    void setNumber0Text(const std::string& text) override { row0 = text; }
-    void setNumber1Text(const std::string& text) override { row1 = text; }
-    void showDivisionByZeroAlert() override {}
-};
-
-// A calculator in the middle of something, so the entry must also end it.
+// A converting calculator in the middle of something, so the entry must also end it.
 struct Busy {
-    RecordingHost host;
+    testing::FakeDisplayHost host;
     OperatorMode mode;
     LegacyCalculator calculator{".", ",", &host, mode};
-    int lines = 0;
     explicit Busy(const char* keys) {
-        calculator.diagnosticSink = [this](const std::string&) { ++lines; };
-        for (const char* key = keys; *key; ++key)
-            pressKeypadKey(calculator, *key);
+        host.converterMode = true;
+        host.chain1 = {MetricsCalculation{Operator::Multiplication, BDouble(3)}};
+        calculator.diagnosticSink = nullptr;
+        press(keys);
     }
-    void press(const char* keys) {
-        for (const char* key = keys; *key; ++key)
-            pressKeypadKey(calculator, *key);
-    }
+    void press(const char* keys) { testing::press(calculator, keys); }
 };
 
 // After the entry and after any keys that follow, rows and state equal those
