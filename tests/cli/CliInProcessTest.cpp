@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <sstream>
 #include <string>
@@ -43,15 +44,14 @@ struct Case {
 };
 
 TEST(CliKeys, PrintBothRowsAsTheMainScreenShowsThem) {
+    // clang-format off
     const Case cases[] = {
-        {{}, "0 mile\n0 km\n"},
-        {{"2"}, "2 mile\n3.218688 km\n"},
+        {{}, "0 mile\n0 km\n"}, {{"2"}, "2 mile\n3.218688 km\n"},
+        {{"--", "-5"}, "5 mile\n8.04672 km\n"}, {{"--calculator", "X"}, "0 km\n0 mile\n"},
         {{"--calculator", "1/3="}, "0.33333333\n0.536448 km\n"},
-        {{"--calculator", "X"}, "0 km\n0 mile\n"},
-        {{"2+X3="}, "3 km\n1.86411358 mile\n"},
-        {{"--from", "°C", "--to", "°F", "C"}, "0 °C\n32 °F\n"},
-        {{"--", "-5"}, "5 mile\n8.04672 km\n"},
+        {{"2+X3="}, "3 km\n1.86411358 mile\n"}, {{"--from", "°C", "--to", "°F", "C"}, "0 °C\n32 °F\n"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const Outcome outcome = run(c.arguments);
         EXPECT_EQ(outcome.status, 0) << outcome.errors;
@@ -128,53 +128,41 @@ TEST(CliUsage, ErrorsNameTheProblemAndExitWithTwo) {
     }
 }
 
-struct NameCase {
-    const char* what;
-    const char* from;
-    const char* to;
-    const char* language;
-    const char* output;
-};
-
 TEST(CliLookup, EveryWayOfNamingAUnit) {
-    const NameCase cases[] = {
-        {"long name", "Mile (mile, mi)", "Kilometre (km)", "en-GB", "1.609344 km\n"},
-        {"long name without brackets", "Mile", "kilometre", "en-GB", "1.609344 km\n"},
-        {"symbol in brackets", "mi", "km", "en-GB", "1.609344 km\n"},
-        {"second symbol", "NM", "m", "en-GB", "1,852 m\n"},
-        {"short name", "mile", "km", "en-GB", "1.609344 km\n"},
-        {"degree as deg", "degF", "degC", "en-GB", "-17.22222222 °C\n"},
-        {"square as 2", "km2", "m2", "en-GB", "1,000,000 m²\n"},
-        {"micro as u", "um", "nm", "en-GB", "1,000 nm\n"},
-        {"no-break space typed as a space", "[US] Miles per gallon", "Miles per litre", "en-GB",
-         "0.26417205 mpl\n"},
-        {"a part of a joined name", "Zoll", "cm", "de-DE", "2.54 cm\n"},
-        {"British name under another language", "Inch", "Kilometre", "de-DE", "0.0000254 km\n"},
-        {"case ignored where nothing differs", "KM", "MILE", "en-GB", "0.62137119 mile\n"},
-        {"case kept where it tells units apart", "M", "m", "en-GB", "1,852 m\n"},
-        {"... in both directions", "nm", "NM", "en-GB", "0 M\n"},
-        {"a shared long name settled by the other unit", "[China] fēn (市分)", "m²", "en-GB",
-         "66.66666667 m²\n"},
-        {"a shared short name settled by the other unit", "市分", "m", "en-GB", "0.00333333 m\n"},
-        {"exact leu before any litre, unless the other unit is a volume", "L", "ml", "en-GB",
-         "1,000 ml\n"},
-        {"symbol without its final dot", "oz", "g", "en-GB", "28.34952313 g\n"},
-        {"... inside a longer symbol", "US fl.oz", "ml", "en-GB", "29.57352956 ml\n"},
-        {"irregular plural", "feet", "inches", "en-GB", "12 in\n"},
-        {"plural of a counted word before 'per'", "Metres per second", "km/h", "en-GB",
-         "3.6 km/h\n"},
-        {"plural of a part of a joined name", "long tons", "kg", "en-GB", "1,016.0469088 kg\n"},
-        {"plural of a US spelling", "kilometers", "m", "en-GB", "1,000 m\n"},
-        {"US spelling under another language", "liter", "Milliliter", "fr-FR", "1,000 ml\n"},
-        {"British plural under another language", "Acres", "ha", "ja-JP", "0.40468564 ha\n"},
-        {"everyday abbreviation", "kph", "mph", "en-GB", "0.62137119 mph\n"},
-        {"everyday abbreviation, any case", "LBS", "kg", "en-GB", "0.45359237 kg\n"},
-        {"everyday abbreviation with a space", "sq ft", "sqm", "de-DE", "0.09290304 m²\n"},
+    // From, to, language, output of converting 1.
+    // clang-format off
+    const std::array<const char*, 4> cases[] = {
+        {"Mile (mile, mi)", "Kilometre (km)", "en-GB", "1.609344 km\n"}, // long names
+        {"Mile", "kilometre", "en-GB", "1.609344 km\n"}, // long names without brackets
+        {"mi", "km", "en-GB", "1.609344 km\n"}, {"NM", "m", "en-GB", "1,852 m\n"}, // symbols
+        {"mile", "km", "en-GB", "1.609344 km\n"}, // short name
+        {"degF", "degC", "en-GB", "-17.22222222 °C\n"}, {"km2", "m2", "en-GB", "1,000,000 m²\n"},
+        {"um", "nm", "en-GB", "1,000 nm\n"},
+        {"[US] Miles per gallon", "Miles per litre", "en-GB", "0.26417205 mpl\n"}, // no-break space
+        {"Zoll", "cm", "de-DE", "2.54 cm\n"}, // a part of a joined name
+        {"Inch", "Kilometre", "de-DE", "0.0000254 km\n"}, // British name under another language
+        {"KM", "MILE", "en-GB", "0.62137119 mile\n"}, // case ignored where nothing differs
+        {"M", "m", "en-GB", "1,852 m\n"}, {"nm", "NM", "en-GB", "0 M\n"}, // ... but telling apart
+        // A shared long or short name settled by the other unit.
+        {"[China] fēn (市分)", "m²", "en-GB", "66.66666667 m²\n"},
+        {"市分", "m", "en-GB", "0.00333333 m\n"},
+        {"L", "ml", "en-GB", "1,000 ml\n"}, // exact leu before litre, unless the other is a volume
+        {"oz", "g", "en-GB", "28.34952313 g\n"}, // symbol without its final dot, and inside another
+        {"US fl.oz", "ml", "en-GB", "29.57352956 ml\n"},
+        // Plurals: irregular, before 'per', of a part, of a US spelling, under another language.
+        {"feet", "inches", "en-GB", "12 in\n"}, {"kilometers", "m", "en-GB", "1,000 m\n"},
+        {"Metres per second", "km/h", "en-GB", "3.6 km/h\n"},
+        {"long tons", "kg", "en-GB", "1,016.0469088 kg\n"},
+        {"liter", "Milliliter", "fr-FR", "1,000 ml\n"}, {"Acres", "ha", "ja-JP", "0.40468564 ha\n"},
+        // Everyday abbreviations, in any case, with a space.
+        {"kph", "mph", "en-GB", "0.62137119 mph\n"}, {"LBS", "kg", "en-GB", "0.45359237 kg\n"},
+        {"sq ft", "sqm", "de-DE", "0.09290304 m²\n"},
     };
-    for (const NameCase& c : cases) {
-        const Outcome result = run({"--language", c.language, "convert", "1", c.from, c.to});
-        EXPECT_EQ(result.status, 0) << c.what << ": " << result.errors;
-        EXPECT_EQ(result.output, c.output) << c.what;
+    // clang-format on
+    for (const auto& [from, to, language, output] : cases) {
+        const Outcome result = run({"--language", language, "convert", "1", from, to});
+        EXPECT_EQ(result.status, 0) << from << ": " << result.errors;
+        EXPECT_EQ(result.output, output) << from;
     }
     EXPECT_EQ(run({"convert", "3", "[China] chǐ (市尺)", "m"}).output, "1 m\n"); // exactly
     EXPECT_EQ(run({"--locale", "de_DE", "convert", "1234.5", "km", "m"}).output, "1.234.500 m\n");
@@ -210,11 +198,14 @@ TEST(CliLookup, EnglishPlurals) {
 TEST(CliValues, ExponentsSignsAndTheLocalesGroupsAreReadExactly) {
     // clang-format off
     const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"en_GB", "1e3", "1 km\n"}, {"en_GB", "-1.5e+2", "-0.15 km\n"}, {"en_GB", "+2", "0.002 km\n"},
+        {"en_GB", "1e3", "1 km\n"}, {"en_GB", "-1.5e+2", "-0.15 km\n"},
+        {"en_GB", "+2", "0.002 km\n"},
         {"en_GB", "2.5E-4", "0.00000025 km\n"}, // not a binary neighbour of it
         {"en_GB", "1e-11", "0 km\n"}, // exact, only the text is rounded to 8 places
-        {"en_GB", "123456789012345678901234567890e0", "123,456,789,012,345,678,901,234,567.89 km\n"},
-        {"en_GB", ".5", "0.0005 km\n"}, {"en_GB", "-.5", "-0.0005 km\n"}, {"en_GB", "5.", "0.005 km\n"},
+        {"en_GB", "123456789012345678901234567890e0",
+         "123,456,789,012,345,678,901,234,567.89 km\n"},
+        {"en_GB", ".5", "0.0005 km\n"}, {"en_GB", "-.5", "-0.0005 km\n"},
+        {"en_GB", "5.", "0.005 km\n"},
         {"en_GB", "1,000", "1 km\n"}, // what ratio-cli itself prints
         {"en_GB", "-1,500.25", "-1.50025 km\n"}, {"en_GB", "1,000,000e-3", "1 km\n"},
         {"de_DE", "1.000,5", "1,0005 km\n"}, {"de_DE", "1.000.000", "1.000 km\n"},
@@ -249,6 +240,7 @@ TEST(CliValues, ExponentsSignsAndTheLocalesGroupsAreReadExactly) {
 }
 
 TEST(CliOutput, PlainPlacesAndExactDigits) {
+    // clang-format off
     const Case cases[] = {
         {{"convert", "1", "mg", "t"}, "0 t\n"}, // the row's 8 places
         {{"--plain", "convert", "1000", "km", "m"}, "1000000\n"},
@@ -258,14 +250,15 @@ TEST(CliOutput, PlainPlacesAndExactDigits) {
         {{"--places", "3", "convert", "2", "ft", "yd"}, "0.667 yd\n"},
         {{"--places", "12", "convert", "1", "mg", "t"}, "0.000000001 t\n"},
         {{"--exact", "convert", "1", "ft", "yd"}, "0.(3) yd\n"},
+        {{"--plain", "--exact", "--batch"}, "0.(3)\n"},
         {{"--exact", "convert", "10000", "ft", "yd"}, "3,333.(3) yd\n"},
         {{"--exact", "--locale", "de_DE", "convert", "1", "degF", "degC"}, "-17,(2) °C\n"},
         {{"--exact", "convert", "1", "mg", "t"}, "0.000000001 t\n"},
         {{"--exact", "convert", "1e-40", "m", "m"},
          "0.0000000000000000000000000000000000000001 m\n"},
         {{"--plain", "--exact", "convert", "1", "ft", "yd"}, "0.(3)\n"},
-        {{"--plain", "--exact", "--batch"}, "0.(3)\n"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const Outcome outcome = run(c.arguments, "1\tft\tyd\n");
         EXPECT_EQ(outcome.status, 0) << outcome.errors;
