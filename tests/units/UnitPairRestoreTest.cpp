@@ -111,18 +111,16 @@ TEST(StoredPairBeforeRates, WaitsOnlyForCurrencies) {
         StoredPairNames stored;
         bool found, awaitsRates;
     } cases[] = {
+        // clang-format off
         {"no rates yet", nullptr, {euro, dollar, euro, dollar}, false, true},
         {"stored without British names", nullptr, {euro, dollar, "", ""}, false, true},
         {"stored in German", nullptr, {"US-Dollar ($, USD)", euro, dollar, euro}, false, true},
-        {"rates without one of them",
-         ratesWithoutDollar,
-         {euro, dollar, euro, dollar},
-         false,
-         true},
+        {"rates without one of them", ratesWithoutDollar, {euro, dollar, euro, dollar}, false, true},
         {"rates with both", ratesWithDollar, {euro, dollar, euro, dollar}, true, false},
         {"a currency and a length", nullptr, {euro, mile, euro, mile}, false, false},
         {"one currency twice", nullptr, {euro, euro, euro, euro}, false, false},
         {"unknown names", nullptr, {"Thaler", "Ducat", "Thaler", "Ducat"}, false, false},
+        // clang-format on
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.what);
