@@ -21,22 +21,15 @@ Language chosenFor(const QLocale& locale) {
 // Chinese by territory; the regions whose tags Qt writes with a script the
 // choice would otherwise misread ("en-Latn-US", "pt-Latn-PT").
 TEST(LocaleFacts, LocalesChooseTheirLanguageAndScript) {
+    // clang-format off
     const std::pair<const char*, Language> cases[] = {
-        {"zh_TW", ChineseTraditional},
-        {"zh_HK", ChineseTraditional},
-        {"zh_MO", ChineseTraditional},
-        {"zh_CN", ChineseSimplified},
-        {"zh_SG", ChineseSimplified},
-        {"en_US", EnglishUSA},
-        {"en_GB", EnglishBritish},
-        {"pt_PT", PortuguesePortugal},
-        {"pt_BR", PortugueseBrazil},
-        {"de_DE", German},
-        {"ar_EG", Arabic},
-        {"he_IL", Hebrew},
-        {"nb_NO", Norwegian},
+        {"zh_TW", ChineseTraditional}, {"zh_HK", ChineseTraditional}, {"zh_MO", ChineseTraditional},
+        {"zh_CN", ChineseSimplified}, {"zh_SG", ChineseSimplified}, {"en_US", EnglishUSA},
+        {"en_GB", EnglishBritish}, {"pt_PT", PortuguesePortugal}, {"pt_BR", PortugueseBrazil},
+        {"de_DE", German}, {"ar_EG", Arabic}, {"he_IL", Hebrew}, {"nb_NO", Norwegian},
         {"C", EnglishBritish},
     };
+    // clang-format on
     for (const auto& [name, expected] : cases)
         EXPECT_EQ(chosenFor(QLocale(name)), expected) << name;
 }
@@ -45,12 +38,11 @@ TEST(LocaleFacts, LocalesChooseTheirLanguageAndScript) {
 // (LANG=zh_TW.UTF-8 gives "zh-TW", "zh-Hant-TW"); LANGUAGE may list several.
 TEST(LocaleFacts, TagsGainOrLoseTheScriptAndStayInOrder) {
     using Tags = std::vector<std::string>;
+    // clang-format off
     const std::pair<QStringList, Tags> cases[] = {
-        {{"zh-TW", "zh-Hant-TW"}, {"zh-Hant-TW"}},
-        {{"zh-HK", "zh-Hant-HK"}, {"zh-Hant-HK"}},
-        {{"zh-MO"}, {"zh-Hant-MO"}},
+        {{"zh-TW", "zh-Hant-TW"}, {"zh-Hant-TW"}}, {{"zh-HK", "zh-Hant-HK"}, {"zh-Hant-HK"}},
+        {{"zh-MO"}, {"zh-Hant-MO"}}, {{"zh-SG"}, {"zh-Hans-SG"}},
         {{"zh-CN", "zh-Hans-CN", "zh"}, {"zh-Hans-CN", "zh-Hans"}},
-        {{"zh-SG"}, {"zh-Hans-SG"}},
         {{"zh-Hant-CN"}, {"zh-Hant-CN"}}, // a script given is kept
         {{"en-US", "en-Latn-US", "en"}, {"en-US", "en"}},
         {{"zh-TW", "zh-Hant-TW", "de", "de-Latn-DE", "de-DE"}, {"zh-Hant-TW", "de", "de-DE"}},
@@ -59,6 +51,7 @@ TEST(LocaleFacts, TagsGainOrLoseTheScriptAndStayInOrder) {
         {{"C", "iw", "xx-YY", "", "zh_TW"}, {"C", "iw", "xx-YY", "", "zh_TW"}},
         {{}, {}},
     };
+    // clang-format on
     for (const auto& [uiLanguages, expected] : cases)
         EXPECT_EQ(LocaleFacts::preferredLanguageTags(uiLanguages), expected)
             << uiLanguages.join(' ').toStdString();

@@ -50,15 +50,16 @@ class QSettingsStoreTest : public ::testing::Test {
 };
 
 TEST_F(QSettingsStoreTest, ValuesKeepTheirKindAcrossARestart) {
+    // clang-format off
     const std::pair<std::string, StoredValue> cases[] = {
         {"unit0", StoredValue::ofText("12")}, // a long name that looks like a number
-        {"t1", StoredValue::ofText("'quoted'")},
-        {"t2", StoredValue::ofText("")},
+        {"t1", StoredValue::ofText("'quoted'")}, {"t2", StoredValue::ofText("")},
         {"t3", StoredValue::ofText("Pa\u0308\u00df \u2192 \u65e5, \"a=b\"; #c @d")},
         {"t4", StoredValue::ofText(" 5")},
         {"i1", StoredValue::ofInteger(std::numeric_limits<long long>::min())},
         {"i2", StoredValue::ofInteger(std::numeric_limits<long long>::max())},
     };
+    // clang-format on
     const QString path = newPath();
     {
         QSettingsStore first(path);
