@@ -144,25 +144,19 @@ TEST(CatalogueConversion, ExactResults) {
         std::string result; // "a" or "a/b"
     };
     const std::string long21 = "123.456789012345678901";
+    // clang-format off
     for (const Row& row : std::vector<Row>{
-             {"1", mile, base, "1609.344"},
-             {"1", zhang, base, "10/3"},
+             {"1", mile, base, "1609.344"}, {"1", zhang, base, "10/3"}, {"1", kmh, base, "1/3.6"},
              {"3", chi, metre, "0.9999999999999999999999"}, // a truncated decimal
-             {"1", kmh, base, "1/3.6"},
-             {"1", mu, base, "666." + std::string(23, '6')},
-             {"1", bo, base, "12000/121"},
-             {"1", bo, pen, "30"},
-             {"1", yobibyte, yottabyte, "1.208925819614629174706176"},
-             {"1", mmHg, base, "0.00133322387415"},
-             {"1", metricHorsepower, base, "735.49875"},
-             {"100", celsius, fahrenheit, "212"},
-             {"0", fahrenheit, celsius, "-160/9"},
-             {"0", kelvin, celsius, "-273.15"},
-             {"1", milesPerGallon, milesPerLitre, "1/3.785411784"},
-             {long21, kmh, kmh, long21},
-             {long21, fahrenheit, fahrenheit, long21},
+             {"1", mu, base, "666." + std::string(23, '6')}, {"1", bo, base, "12000/121"},
+             {"1", bo, pen, "30"}, {"1", yobibyte, yottabyte, "1.208925819614629174706176"},
+             {"1", mmHg, base, "0.00133322387415"}, {"1", metricHorsepower, base, "735.49875"},
+             {"100", celsius, fahrenheit, "212"}, {"0", fahrenheit, celsius, "-160/9"},
+             {"0", kelvin, celsius, "-273.15"}, {"1", milesPerGallon, milesPerLitre, "1/3.785411784"},
+             {long21, kmh, kmh, long21}, {long21, fahrenheit, fahrenheit, long21},
              {long21, milesPerGallon, milesPerGallon, long21},
          }) {
+        // clang-format on
         SCOPED_TRACE(testing::Message()
                      << row.value << " from " << row.from.category << "/" << row.from.index);
         const std::optional<BDouble> result =
