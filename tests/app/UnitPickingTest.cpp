@@ -141,6 +141,7 @@ TEST_F(UnitPickingTest, TwoTapsInOneCategoryCompleteTheSelection) {
     ASSERT_GE(units.size(), 3u);
     tap(screen, length, 2);
     expectFirst(length, 2);
+    main->UnitButton->setGraphicsEffect(nullptr); // the fade of the screen's first showing
     tap(screen, length, 0);
 
     EXPECT_TRUE(sameChain(delegate.MetricsCalculations0, units[2].metricsCalculations));
@@ -152,6 +153,8 @@ TEST_F(UnitPickingTest, TwoTapsInOneCategoryCompleteTheSelection) {
     EXPECT_EQ(row0(), qt("0 " + units[2].shortName));
     EXPECT_EQ(OperatorMode::shared().modeEnum(), Mode::None);
     EXPECT_TRUE(waitUntilClosed());
+    // Back on the main screen the unit key fades in again.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return main->UnitButton->graphicsEffect() != nullptr; }));
     QTest::keyClicks(main.get(), "1"); // keys reach the main screen again
     EXPECT_EQ(row0(), qt("1 " + units[2].shortName));
 }
