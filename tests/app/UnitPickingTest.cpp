@@ -225,13 +225,19 @@ TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
     QTest::keyClicks(main.get(), "42");
     const auto unit0 = store.value("unit0");
     const MetricsCalculations chain0 = delegate.MetricsCalculations0;
-    UnitsViewController* screen = openSelection();
-    EXPECT_EQ(screen->BackButton->text(), "Cancel");
-    tap(screen, mass, 1);
-    QTest::mouseClick(screen->BackButton, Qt::LeftButton);
-    EXPECT_TRUE(waitUntilClosed());
+    for (const bool escape : {false, true}) { // Escape wherever the focus is on the screen
+        UnitsViewController* screen = openSelection();
+        EXPECT_EQ(screen->BackButton->text(), "Cancel");
+        tap(screen, mass, 1);
+        if (escape)
+            QTest::keyClick(screen, Qt::Key_Escape);
+        else
+            QTest::mouseClick(screen->BackButton, Qt::LeftButton);
+        EXPECT_TRUE(waitUntilClosed());
+        EXPECT_EQ(row0(), "42 mile");
+    }
 
-    screen = openSelection();
+    UnitsViewController* screen = openSelection();
     EXPECT_EQ(screen->LastSelectedNumberIndex, 1); // afresh
     EXPECT_EQ(status(screen), "Pick first unit");
     UnitListView* list = screen->TableView;
