@@ -167,6 +167,7 @@ TEST_F(MainScreenTest, TypingAfterASwapConvertsTheOtherWay) {
         {mile, km, "5W2", "2 km", "1.24274238 mile", true},
         {mile, km, "5W+1=", "9.04672 km", "5.62137119 mile", true},
         {mile, km, "5+W2", "2 km", "1.24274238 mile", true},
+        {mile, km, "5W.5", "0.5 km", "0.3106856 mile", true},
         {mile, km, "5KW", "8.04672 km", "5 mile", true},
         {mile, km, "5WW2", "2 mile", "3.218688 km", false},
         {euro, dollar, "8W", "10 $", "8 \u20ac", true},
