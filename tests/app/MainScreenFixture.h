@@ -38,6 +38,29 @@ class MainScreenTest : public ::testing::Test {
     }
 
     void click(QAbstractButton* key) { QTest::mouseClick(key, Qt::LeftButton); }
+    // Clicks the screen's keys: digits, + - * / =, "." the separator, C clear,
+    // S the sign, W the unit swap, K calculator mode, V converter mode.
+    void press(const char* keys) {
+        CalculatorViewController& s = screen();
+        for (const char* key = keys; *key; ++key) {
+            if (*key >= '0' && *key <= '9') {
+                KeyButton* digits[] = {s.Button0Large, s.Button1, s.Button2, s.Button3, s.Button4,
+                                       s.Button5,      s.Button6, s.Button7, s.Button8, s.Button9};
+                click(digits[*key - '0']);
+                continue;
+            }
+            const std::pair<char, QAbstractButton*> others[] = {
+                {'+', s.AdditionButton},       {'-', s.SubtractionButton},
+                {'*', s.MultiplicationButton}, {'/', s.DivisionButton},
+                {'=', s.EqualButton},          {'.', s.DecimalSeparatorButton},
+                {'C', s.ClearButton},          {'S', s.PlusMinusButton},
+                {'W', s.SwitchButton},         {'K', s.CalculatorButton},
+                {'V', s.ConverterButton}};
+            for (auto [name, button] : others)
+                if (name == *key)
+                    click(button);
+        }
+    }
     void type(const QString& keys) {
         for (QChar c : keys)
             QTest::keyClick(&screen(), c.toLatin1());

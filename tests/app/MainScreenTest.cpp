@@ -4,46 +4,206 @@
 #include "app/DivisionByZeroAlert.h"
 #include "app/ShareSheet.h"
 #include "engine/BDouble.h"
+#include "platform/CurrencyUpdate.h"
 #include "platform/DeviceFacts.h"
+#include "units/UnitCatalogue.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace ratio {
 namespace {
 
-// The buttons reach the calculator; an operator lights while it is pending;
-// division by zero shows the alert.
-TEST_F(MainScreenTest, ButtonsDriveTheCalculator) {
-    click(screen().Button2);
-    click(screen().AdditionButton);
-    EXPECT_EQ(screen().AdditionButton->backgroundColor(), QColor(Qt::white)); // lit
-    click(screen().Button3);
-    click(screen().EqualButton);
-    EXPECT_NE(screen().AdditionButton->backgroundColor(), QColor(Qt::white));
-    EXPECT_EQ(row0(), "5 mile");
-    EXPECT_EQ(row1(), "8.04672 km");
-    click(screen().SwitchButton);
-    EXPECT_EQ(row0(), "8.04672 km");
-    EXPECT_EQ(screen().ConverterButton->text(), QString::fromUtf8("\u2192 mile"));
-    click(screen().CalculatorButton);
-    EXPECT_EQ(row0(), "8.04672");
-    EXPECT_TRUE(screen().Number1Label->isHidden());
-    click(screen().ConverterButton);
-    EXPECT_EQ(row0(), "8.04672 km");
-    type("/0=");
-    auto* alert = screen().findChild<QWidget*>("DivisionByZeroAlert");
-    ASSERT_NE(alert, nullptr);
-    EXPECT_TRUE(alert->isVisible());
-    EXPECT_EQ(row0(), "0 km");
+// The operator keys that show their colours exchanged, as "+-*/" in that order.
+QString litOperators(const CalculatorViewController& screen) {
+    QString lit;
+    const std::pair<QChar, KeyButton*> keys[] = {{u'+', screen.AdditionButton},
+                                                 {u'-', screen.SubtractionButton},
+                                                 {u'*', screen.MultiplicationButton},
+                                                 {u'/', screen.DivisionButton}};
+    for (auto [name, key] : keys)
+        if (key->backgroundColor() == QColor(Qt::white))
+            lit += name;
+    return lit;
+}
+
+// Every key of the keypad reaches the calculator; both rows follow each key,
+// and exactly the pending operator's key is lit.
+TEST_F(MainScreenTest, KeypadKeysGiveBothRowsAndLightThePendingOperator) {
+    const struct {
+        const char* keys;
+        QString row0, row1, lit;
+    } cases[] = {
+        {"1234567890", "1,234,567,890 mile", "1,986,844,426.36416 km", ""},
+        {"7-2=", "5 mile", "8.04672 km", ""},
+        {"6*3=", "18 mile", "28.968192 km", ""},
+        {"8/2=", "4 mile", "6.437376 km", ""},
+        {"2+3+4=", "9 mile", "14.484096 km", ""},
+        {"7+1", "1 mile", "1.609344 km", "+"},
+        {"6*", "6 mile", "9.656064 km", "*"},
+        {"6*/", "6 mile", "9.656064 km", "/"},
+        {"6*-1", "1 mile", "1.609344 km", "-"},
+        {"12C", "0 mile", "0 km", ""},
+        {"6*C", "0 mile", "0 km", ""},
+        {"5S", "-5 mile", "-8.04672 km", ""},
+        {"2*3=.5", "0.5 mile", "0.804672 km", ""},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.keys);
+        main.reset();
+        OperatorMode::shared().setModeEnum(Mode::None);
+        press(row.keys);
+        EXPECT_EQ(row0(), row.row0);
+        EXPECT_EQ(row1(), row.row1);
+        EXPECT_EQ(litOperators(screen()), row.lit);
+    }
+}
+
+// A keyboard's keys do what the keypad's do.
+TEST_F(MainScreenTest, KeyboardKeysMatchTheKeypad) {
+    const struct {
+        const char* keys;
+        QString row0;
+    } cases[] = {
+        {"6*3=", "18 mile"}, {"7-2\r", "5 mile"}, {"8/2=", "4 mile"},   {"2+3=", "5 mile"},
+        {"1.5", "1.5 mile"}, {"12\b", "0 mile"},  {"12\x1b", "0 mile"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(::testing::PrintToString(std::string(row.keys)));
+        main.reset();
+        OperatorMode::shared().setModeEnum(Mode::None);
+        type(QString::fromLatin1(row.keys));
+        EXPECT_EQ(row0(), row.row0);
+    }
+}
+
+// After a result both numbers vanish, then come back white, whichever key
+// asked for the result.
+TEST_F(MainScreenTest, EqualsMakesBothNumbersBlink) {
+    const std::pair<const char*, char> ways[] = {
+        {"equals key", 0}, {"= typed", '='}, {"Return", '\r'}};
+    for (const auto& [name, typed] : ways) {
+        SCOPED_TRACE(name);
+        main.reset();
+        press("2+3");
+        NumberRowLabel* rows[] = {screen().Number0Label, screen().Number1Label};
+        for (NumberRowLabel* row : rows)
+            ASSERT_EQ(row->textColor(), QColor(Qt::white));
+        if (typed)
+            QTest::keyClick(&screen(), typed);
+        else
+            click(screen().EqualButton);
+        EXPECT_EQ(row0(), "5 mile");
+        for (NumberRowLabel* row : rows)
+            EXPECT_EQ(row->textColor(), row->backgroundColor());
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            return std::all_of(std::begin(rows), std::end(rows),
+                               [](NumberRowLabel* row) { return row->textColor() == Qt::white; });
+        }));
+    }
+}
+
+// The mode keys add or remove the unit symbol once, show row 1 up to date,
+// and swap their colours; a mode key of the current mode changes nothing.
+TEST_F(MainScreenTest, ModeKeysMoveTheUnitSymbolAndTheirColours) {
+    const QColor dark(0x55, 0x55, 0x55), light(0xaa, 0xaa, 0xaa);
+    const struct {
+        const char* keys;
+        QString row0;
+        bool row1Shown;
+        QColor calculator, converter;
+        QString row1;
+    } cases[] = {
+        {"12K", "12", false, dark, light, "19.312128 km"},
+        {"12KK", "12", false, dark, light, "19.312128 km"},
+        {"12K3V", "123 mile", true, light, dark, "197.949312 km"},
+        {"12KVV", "12 mile", true, light, dark, "19.312128 km"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.keys);
+        main.reset();
+        press(row.keys);
+        EXPECT_EQ(row0(), row.row0);
+        EXPECT_EQ(screen().Number1Label->isHidden(), !row.row1Shown);
+        EXPECT_EQ(screen().CalculatorButton->backgroundColor(), row.calculator);
+        EXPECT_EQ(screen().ConverterButton->backgroundColor(), row.converter);
+        EXPECT_EQ(row1(), row.row1); // kept up to date while hidden
+    }
+}
+
+// The swap exchanges the rows, the units, their chains and the stored pair;
+// what is typed next is a new number converted the other way. Twice is back.
+TEST_F(MainScreenTest, TypingAfterASwapConvertsTheOtherWay) {
+    ASSERT_TRUE(applyDownloadedRates(
+        unitCatalogue(), Localization::shared().strings(), KeptRatesDocument(folder.path()),
+        "<Cube currency='USD' rate='1.25'/>", QLocale("en_GB"), QDate(2026, 12, 4)));
+    const auto longName = [](std::size_t category, const char* shortName) {
+        for (const UnitDefinition& unit : unitCatalogue()[category].unitDefinitions)
+            if (unit.shortName == shortName)
+                return unit.longName;
+        return std::string();
+    };
+    const std::string mile = longName(1, "mile"), km = longName(1, "km");
+    const std::string euro = longName(0, "\u20ac"), dollar = longName(0, "$");
+    ASSERT_FALSE(euro.empty() || dollar.empty());
+    const struct {
+        std::string unit0, unit1;
+        const char* keys;
+        QString row0, row1;
+        bool swapped;
+    } cases[] = {
+        {mile, km, "5W", "8.04672 km", "5 mile", true},
+        {mile, km, "5W2", "2 km", "1.24274238 mile", true},
+        {mile, km, "5W+1=", "9.04672 km", "5.62137119 mile", true},
+        {mile, km, "5+W2", "2 km", "1.24274238 mile", true},
+        {mile, km, "5W.5", "0.5 km", "0.3106856 mile", true},
+        {mile, km, "5KW", "8.04672 km", "5 mile", true},
+        {mile, km, "5WW2", "2 mile", "3.218688 km", false},
+        {euro, dollar, "8W", "10 $", "8 \u20ac", true},
+        {euro, dollar, "8W5", "5 $", "4 \u20ac", true},
+        {euro, dollar, "8WW5", "5 \u20ac", "6.25 $", false},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.unit0 + " " + row.keys);
+        main.reset();
+        OperatorMode::shared().setModeEnum(Mode::None);
+        store.setText("unit0", row.unit0);
+        store.setText("unit1", row.unit1);
+        press(row.keys);
+        EXPECT_EQ(row0(), row.row0);
+        EXPECT_EQ(row1(), row.row1);
+        EXPECT_FALSE(screen().Number1Label->isHidden());
+        EXPECT_EQ(litOperators(screen()), "");
+        const std::string& first = row.swapped ? row.unit1 : row.unit0;
+        const std::string& second = row.swapped ? row.unit0 : row.unit1;
+        EXPECT_EQ(store.value("unit0").text(), first);
+        EXPECT_EQ(store.value("unit1").text(), second);
+        EXPECT_EQ(screen().Unit0LongNameLabel->text().toStdString(), first);
+        EXPECT_EQ(screen().Unit1LongNameLabel->text().toStdString(), second);
+        EXPECT_TRUE(screen().ConverterButton->text().endsWith(row.row1.section(' ', 1)));
+    }
+}
+
+// The unit key fades in when the screen is shown, and rests without the effect.
+TEST_F(MainScreenTest, TheUnitKeyFadesInWhenTheScreenIsShown) {
+    EXPECT_EQ(screen().UnitButton->graphicsEffect(), nullptr);
+    screen().show();
+    auto* fade = qobject_cast<QGraphicsOpacityEffect*>(screen().UnitButton->graphicsEffect());
+    ASSERT_NE(fade, nullptr);
+    EXPECT_LT(fade->opacity(), 1.0);
+    EXPECT_TRUE(
+        QTest::qWaitFor([this] { return screen().UnitButton->graphicsEffect() == nullptr; }, 5000));
 }
 
 // The numeric keypad's decimal key enters the locale's separator whatever
@@ -80,6 +240,7 @@ TEST_F(MainScreenTest, TheKeypadDecimalKeyEntersTheSeparatorInEveryLocale) {
         press(row.key, row.modifiers, row.text);
         press(Qt::Key_5, keypad, "5");
         EXPECT_EQ(local.Number0Label->text(), row.row0);
+        EXPECT_EQ(local.DecimalSeparatorButton->text(), QLocale(row.locale).decimalPoint());
     }
 }
 

@@ -141,6 +141,7 @@ TEST_F(UnitPickingTest, TwoTapsInOneCategoryCompleteTheSelection) {
     ASSERT_GE(units.size(), 3u);
     tap(screen, length, 2);
     expectFirst(length, 2);
+    main->UnitButton->setGraphicsEffect(nullptr); // the fade of the screen's first showing
     tap(screen, length, 0);
 
     EXPECT_TRUE(sameChain(delegate.MetricsCalculations0, units[2].metricsCalculations));
@@ -152,6 +153,8 @@ TEST_F(UnitPickingTest, TwoTapsInOneCategoryCompleteTheSelection) {
     EXPECT_EQ(row0(), qt("0 " + units[2].shortName));
     EXPECT_EQ(OperatorMode::shared().modeEnum(), Mode::None);
     EXPECT_TRUE(waitUntilClosed());
+    // Back on the main screen the unit key fades in again.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return main->UnitButton->graphicsEffect() != nullptr; }));
     QTest::keyClicks(main.get(), "1"); // keys reach the main screen again
     EXPECT_EQ(row0(), qt("1 " + units[2].shortName));
 }
@@ -223,13 +226,19 @@ TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
     QTest::keyClicks(main.get(), "42");
     const auto unit0 = store.value("unit0");
     const MetricsCalculations chain0 = delegate.MetricsCalculations0;
-    UnitsViewController* screen = openSelection();
-    EXPECT_EQ(screen->BackButton->text(), "Cancel");
-    tap(screen, mass, 1);
-    QTest::mouseClick(screen->BackButton, Qt::LeftButton);
-    EXPECT_TRUE(waitUntilClosed());
+    for (const bool escape : {false, true}) { // Escape wherever the focus is on the screen
+        UnitsViewController* screen = openSelection();
+        EXPECT_EQ(screen->BackButton->text(), "Cancel");
+        tap(screen, mass, 1);
+        if (escape)
+            QTest::keyClick(screen, Qt::Key_Escape);
+        else
+            QTest::mouseClick(screen->BackButton, Qt::LeftButton);
+        EXPECT_TRUE(waitUntilClosed());
+        EXPECT_EQ(row0(), "42 mile");
+    }
 
-    screen = openSelection();
+    UnitsViewController* screen = openSelection();
     EXPECT_EQ(screen->LastSelectedNumberIndex, 1); // afresh
     EXPECT_EQ(status(screen), "Pick first unit");
     UnitListView* list = screen->TableView;

@@ -168,6 +168,27 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
     EXPECT_EQ(run({"--locale", "de_DE", "convert", "1234.5", "km", "m"}).output, "1.234.500 m\n");
 }
 
+// With rates, "L" is first the leu's symbol; beside a volume it is the litre.
+TEST(CliLookup, ASymbolOfTwoCategoriesFollowsTheOtherUnit) {
+    QTemporaryDir folder;
+    QFile rates(folder.filePath("rates.xml"));
+    ASSERT_TRUE(rates.open(QIODevice::WriteOnly));
+    rates.write("<Cube><Cube time='2026-12-04'><Cube currency='RON' rate='5'/></Cube></Cube>");
+    rates.close();
+    const struct {
+        const char *from, *to, *output;
+    } cases[] = {
+        {"L", "ml", "1,000 ml\n"},
+        {"ml", "L", "0.001 l\n"},
+        {"L", "EUR", "0.2 \u20ac\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome result =
+            run({"--rates", rates.fileName().toStdString(), "convert", "1", c.from, c.to});
+        EXPECT_EQ(result.output, c.output) << c.from << " to " << c.to << ": " << result.errors;
+    }
+}
+
 // Every unit the everyday names mean exists under that British name.
 TEST(CliLookup, EverydayNamesNameUnitsOfTheCatalogue) {
     UnitCatalogue british;
