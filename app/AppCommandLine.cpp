@@ -13,12 +13,27 @@ namespace ratio {
 namespace {
 
 // Options that QGuiApplication and QApplication take, with or without a value.
-constexpr std::array qtOptionsWithValue{
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-    "qwindowicon", "qwindowtitle", "style", "stylesheet", "session", "geometry",
-    "title", "icon", "display", "name", "visual", "ncols", "cmap", "qmljsdebugger"};
-constexpr std::array qtFlags{"reverse", "nograb", "dograb", "sync", "widgetcount",
-                             "testability"};
+constexpr std::array qtOptionsWithValue{"platform",
+                                        "platformpluginpath",
+                                        "platformtheme",
+                                        "plugin",
+                                        "qwindowgeometry",
+                                        "qwindowicon",
+                                        "qwindowtitle",
+                                        "style",
+                                        "stylesheet",
+                                        "session",
+                                        "geometry",
+                                        "title",
+                                        "icon",
+                                        "display",
+                                        "name",
+                                        "visual",
+                                        "ncols",
+                                        "cmap"};
+// "-qmljsdebugger=..." carries its value after "=".
+constexpr std::array qtFlags{"reverse",     "nograb",      "dograb",       "sync",
+                             "widgetcount", "testability", "qmljsdebugger"};
 
 constexpr std::string_view helpText =
     "Usage: ratio [OPTION]...\n"
