@@ -1,6 +1,7 @@
 #include "engine/BDouble.h"
 
 #include <algorithm>
+#include <array>
 
 namespace ratio {
 
@@ -30,10 +31,41 @@ bool isDecimalText(std::string_view text, std::size_t& pointAt) {
     return i > fracStart && i == text.size();
 }
 
+// The powers a key and a result text need, made once: 10^8 for every
+// result, 10^places for every typed decimal.
+constexpr unsigned long keptPowers = 64;
+// Digits that always fit an unsigned long.
+constexpr std::size_t shortDigits = 19;
+
+const mpz_class& tenToThe(unsigned long exponent, mpz_class& scratch) {
+    static const auto powers = [] {
+        std::array<mpz_class, keptPowers> table;
+        table[0] = 1;
+        for (unsigned long e = 1; e < keptPowers; ++e)
+            table[e] = table[e - 1] * 10;
+        return table;
+    }();
+    if (exponent < keptPowers)
+        return powers[exponent];
+    mpz_ui_pow_ui(scratch.get_mpz_t(), 10, exponent);
+    return scratch;
+}
+
 mpz_class tenToThe(unsigned long exponent) {
-    mpz_class power;
-    mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
-    return power;
+    mpz_class scratch;
+    return tenToThe(exponent, scratch);
+}
+
+// The decimal text of n, written straight into a string with room for
+// `extra` more characters.
+std::string textOf(mpz_srcptr n, std::size_t extra) {
+    const std::size_t room = mpz_sizeinbase(n, 10) + 2;
+    std::string text;
+    text.reserve(room + extra);
+    text.resize(room);
+    mpz_get_str(text.data(), 10, n);
+    text.resize(std::char_traits<char>::length(text.data()));
+    return text;
 }
 
 } // namespace
@@ -44,17 +76,30 @@ std::optional<BDouble> BDouble::fromText(std::string_view text) {
     std::size_t pointAt = 0;
     if (!isDecimalText(text, pointAt))
         return std::nullopt;
-    std::string digits(text.substr(0, pointAt));
-    unsigned long fractionLength = 0;
-    if (pointAt != std::string_view::npos) {
-        std::string_view fraction = text.substr(pointAt + 1);
-        digits.append(fraction);
-        fractionLength = fraction.size();
-    }
+    const bool negative = text.front() == '-';
+    const std::string_view whole = text.substr(negative ? 1 : 0, pointAt - (negative ? 1 : 0));
+    const std::string_view fraction =
+        pointAt == std::string_view::npos ? std::string_view() : text.substr(pointAt + 1);
     mpq_class result;
-    mpz_set_str(mpq_numref(result.get_mpq_t()), digits.c_str(), 10);
-    result.get_den() = tenToThe(fractionLength);
-    result.canonicalize();
+    const mpz_ptr num = mpq_numref(result.get_mpq_t());
+    if (whole.size() + fraction.size() <= shortDigits) { // most values: no copy, no parsing by GMP
+        unsigned long digits = 0;
+        for (const std::string_view part : {whole, fraction})
+            for (const char c : part)
+                digits = digits * 10 + static_cast<unsigned long>(c - '0');
+        mpz_set_ui(num, digits);
+        if (negative)
+            mpz_neg(num, num);
+    } else {
+        std::string digits(text.substr(0, pointAt));
+        digits.append(fraction);
+        mpz_set_str(num, digits.c_str(), 10);
+    }
+    if (!fraction.empty()) {
+        mpz_class scratch;
+        mpz_set(mpq_denref(result.get_mpq_t()), tenToThe(fraction.size(), scratch).get_mpz_t());
+        result.canonicalize();
+    }
     return BDouble(std::move(result));
 }
 
@@ -78,8 +123,24 @@ std::optional<BDouble> BDouble::dividedBy(const BDouble& divisor) const {
     return BDouble(mpq_class(value / divisor.value));
 }
 
+BDouble& BDouble::operator+=(const BDouble& other) {
+    mpq_add(value.get_mpq_t(), value.get_mpq_t(), other.value.get_mpq_t());
+    return *this;
+}
+
 BDouble& BDouble::operator-=(const BDouble& other) {
-    value -= other.value;
+    mpq_sub(value.get_mpq_t(), value.get_mpq_t(), other.value.get_mpq_t());
+    return *this;
+}
+
+BDouble& BDouble::operator*=(const BDouble& other) {
+    mpq_mul(value.get_mpq_t(), value.get_mpq_t(), other.value.get_mpq_t());
+    return *this;
+}
+
+BDouble& BDouble::operator/=(const BDouble& divisor) {
+    if (!divisor.isZero())
+        mpq_div(value.get_mpq_t(), value.get_mpq_t(), divisor.value.get_mpq_t());
     return *this;
 }
 
@@ -90,29 +151,33 @@ void BDouble::negate() {
 std::string BDouble::decimalExpansion(int precisionAfterDecimalPoint, bool rounded) const {
     const unsigned long places =
         static_cast<unsigned long>(std::max(precisionAfterDecimalPoint, 0));
-    mpz_class magnitude = abs(value.get_num()) * tenToThe(places);
-    const mpz_class& den = value.get_den();
-    mpz_class scaled;
-    if (rounded) {
-        // floor((2|n| + d) / 2d): halves go away from zero.
-        scaled = (2 * magnitude + den) / (2 * den);
-    } else {
-        scaled = magnitude / den;
-    }
-    std::string digits = scaled.get_str();
-    if (digits.size() <= places)
-        digits.insert(0, places + 1 - digits.size(), '0');
     std::string text;
-    text.reserve(digits.size() + 3);
-    if (isNegative() && scaled != 0)
-        text.push_back('-');
-    const std::size_t integerDigits = digits.size() - places;
-    text.append(digits, 0, integerDigits);
-    text.push_back('.');
+    if (isInteger()) { // typed whole numbers: no scaling, no division
+        text = textOf(value.get_num_mpz_t(), places + 3);
+        text.append(places, '0');
+    } else {
+        // Scratch numbers reused across calls: a key press allocates no GMP temporaries.
+        thread_local mpz_class scaled, remainder, power;
+        const mpz_srcptr den = value.get_den_mpz_t();
+        mpz_mul(scaled.get_mpz_t(), value.get_num_mpz_t(), tenToThe(places, power).get_mpz_t());
+        mpz_abs(scaled.get_mpz_t(), scaled.get_mpz_t());
+        mpz_tdiv_qr(scaled.get_mpz_t(), remainder.get_mpz_t(), scaled.get_mpz_t(), den);
+        if (rounded) { // halves go away from zero: up when 2r >= d
+            mpz_mul_2exp(remainder.get_mpz_t(), remainder.get_mpz_t(), 1);
+            if (mpz_cmp(remainder.get_mpz_t(), den) >= 0)
+                mpz_add_ui(scaled.get_mpz_t(), scaled.get_mpz_t(), 1);
+        }
+        text = textOf(scaled.get_mpz_t(), places + 4);
+        if (isNegative() && sgn(scaled) != 0)
+            text.insert(0, 1, '-');
+    }
+    const std::size_t sign = text.front() == '-' ? 1 : 0;
+    const std::size_t digits = text.size() - sign;
+    if (digits <= places)
+        text.insert(sign, places + 1 - digits, '0');
+    text.insert(text.size() - places, 1, '.');
     if (places == 0)
         text.push_back('0');
-    else
-        text.append(digits, integerDigits, std::string::npos);
     return text;
 }
 
