@@ -1,5 +1,6 @@
 #include "app/NumberRowLabel.h"
 
+#include "app/AdvanceTable.h"
 #include "app/NumberRowAccessible.h"
 
 #include <QAccessible>
@@ -10,37 +11,17 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <array>
 
 namespace ratio {
-
-namespace {
-
-// Advances of the characters a number is made of, measured once per font:
-// summing them is linear and cheap even for a million digits, where shaping
-// the whole text would take longer than a frame.
-class AdvanceTable {
-  public:
-    explicit AdvanceTable(const QFont& font) : metrics(font) {
-        for (char32_t c = 0; c < ascii.size(); ++c)
-            ascii[c] = metrics.horizontalAdvance(QChar(c));
-    }
-    qreal advance(QChar c) const {
-        return c.unicode() < ascii.size() ? ascii[c.unicode()] : metrics.horizontalAdvance(c);
-    }
-
-  private:
-    QFontMetricsF metrics;
-    std::array<qreal, 128> ascii{};
-};
-
-} // namespace
 
 NumberRowLabel::NumberRowLabel(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     NumberRowAccessible::install();
+    relayout();
 }
+
+NumberRowLabel::~NumberRowLabel() = default;
 
 void NumberRowLabel::setText(const QString& text) {
     content = text;
@@ -78,8 +59,20 @@ QSize NumberRowLabel::minimumSizeHint() const {
     return {50, sizeHint().height()};
 }
 
+// Kept across keys: measuring a font's characters costs more than laying
+// out a row of a thousand digits. A row meets a handful of sizes.
+const AdvanceTable& NumberRowLabel::advanceTable(const QFont& sized) const {
+    for (const auto& table : advanceTables)
+        if (table->font() == sized)
+            return *table;
+    constexpr std::size_t keptTables = 8;
+    if (advanceTables.size() == keptTables)
+        advanceTables.erase(advanceTables.begin());
+    return *advanceTables.emplace_back(std::make_unique<AdvanceTable>(sized));
+}
+
 qreal NumberRowLabel::widthOf(const QFont& sized, qsizetype from, qsizetype to) const {
-    const AdvanceTable table(sized);
+    const AdvanceTable& table = advanceTable(sized);
     qreal width = 0;
     for (qsizetype i = from; i < to; ++i)
         width += table.advance(content[i]);
@@ -87,6 +80,18 @@ qreal NumberRowLabel::widthOf(const QFont& sized, qsizetype from, qsizetype to) 
 }
 
 void NumberRowLabel::relayout() {
+    fitText();
+    // The font of the fitted size is kept, with the engine Qt finds for it:
+    // finding one anew for every measure and paint costs more than the text.
+    QFont sized = font();
+    sized.setPixelSize(pixelSize);
+    if (!(sized == sizedFont)) {
+        sizedFont = sized;
+        sizedLineHeight = static_cast<int>(QFontMetricsF(sizedFont).height());
+    }
+}
+
+void NumberRowLabel::fitText() {
     lineStarts.assign(1, 0);
     const qreal available = std::max(1, width() - 2);
     QFont sized = font();
@@ -107,7 +112,7 @@ void NumberRowLabel::relayout() {
 // Greedy lines that end after a grouping separator (or before the unit)
 // where the line has one, and between any two characters where it has none.
 void NumberRowLabel::wrapLines(const QFont& sized, qreal available) {
-    const AdvanceTable table(sized);
+    const AdvanceTable& table = advanceTable(sized);
     const qsizetype unitStart = content.lastIndexOf(u' ');
     qreal line = 0;
     qsizetype lastBreak = -1;
@@ -131,9 +136,7 @@ void NumberRowLabel::wrapLines(const QFont& sized, qreal available) {
 }
 
 int NumberRowLabel::lineHeight() const {
-    QFont sized = font();
-    sized.setPixelSize(pixelSize);
-    return static_cast<int>(QFontMetricsF(sized).height());
+    return std::max(1, sizedLineHeight);
 }
 
 // Only whole lines are shown: the part of the height below a whole line is left empty.
@@ -151,6 +154,15 @@ void NumberRowLabel::resizeEvent(QResizeEvent* event) {
     scrollOffset = maximumScroll();
 }
 
+void NumberRowLabel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        relayout();
+        scrollOffset = maximumScroll();
+        update();
+    }
+}
+
 void NumberRowLabel::wheelEvent(QWheelEvent* event) {
     if (maximumScroll() == 0) {
         event->ignore();
@@ -164,9 +176,7 @@ void NumberRowLabel::wheelEvent(QWheelEvent* event) {
 
 void NumberRowLabel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    QFont sized = font();
-    sized.setPixelSize(pixelSize);
-    painter.setFont(sized);
+    painter.setFont(sizedFont);
     painter.setPen(color);
     painter.setLayoutDirection(Qt::LeftToRight);
     const int height = lineHeight();
