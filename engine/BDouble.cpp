@@ -1,7 +1,8 @@
 #include "engine/BDouble.h"
 
+#include "engine/DecimalDigits.h"
+
 #include <algorithm>
-#include <array>
 
 namespace ratio {
 
@@ -31,42 +32,8 @@ bool isDecimalText(std::string_view text, std::size_t& pointAt) {
     return i > fracStart && i == text.size();
 }
 
-// The powers a key and a result text need, made once: 10^8 for every
-// result, 10^places for every typed decimal.
-constexpr unsigned long keptPowers = 64;
 // Digits that always fit an unsigned long.
 constexpr std::size_t shortDigits = 19;
-
-const mpz_class& tenToThe(unsigned long exponent, mpz_class& scratch) {
-    static const auto powers = [] {
-        std::array<mpz_class, keptPowers> table;
-        table[0] = 1;
-        for (unsigned long e = 1; e < keptPowers; ++e)
-            table[e] = table[e - 1] * 10;
-        return table;
-    }();
-    if (exponent < keptPowers)
-        return powers[exponent];
-    mpz_ui_pow_ui(scratch.get_mpz_t(), 10, exponent);
-    return scratch;
-}
-
-mpz_class tenToThe(unsigned long exponent) {
-    mpz_class scratch;
-    return tenToThe(exponent, scratch);
-}
-
-// The decimal text of n, written straight into a string with room for
-// `extra` more characters.
-std::string textOf(mpz_srcptr n, std::size_t extra) {
-    const std::size_t room = mpz_sizeinbase(n, 10) + 2;
-    std::string text;
-    text.reserve(room + extra);
-    text.resize(room);
-    mpz_get_str(text.data(), 10, n);
-    text.resize(std::char_traits<char>::length(text.data()));
-    return text;
-}
 
 } // namespace
 
@@ -81,23 +48,35 @@ std::optional<BDouble> BDouble::fromText(std::string_view text) {
     const std::string_view fraction =
         pointAt == std::string_view::npos ? std::string_view() : text.substr(pointAt + 1);
     mpq_class result;
-    const mpz_ptr num = mpq_numref(result.get_mpq_t());
-    if (whole.size() + fraction.size() <= shortDigits) { // most values: no copy, no parsing by GMP
+    if (whole.size() + fraction.size() <= shortDigits) {
+        // Most values: read and reduced in machine integers. Only twos and
+        // fives cancel against a power of ten, so no gcd is needed.
         unsigned long digits = 0;
         for (const std::string_view part : {whole, fraction})
             for (const char c : part)
                 digits = digits * 10 + static_cast<unsigned long>(c - '0');
-        mpz_set_ui(num, digits);
+        unsigned long denominator = 1;
+        std::size_t twos = fraction.size(), fives = fraction.size();
+        for (; twos > 0 && digits != 0 && digits % 2 == 0; --twos)
+            digits /= 2;
+        for (; fives > 0 && digits != 0 && digits % 5 == 0; --fives)
+            digits /= 5;
+        if (digits != 0)
+            for (std::size_t i = 0; i < std::max(twos, fives); ++i)
+                denominator *= (i < twos ? 2 : 1) * (i < fives ? 5 : 1);
+        mpz_set_ui(mpq_numref(result.get_mpq_t()), digits);
+        mpz_set_ui(mpq_denref(result.get_mpq_t()), denominator);
         if (negative)
-            mpz_neg(num, num);
-    } else {
-        std::string digits(text.substr(0, pointAt));
-        digits.append(fraction);
-        mpz_set_str(num, digits.c_str(), 10);
+            mpq_neg(result.get_mpq_t(), result.get_mpq_t());
+        return BDouble(std::move(result));
     }
+    std::string digits(text.substr(0, pointAt));
+    digits.append(fraction);
+    mpz_set_str(mpq_numref(result.get_mpq_t()), digits.c_str(), 10);
     if (!fraction.empty()) {
         mpz_class scratch;
-        mpz_set(mpq_denref(result.get_mpq_t()), tenToThe(fraction.size(), scratch).get_mpz_t());
+        mpz_set(mpq_denref(result.get_mpq_t()),
+                DecimalDigits::tenToThe(fraction.size(), scratch).get_mpz_t());
         result.canonicalize();
     }
     return BDouble(std::move(result));
@@ -149,36 +128,9 @@ void BDouble::negate() {
 }
 
 std::string BDouble::decimalExpansion(int precisionAfterDecimalPoint, bool rounded) const {
-    const unsigned long places =
-        static_cast<unsigned long>(std::max(precisionAfterDecimalPoint, 0));
-    std::string text;
-    if (isInteger()) { // typed whole numbers: no scaling, no division
-        text = textOf(value.get_num_mpz_t(), places + 3);
-        text.append(places, '0');
-    } else {
-        // Scratch numbers reused across calls: a key press allocates no GMP temporaries.
-        thread_local mpz_class scaled, remainder, power;
-        const mpz_srcptr den = value.get_den_mpz_t();
-        mpz_mul(scaled.get_mpz_t(), value.get_num_mpz_t(), tenToThe(places, power).get_mpz_t());
-        mpz_abs(scaled.get_mpz_t(), scaled.get_mpz_t());
-        mpz_tdiv_qr(scaled.get_mpz_t(), remainder.get_mpz_t(), scaled.get_mpz_t(), den);
-        if (rounded) { // halves go away from zero: up when 2r >= d
-            mpz_mul_2exp(remainder.get_mpz_t(), remainder.get_mpz_t(), 1);
-            if (mpz_cmp(remainder.get_mpz_t(), den) >= 0)
-                mpz_add_ui(scaled.get_mpz_t(), scaled.get_mpz_t(), 1);
-        }
-        text = textOf(scaled.get_mpz_t(), places + 4);
-        if (isNegative() && sgn(scaled) != 0)
-            text.insert(0, 1, '-');
-    }
-    const std::size_t sign = text.front() == '-' ? 1 : 0;
-    const std::size_t digits = text.size() - sign;
-    if (digits <= places)
-        text.insert(sign, places + 1 - digits, '0');
-    text.insert(text.size() - places, 1, '.');
-    if (places == 0)
-        text.push_back('0');
-    return text;
+    return DecimalDigits::expansion(
+        value.get_num_mpz_t(), value.get_den_mpz_t(),
+        static_cast<unsigned long>(std::max(precisionAfterDecimalPoint, 0)), rounded);
 }
 
 std::string BDouble::fractionDescription() const {
@@ -190,7 +142,8 @@ std::string BDouble::fractionDescription() const {
 
 BDouble BDouble::tenToTheMinus(unsigned long exponent) {
     mpq_class result(1);
-    result.get_den() = tenToThe(exponent);
+    mpz_class scratch;
+    result.get_den() = DecimalDigits::tenToThe(exponent, scratch);
     return BDouble(std::move(result));
 }
 
@@ -219,7 +172,9 @@ std::optional<std::string> BDouble::exactExpansion(std::size_t longestPeriod) co
     const unsigned long places = preperiod + period;
     if (places == 0)
         return text;
-    std::string digits = mpz_class(magnitude % den * tenToThe(places) / den).get_str();
+    mpz_class scratch;
+    const mpz_class& power = DecimalDigits::tenToThe(places, scratch);
+    std::string digits = mpz_class(magnitude % den * power / den).get_str();
     digits.insert(0, places - digits.size(), '0');
     text += '.';
     text.append(digits, 0, preperiod);

@@ -65,6 +65,7 @@ class BDouble {
     std::string fractionText() const;
 
   private:
+    friend class LinearMap; // builds its results from the fractions themselves
     explicit BDouble(mpq_class v) : value(std::move(v)) {}
     mpq_class value;
 };

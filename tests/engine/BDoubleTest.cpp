@@ -53,6 +53,18 @@ TEST(BDoubleParsing, KeepsEveryDigitExactly) {
         const int places = fraction == "0" ? 0 : static_cast<int>(fraction.size());
         EXPECT_EQ(number(text).decimalExpansion(places), expansion) << text;
     }
+    // Read in lowest terms, as every later step expects.
+    // clang-format off
+    const std::pair<const char*, const char*> reduced[] = {
+        {"0.0625", "1/16"}, {"-0.04", "-1/25"}, {"0.000", "0"}, {"-0.0", "0"}, {"12.500", "25/2"},
+        {"0.9999999999999999999", "9999999999999999999/10000000000000000000"},
+        {"1000.0000", "1000"}, {"0.1000000000000000000000", "1/10"},
+    };
+    // clang-format on
+    for (const auto& [text, fraction] : reduced)
+        EXPECT_EQ(number(text).fractionText(), fraction) << text;
+    EXPECT_TRUE(number("-0.00").isZero());
+    EXPECT_FALSE(number("-0.00").isNegative());
     const std::string million(1000000, '9');
     EXPECT_EQ(number(million.c_str()).decimalExpansion(0), million + ".0");
 }
