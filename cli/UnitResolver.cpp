@@ -115,38 +115,69 @@ std::vector<std::string> UnitResolver::plainSpellings(std::string_view symbol) {
 }
 
 UnitResolver::UnitResolver(const UnitCatalogue& catalogue,
-                           const std::vector<const UnitCatalogue*>& english,
-                           const std::vector<Alias>& aliases, const UnitCatalogue* absentUnits,
-                           std::string absentHint)
-    : catalogue(catalogue), absentHint(std::move(absentHint)) {
+                           std::vector<const UnitCatalogue*> english,
+                           const std::vector<Alias>& aliases,
+                           std::function<UnitCatalogue()> absentUnits, std::string absentHint)
+    : catalogue(catalogue), english(std::move(english)), absentUnits(std::move(absentUnits)),
+      absentHint(std::move(absentHint)) {
+    forEachUnit([this](const UnitDefinition& unit, UnitPosition position, bool isEnglish) {
+        addUnitNames(unit, position, isEnglish);
+    });
+    if (!this->english.empty() && this->english.front()->size() == catalogue.size())
+        addEverydayNames(*this->english.front());
+    for (const Alias& alias : aliases) {
+        addName(OtherName, alias.name, alias.position);
+        addName(FoldedName, foldCase(alias.name), alias.position);
+    }
+}
+
+// Each unit under its active name (unless that is English anyway) and under
+// each English name set that holds the same units in the same places.
+template <class Visit> void UnitResolver::forEachUnit(Visit visit) const {
     const bool activeIsEnglish =
         std::find(english.begin(), english.end(), &catalogue) != english.end();
     for (std::size_t c = 0; c < catalogue.size(); ++c) {
         const auto& units = catalogue[c].unitDefinitions;
         for (std::size_t u = 0; u < units.size(); ++u) {
             if (!activeIsEnglish)
-                addUnitNames(units[u], {c, u}, false);
+                visit(units[u], UnitPosition{c, u}, false);
             for (const UnitCatalogue* names : english)
                 if (names->size() == catalogue.size() &&
                     (*names)[c].unitDefinitions.size() == units.size())
-                    addUnitNames((*names)[c].unitDefinitions[u], {c, u}, true);
+                    visit((*names)[c].unitDefinitions[u], UnitPosition{c, u}, true);
         }
     }
-    if (!english.empty() && english.front()->size() == catalogue.size())
-        addEverydayNames(*english.front());
-    for (const Alias& alias : aliases) {
-        addName(OtherName, alias.name, alias.position);
-        addName(FoldedName, foldCase(alias.name), alias.position);
+}
+
+// The names a typo is compared with: every name but the plurals, which would
+// only repeat their singular. Built on the first unknown name.
+const UnitResolver::Suggestions& UnitResolver::suggestions() const {
+    if (!suggestionIndex) {
+        suggestionIndex.emplace();
+        forEachUnit([this](const UnitDefinition& unit, UnitPosition position, bool) {
+            NameForms forms = nameForms(unit);
+            forms.others.push_back(forms.longName);
+            for (const std::string& name : forms.others)
+                suggestionIndex->emplace(foldCase(name), Suggestion{name, position});
+        });
     }
-    if (absentUnits)
-        for (const Category& category : *absentUnits)
-            for (const UnitDefinition& unit : category.unitDefinitions) {
-                NameForms forms = nameForms(unit);
-                forms.others.push_back(forms.longName);
-                forms.others.push_back(forms.shortName);
-                for (const std::string& name : forms.others)
-                    absent.emplace(foldCase(name), true);
-            }
+    return *suggestionIndex;
+}
+
+bool UnitResolver::isAbsent(const std::string& folded) const {
+    if (!absent) {
+        absent.emplace();
+        if (absentUnits)
+            for (const Category& category : absentUnits())
+                for (const UnitDefinition& unit : category.unitDefinitions) {
+                    NameForms forms = nameForms(unit);
+                    forms.others.push_back(forms.longName);
+                    forms.others.push_back(forms.shortName);
+                    for (const std::string& name : forms.others)
+                        absent->insert(foldCase(name));
+                }
+    }
+    return absent->contains(folded);
 }
 
 UnitResolver::NameForms UnitResolver::nameForms(const UnitDefinition& unit) {
@@ -172,7 +203,6 @@ void UnitResolver::addUnitNames(const UnitDefinition& unit, UnitPosition positio
     addName(LongName, forms.longName, position);
     addName(ShortName, forms.shortName, position);
     forms.others.push_back(forms.longName);
-    const std::size_t suggested = forms.others.size();
     if (english) { // the bracket-less name and its " / " parts, counted
         const SplitLongName split = splitLongName(forms.longName);
         std::vector<std::string_view> counted = splitOn(split.name, " / ");
@@ -182,14 +212,10 @@ void UnitResolver::addUnitNames(const UnitDefinition& unit, UnitPosition positio
             if (std::string plural = englishPlural(name); !plural.empty())
                 forms.others.push_back(std::move(plural));
     }
-    for (std::size_t i = 0; i < forms.others.size(); ++i) {
-        const std::string& name = forms.others[i];
+    for (const std::string& name : forms.others) {
         if (name != forms.longName)
             addName(OtherName, name, position);
-        const std::string folded = foldCase(name);
-        addName(FoldedName, folded, position);
-        if (i < suggested) // plurals would only repeat their singular
-            suggestions.emplace(folded, Suggestion{name, position});
+        addName(FoldedName, foldCase(name), position);
     }
 }
 
@@ -267,7 +293,7 @@ std::string UnitResolver::ambiguousUnit(std::string_view name,
 
 std::string UnitResolver::unknownUnit(std::string_view name) const {
     const std::string folded = foldCase(withPlainSpaces(name));
-    if (absent.contains(folded))
+    if (isAbsent(folded))
         return "no currency rates are known for '" + std::string(name) + "'; " + absentHint;
     // Names that contain the typed text come first, the shortest first
     // ("gallo" finds the gallons); then names a few edits away.
@@ -279,7 +305,7 @@ std::string UnitResolver::unknownUnit(std::string_view name) const {
     std::vector<Close> close;
     const std::size_t limit = std::max<std::size_t>(2, folded.size() / 3);
     const bool containable = folded.size() >= minimumContainedLength;
-    for (const auto& [candidate, suggestion] : suggestions) {
+    for (const auto& [candidate, suggestion] : suggestions()) {
         if (folded.size() > maximumSuggestedLength)
             break;
         if (containable && candidate.find(folded) != std::string::npos) {

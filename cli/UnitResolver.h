@@ -2,9 +2,12 @@
 
 #include "units/UnitCatalogue.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <variant>
 #include <vector>
 
@@ -40,12 +43,16 @@ class UnitResolver {
     // British first and then others such as the US spellings, so scripts
     // keep working under any language; their plurals and the everyday names
     // answer too.
-    // `absentUnits` holds units that exist only once rates are known; asking
+    // `absentUnits` gives units that exist only once rates are known; asking
     // for one of them gives `absentHint` instead of "unknown unit".
+    // The catalogues must outlive the resolver. The suggestions and the
+    // absent units are only looked at once a name is unknown, so a run whose
+    // names are all good never builds them.
     explicit UnitResolver(const UnitCatalogue& catalogue,
-                          const std::vector<const UnitCatalogue*>& english = {},
+                          std::vector<const UnitCatalogue*> english = {},
                           const std::vector<Alias>& aliases = {},
-                          const UnitCatalogue* absentUnits = nullptr, std::string absentHint = {});
+                          std::function<UnitCatalogue()> absentUnits = {},
+                          std::string absentHint = {});
 
     struct Pair {
         UnitPosition from;
@@ -70,8 +77,12 @@ class UnitResolver {
         std::string written;
         UnitPosition position;
     };
+    using Suggestions = std::unordered_map<std::string, Suggestion>; // by folded name
     static NameForms nameForms(const UnitDefinition& unit);
+    template <class Visit> void forEachUnit(Visit visit) const;
     void addUnitNames(const UnitDefinition& unit, UnitPosition position, bool english);
+    const Suggestions& suggestions() const;
+    bool isAbsent(const std::string& folded) const;
     void addEverydayNames(const UnitCatalogue& british);
     void addName(Tier tier, const std::string& name, UnitPosition position);
     std::vector<UnitPosition> candidates(std::string_view name, bool widest) const;
@@ -80,9 +91,11 @@ class UnitResolver {
     std::string describe(UnitPosition position) const;
 
     const UnitCatalogue& catalogue;
+    const std::vector<const UnitCatalogue*> english;
+    std::function<UnitCatalogue()> absentUnits;
     Index tiers[TierCount];
-    std::unordered_map<std::string, Suggestion> suggestions; // by folded name
-    std::unordered_map<std::string, bool> absent;            // folded names
+    mutable std::optional<Suggestions> suggestionIndex;
+    mutable std::optional<std::unordered_set<std::string>> absent; // folded names
     std::string absentHint;
 };
 
