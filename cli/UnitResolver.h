@@ -45,12 +45,13 @@ class UnitResolver {
     // answer too.
     // `absentUnits` gives units that exist only once rates are known; asking
     // for one of them gives `absentHint` instead of "unknown unit".
-    // The catalogues must outlive the resolver. The suggestions and the
-    // absent units are only looked at once a name is unknown, so a run whose
-    // names are all good never builds them.
+    // The catalogues must outlive the resolver. Each index is built when a
+    // name first needs it: a run whose names are found exactly never folds
+    // the catalogue, and only an unknown name builds the suggestions and the
+    // absent units.
     explicit UnitResolver(const UnitCatalogue& catalogue,
                           std::vector<const UnitCatalogue*> english = {},
-                          const std::vector<Alias>& aliases = {},
+                          std::vector<Alias> aliases = {},
                           std::function<UnitCatalogue()> absentUnits = {},
                           std::string absentHint = {});
 
@@ -80,11 +81,11 @@ class UnitResolver {
     using Suggestions = std::unordered_map<std::string, Suggestion>; // by folded name
     static NameForms nameForms(const UnitDefinition& unit);
     template <class Visit> void forEachUnit(Visit visit) const;
-    void addUnitNames(const UnitDefinition& unit, UnitPosition position, bool english);
+    static std::vector<std::string> otherNames(const UnitDefinition& unit, bool english);
+    const Index& tier(Tier which) const;
+    std::vector<std::pair<std::string_view, UnitPosition>> everydayNames() const;
     const Suggestions& suggestions() const;
     bool isAbsent(const std::string& folded) const;
-    void addEverydayNames(const UnitCatalogue& british);
-    void addName(Tier tier, const std::string& name, UnitPosition position);
     std::vector<UnitPosition> candidates(std::string_view name, bool widest) const;
     std::string unknownUnit(std::string_view name) const;
     std::string ambiguousUnit(std::string_view name, const std::vector<UnitPosition>& found) const;
@@ -92,8 +93,9 @@ class UnitResolver {
 
     const UnitCatalogue& catalogue;
     const std::vector<const UnitCatalogue*> english;
+    const std::vector<Alias> aliases;
     std::function<UnitCatalogue()> absentUnits;
-    Index tiers[TierCount];
+    mutable std::optional<Index> tiers[TierCount];
     mutable std::optional<Suggestions> suggestionIndex;
     mutable std::optional<std::unordered_set<std::string>> absent; // folded names
     std::string absentHint;
