@@ -18,7 +18,6 @@ NumberRowLabel::NumberRowLabel(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     NumberRowAccessible::install();
-    relayout();
 }
 
 NumberRowLabel::~NumberRowLabel() = default;
@@ -80,6 +79,32 @@ qreal NumberRowLabel::widthOf(const QFont& sized, qsizetype from, qsizetype to) 
 }
 
 void NumberRowLabel::relayout() {
+    // Until a layout gives the row its width, fitting would only load the
+    // fonts of sizes it never shows: the start's first frame would wait for them.
+    laidOut = false;
+    if (testAttribute(Qt::WA_Resized))
+        layOut();
+}
+
+// Asked before the row has its width (on a screen not shown yet), the row
+// fits its text to the width it has.
+void NumberRowLabel::ensureLaidOut() const {
+    if (!laidOut)
+        const_cast<NumberRowLabel*>(this)->layOut();
+}
+
+int NumberRowLabel::currentPixelSize() const {
+    ensureLaidOut();
+    return pixelSize;
+}
+
+int NumberRowLabel::lineCount() const {
+    ensureLaidOut();
+    return lines();
+}
+
+void NumberRowLabel::layOut() {
+    laidOut = true;
     fitText();
     // The font of the fitted size is kept, with the engine Qt finds for it:
     // finding one anew for every measure and paint costs more than the text.
@@ -145,7 +170,7 @@ int NumberRowLabel::visibleHeight() const {
 }
 
 int NumberRowLabel::maximumScroll() const {
-    return std::max(0, lineCount() * lineHeight() - visibleHeight());
+    return std::max(0, lines() * lineHeight() - visibleHeight());
 }
 
 void NumberRowLabel::resizeEvent(QResizeEvent* event) {
@@ -175,12 +200,13 @@ void NumberRowLabel::wheelEvent(QWheelEvent* event) {
 }
 
 void NumberRowLabel::paintEvent(QPaintEvent* event) {
+    ensureLaidOut(); // shown at a size no resize ever announced
     QPainter painter(this);
     painter.setFont(sizedFont);
     painter.setPen(color);
     painter.setLayoutDirection(Qt::LeftToRight);
     const int height = lineHeight();
-    const int total = lineCount() * height;
+    const int total = lines() * height;
     const bool scrolls = total > visibleHeight();
     const int textRight = width() - 1 - (scrolls ? scrollBarWidth : 0);
     // Lines sit at the bottom of the row, next to the keypad.
@@ -189,14 +215,13 @@ void NumberRowLabel::paintEvent(QPaintEvent* event) {
     painter.setClipRect(
         QRect(0, this->height() - std::min(total, visibleHeight()), width(), visibleHeight()));
     const int first = std::max(0, (event->rect().top() - top) / height);
-    for (int line = first; line < lineCount(); ++line) {
+    for (int line = first; line < lines(); ++line) {
         const int y = top + line * height;
         if (y > event->rect().bottom())
             break;
         const qsizetype start = lineStarts[static_cast<std::size_t>(line)];
-        const qsizetype end = line + 1 < lineCount()
-                                  ? lineStarts[static_cast<std::size_t>(line) + 1]
-                                  : content.size();
+        const qsizetype end =
+            line + 1 < lines() ? lineStarts[static_cast<std::size_t>(line) + 1] : content.size();
         painter.drawText(QRect(0, y, textRight, height),
                          Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip,
                          content.mid(start, end - start));

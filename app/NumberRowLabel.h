@@ -32,8 +32,8 @@ class NumberRowLabel : public QWidget {
     QColor backgroundColor() const;
 
     void setPixelSizes(int maximum, int minimum);
-    int currentPixelSize() const { return pixelSize; }
-    int lineCount() const { return static_cast<int>(lineStarts.size()); }
+    int currentPixelSize() const;
+    int lineCount() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -46,6 +46,9 @@ class NumberRowLabel : public QWidget {
 
   private:
     void relayout();
+    void layOut();
+    void ensureLaidOut() const;
+    int lines() const { return static_cast<int>(lineStarts.size()); }
     void fitText();
     const AdvanceTable& advanceTable(const QFont& sized) const;
     qreal widthOf(const QFont& font, qsizetype from, qsizetype to) const;
@@ -63,6 +66,7 @@ class NumberRowLabel : public QWidget {
     int pixelSize = 72;
     std::vector<qsizetype> lineStarts;
     int scrollOffset = 0;
+    bool laidOut = false;
     QFont sizedFont;
     int sizedLineHeight = 0;
     mutable std::vector<std::unique_ptr<AdvanceTable>> advanceTables;

@@ -47,6 +47,22 @@ TEST(NumberRowLabel, FitsEachTextWhateverWasMeasuredBefore) {
     }
 }
 
+// A text given before the row had its width (as a screen sets its rows up
+// before its layout runs) fits the width the row is shown at, and the next one.
+TEST(NumberRowLabel, FitsATextGivenBeforeItsWidthOnceShown) {
+    const QString text = QStringLiteral("123,456,789,012 km");
+    NumberRowLabel label;
+    label.setPixelSizes(maximumSize, minimumSize);
+    label.setText(text);
+    label.resize(360, 150);
+    label.show();
+    EXPECT_LT(label.currentPixelSize(), maximumSize);
+    EXPECT_EQ(label.lineCount(), 1);
+    label.resize(static_cast<int>(widthAt(label.font(), maximumSize, text)) + 8, 150);
+    EXPECT_EQ(label.currentPixelSize(), maximumSize);
+    EXPECT_EQ(label.lineCount(), 1);
+}
+
 // A new font (bold is wider) fits the text again at once, without waiting for the next key.
 TEST(NumberRowLabel, RefitsWhenItsFontChanges) {
     const QString text = QStringLiteral("88,888,888 mile");
