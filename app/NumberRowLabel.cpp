@@ -1,5 +1,6 @@
 #include "app/NumberRowLabel.h"
 
+#include "app/AdvanceTable.h"
 #include "app/NumberRowAccessible.h"
 
 #include <QAccessible>
@@ -10,37 +11,16 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <array>
 
 namespace ratio {
-
-namespace {
-
-// Advances of the characters a number is made of, measured once per font:
-// summing them is linear and cheap even for a million digits, where shaping
-// the whole text would take longer than a frame.
-class AdvanceTable {
-  public:
-    explicit AdvanceTable(const QFont& font) : metrics(font) {
-        for (char32_t c = 0; c < ascii.size(); ++c)
-            ascii[c] = metrics.horizontalAdvance(QChar(c));
-    }
-    qreal advance(QChar c) const {
-        return c.unicode() < ascii.size() ? ascii[c.unicode()] : metrics.horizontalAdvance(c);
-    }
-
-  private:
-    QFontMetricsF metrics;
-    std::array<qreal, 128> ascii{};
-};
-
-} // namespace
 
 NumberRowLabel::NumberRowLabel(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     NumberRowAccessible::install();
 }
+
+NumberRowLabel::~NumberRowLabel() = default;
 
 void NumberRowLabel::setText(const QString& text) {
     content = text;
@@ -78,8 +58,20 @@ QSize NumberRowLabel::minimumSizeHint() const {
     return {50, sizeHint().height()};
 }
 
+// Kept across keys: measuring a font's characters costs more than laying
+// out a row of a thousand digits. A row meets a handful of sizes.
+const AdvanceTable& NumberRowLabel::advanceTable(const QFont& sized) const {
+    for (const auto& table : advanceTables)
+        if (table->font() == sized)
+            return *table;
+    constexpr std::size_t keptTables = 8;
+    if (advanceTables.size() == keptTables)
+        advanceTables.erase(advanceTables.begin());
+    return *advanceTables.emplace_back(std::make_unique<AdvanceTable>(sized));
+}
+
 qreal NumberRowLabel::widthOf(const QFont& sized, qsizetype from, qsizetype to) const {
-    const AdvanceTable table(sized);
+    const AdvanceTable& table = advanceTable(sized);
     qreal width = 0;
     for (qsizetype i = from; i < to; ++i)
         width += table.advance(content[i]);
@@ -87,6 +79,44 @@ qreal NumberRowLabel::widthOf(const QFont& sized, qsizetype from, qsizetype to) 
 }
 
 void NumberRowLabel::relayout() {
+    // Until a layout gives the row its width, fitting would only load the
+    // fonts of sizes it never shows: the start's first frame would wait for them.
+    laidOut = false;
+    if (testAttribute(Qt::WA_Resized))
+        layOut();
+}
+
+// Asked before the row has its width (on a screen not shown yet), the row
+// fits its text to the width it has.
+void NumberRowLabel::ensureLaidOut() const {
+    if (!laidOut)
+        const_cast<NumberRowLabel*>(this)->layOut();
+}
+
+int NumberRowLabel::currentPixelSize() const {
+    ensureLaidOut();
+    return pixelSize;
+}
+
+int NumberRowLabel::lineCount() const {
+    ensureLaidOut();
+    return lines();
+}
+
+void NumberRowLabel::layOut() {
+    laidOut = true;
+    fitText();
+    // The font of the fitted size is kept, with the engine Qt finds for it:
+    // finding one anew for every measure and paint costs more than the text.
+    QFont sized = font();
+    sized.setPixelSize(pixelSize);
+    if (!(sized == sizedFont)) {
+        sizedFont = sized;
+        sizedLineHeight = static_cast<int>(QFontMetricsF(sizedFont).height());
+    }
+}
+
+void NumberRowLabel::fitText() {
     lineStarts.assign(1, 0);
     const qreal available = std::max(1, width() - 2);
     QFont sized = font();
@@ -107,7 +137,7 @@ void NumberRowLabel::relayout() {
 // Greedy lines that end after a grouping separator (or before the unit)
 // where the line has one, and between any two characters where it has none.
 void NumberRowLabel::wrapLines(const QFont& sized, qreal available) {
-    const AdvanceTable table(sized);
+    const AdvanceTable& table = advanceTable(sized);
     const qsizetype unitStart = content.lastIndexOf(u' ');
     qreal line = 0;
     qsizetype lastBreak = -1;
@@ -131,9 +161,7 @@ void NumberRowLabel::wrapLines(const QFont& sized, qreal available) {
 }
 
 int NumberRowLabel::lineHeight() const {
-    QFont sized = font();
-    sized.setPixelSize(pixelSize);
-    return static_cast<int>(QFontMetricsF(sized).height());
+    return std::max(1, sizedLineHeight);
 }
 
 // Only whole lines are shown: the part of the height below a whole line is left empty.
@@ -142,13 +170,22 @@ int NumberRowLabel::visibleHeight() const {
 }
 
 int NumberRowLabel::maximumScroll() const {
-    return std::max(0, lineCount() * lineHeight() - visibleHeight());
+    return std::max(0, lines() * lineHeight() - visibleHeight());
 }
 
 void NumberRowLabel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     relayout();
     scrollOffset = maximumScroll();
+}
+
+void NumberRowLabel::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        relayout();
+        scrollOffset = maximumScroll();
+        update();
+    }
 }
 
 void NumberRowLabel::wheelEvent(QWheelEvent* event) {
@@ -163,14 +200,13 @@ void NumberRowLabel::wheelEvent(QWheelEvent* event) {
 }
 
 void NumberRowLabel::paintEvent(QPaintEvent* event) {
+    ensureLaidOut(); // shown at a size no resize ever announced
     QPainter painter(this);
-    QFont sized = font();
-    sized.setPixelSize(pixelSize);
-    painter.setFont(sized);
+    painter.setFont(sizedFont);
     painter.setPen(color);
     painter.setLayoutDirection(Qt::LeftToRight);
     const int height = lineHeight();
-    const int total = lineCount() * height;
+    const int total = lines() * height;
     const bool scrolls = total > visibleHeight();
     const int textRight = width() - 1 - (scrolls ? scrollBarWidth : 0);
     // Lines sit at the bottom of the row, next to the keypad.
@@ -179,14 +215,13 @@ void NumberRowLabel::paintEvent(QPaintEvent* event) {
     painter.setClipRect(
         QRect(0, this->height() - std::min(total, visibleHeight()), width(), visibleHeight()));
     const int first = std::max(0, (event->rect().top() - top) / height);
-    for (int line = first; line < lineCount(); ++line) {
+    for (int line = first; line < lines(); ++line) {
         const int y = top + line * height;
         if (y > event->rect().bottom())
             break;
         const qsizetype start = lineStarts[static_cast<std::size_t>(line)];
-        const qsizetype end = line + 1 < lineCount()
-                                  ? lineStarts[static_cast<std::size_t>(line) + 1]
-                                  : content.size();
+        const qsizetype end =
+            line + 1 < lines() ? lineStarts[static_cast<std::size_t>(line) + 1] : content.size();
         painter.drawText(QRect(0, y, textRight, height),
                          Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip,
                          content.mid(start, end - start));

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 namespace ratio {
+
+class AdvanceTable;
 
 // A number row: the text right-aligned, always left to right, in the largest
 // size between the maximum and the minimum that fits on one line. A text too
@@ -18,6 +22,7 @@ class NumberRowLabel : public QWidget {
 
   public:
     explicit NumberRowLabel(QWidget* parent = nullptr);
+    ~NumberRowLabel() override;
 
     QString text() const { return content; }
     void setText(const QString& text);
@@ -27,8 +32,8 @@ class NumberRowLabel : public QWidget {
     QColor backgroundColor() const;
 
     void setPixelSizes(int maximum, int minimum);
-    int currentPixelSize() const { return pixelSize; }
-    int lineCount() const { return static_cast<int>(lineStarts.size()); }
+    int currentPixelSize() const;
+    int lineCount() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -36,10 +41,16 @@ class NumberRowLabel : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
   private:
     void relayout();
+    void layOut();
+    void ensureLaidOut() const;
+    int lines() const { return static_cast<int>(lineStarts.size()); }
+    void fitText();
+    const AdvanceTable& advanceTable(const QFont& sized) const;
     qreal widthOf(const QFont& font, qsizetype from, qsizetype to) const;
     void wrapLines(const QFont& sized, qreal available);
     int lineHeight() const;
@@ -55,6 +66,10 @@ class NumberRowLabel : public QWidget {
     int pixelSize = 72;
     std::vector<qsizetype> lineStarts;
     int scrollOffset = 0;
+    bool laidOut = false;
+    QFont sizedFont;
+    int sizedLineHeight = 0;
+    mutable std::vector<std::unique_ptr<AdvanceTable>> advanceTables;
 };
 
 } // namespace ratio

@@ -1,7 +1,11 @@
-// ratio-cli as a whole process beside GNU units on the same conversions:
-// the 100,000 mixed batch lines of cli_batch_bench (GNU units reads them as
-// "You have" / "You want" pairs with -t), and one conversion's start-up.
-// GNU units is looked up on PATH; its benchmarks are skipped without it.
+// ratio-cli as a whole process beside GNU units on the same conversions,
+// alternating in the same run: the 100,000 mixed batch lines of
+// cli_batch_bench (GNU units reads them as "You have" / "You want" pairs
+// with -t), and one conversion's start-up. "ratio" is ratio-cli's time over
+// GNU units'; for the batch, "units_x" gives it the other way round.
+// GNU units is looked up on PATH; the benchmarks are skipped without it.
+#include "SideBySide.h"
+
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -94,49 +98,45 @@ bool runProcess(std::vector<std::string> arguments, const std::string& input) {
 const std::vector<std::string> ratioArguments = {RATIO_CLI_PATH, "--locale", "en_GB", "--language",
                                                  "en-GB"};
 
-void BM_RatioCliBatchProcess(benchmark::State& state) {
+// Runs one process per call, failing the benchmark when it fails.
+auto process(benchmark::State& state, std::vector<std::string> arguments, std::string input) {
+    return [&state, arguments = std::move(arguments), input = std::move(input)] {
+        if (!runProcess(arguments, input))
+            state.SkipWithError((arguments[0] + " failed").c_str());
+    };
+}
+
+// Each benchmark alternates ratio-cli with GNU units on the same work and
+// reports ratio-cli's time, GNU units' ("ref_us") and the ratio of their medians.
+void BM_BatchBesideGnuUnits(benchmark::State& state) {
+    const std::string units = onPath("units");
+    if (units.empty()) {
+        state.SkipWithError("GNU units is not installed (apt-get install units)");
+        return;
+    }
     std::vector<std::string> arguments = ratioArguments;
     arguments.push_back("--batch");
-    for (auto _ : state)
-        if (!runProcess(arguments, inputFolder() + "/ratio.txt"))
-            state.SkipWithError("ratio-cli failed");
+    ratio::bench::sideBySide(state, process(state, arguments, inputFolder() + "/ratio.txt"),
+                             process(state, {units, "-t"}, inputFolder() + "/units.txt"));
     state.SetItemsProcessed(state.iterations() * batchLines);
+    // The batch's figure the other way round: how many times GNU units' time.
+    if (state.counters["ratio"] > 0)
+        state.counters["units_x"] = 1 / state.counters["ratio"];
 }
-BENCHMARK(BM_RatioCliBatchProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BatchBesideGnuUnits)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-void BM_GnuUnitsBatchProcess(benchmark::State& state) {
+void BM_ConvertBesideGnuUnits(benchmark::State& state) {
     const std::string units = onPath("units");
     if (units.empty()) {
         state.SkipWithError("GNU units is not installed (apt-get install units)");
         return;
     }
-    for (auto _ : state)
-        if (!runProcess({units, "-t"}, inputFolder() + "/units.txt"))
-            state.SkipWithError("units failed");
-    state.SetItemsProcessed(state.iterations() * batchLines);
-}
-BENCHMARK(BM_GnuUnitsBatchProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_RatioCliConvertProcess(benchmark::State& state) {
     std::vector<std::string> arguments = ratioArguments;
     arguments.insert(arguments.end(), {"convert", "3", "mi", "km"});
-    for (auto _ : state)
-        if (!runProcess(arguments, {}))
-            state.SkipWithError("ratio-cli failed");
+    ratio::bench::sideBySide(state, process(state, arguments, {}),
+                             process(state, {units, "-t", "3 mi", "km"}, {}));
 }
-BENCHMARK(BM_RatioCliConvertProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_GnuUnitsConvertProcess(benchmark::State& state) {
-    const std::string units = onPath("units");
-    if (units.empty()) {
-        state.SkipWithError("GNU units is not installed (apt-get install units)");
-        return;
-    }
-    for (auto _ : state)
-        if (!runProcess({units, "-t", "3 mi", "km"}, {}))
-            state.SkipWithError("units failed");
-}
-BENCHMARK(BM_GnuUnitsConvertProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ConvertBesideGnuUnits)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

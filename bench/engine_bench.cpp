@@ -1,9 +1,13 @@
-// Cost of one key on numbers of growing length, and of the bare GMP work
-// that the same key needs, for comparison.
+// Cost of one key on numbers of growing length beside the bare GMP work
+// that the same key needs, timed the same way in the same run.
 #include "engine/BDouble.h"
 #include "engine/LegacyCalculator.h"
 
+#include "SideBySide.h"
+
 #include <benchmark/benchmark.h>
+
+#include <functional>
 
 #include <string>
 
@@ -33,23 +37,53 @@ std::string digits(std::size_t count) {
     return text;
 }
 
-// A digit key (integer part) with its conversion through a two-step chain.
+// The bare GMP work of a digit key: append the digit, convert through the
+// same chain, write both numbers as text to 8 places.
+struct BareGmpKey {
+    explicit BareGmpKey(mpz_class start) : start(std::move(start)) {}
+    mpz_class start;
+    mpq_class factor{mpz_class(5868000), mpz_class(121)};
+    mpq_class mile{mpz_class(201168), mpz_class(125)};
+    mpz_class scale{100000000};
+    std::string row0, row1;
+    void operator()() {
+        mpq_class typed(mpz_class(start * 10 + 7));
+        row0 = typed.get_num().get_str();
+        mpq_class converted = typed * factor / mile;
+        mpz_class shown = converted.get_num() * scale / converted.get_den();
+        row1 = shown.get_str();
+        benchmark::DoNotOptimize(row0.data());
+        benchmark::DoNotOptimize(row1.data());
+    }
+};
+
+// A digit key (integer part) with its conversion through a two-step chain,
+// beside bare GMP doing the same work; both sides start from the same number
+// on every call, so both are timed the same way.
 void BM_DigitKey(benchmark::State& state) {
     KeepingHost host;
     OperatorMode mode;
     LegacyCalculator calculator(".", ",", &host, mode);
-    const BDouble start = *BDouble::fromText(digits(static_cast<std::size_t>(state.range(0))));
-    for (auto _ : state) {
-        state.PauseTiming();
-        calculator.Number0 = start;
-        state.ResumeTiming();
-        calculator.enterDigit(7);
-        benchmark::DoNotOptimize(host.row1.data());
-    }
+    const std::string text = digits(static_cast<std::size_t>(state.range(0)));
+    const BDouble start = *BDouble::fromText(text);
+    BareGmpKey bare(mpz_class{text});
+    bench::sideBySide(
+        state,
+        [&] {
+            calculator.Number0 = start;
+            calculator.enterDigit(7);
+            benchmark::DoNotOptimize(host.row1.data());
+        },
+        std::ref(bare));
 }
-BENCHMARK(BM_DigitKey)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DigitKey)
+    ->Arg(10)
+    ->Arg(1000)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
-// A digit key after as many decimal places.
+// A digit key after as many decimal places (no reference: bare GMP's work is the same as above).
 void BM_DecimalDigitKey(benchmark::State& state) {
     KeepingHost host;
     OperatorMode mode;
@@ -58,59 +92,35 @@ void BM_DecimalDigitKey(benchmark::State& state) {
     const std::size_t places = static_cast<std::size_t>(state.range(0));
     const BDouble start = *BDouble::fromText("1." + digits(places));
     for (auto _ : state) {
-        state.PauseTiming();
         calculator.Number0 = start;
         calculator.DecimalInputPlace = static_cast<int>(places);
-        state.ResumeTiming();
         calculator.enterDigit(7);
         benchmark::DoNotOptimize(host.row1.data());
     }
 }
 BENCHMARK(BM_DecimalDigitKey)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
-// The same work on bare GMP: append the digit, convert, write both numbers as text.
-void BM_BareGmpDigitKey(benchmark::State& state) {
-    const mpz_class start(digits(static_cast<std::size_t>(state.range(0))));
-    const mpq_class factor(mpz_class(5868000), mpz_class(121));
-    const mpq_class mile(mpz_class(201168), mpz_class(125));
-    mpz_class scale;
-    mpz_ui_pow_ui(scale.get_mpz_t(), 10, 8);
-    for (auto _ : state) {
-        mpq_class typed(mpz_class(start * 10 + 7));
-        std::string row0 = typed.get_num().get_str();
-        mpq_class converted = typed * factor / mile;
-        mpz_class shown = converted.get_num() * scale / converted.get_den();
-        std::string row1 = shown.get_str();
-        benchmark::DoNotOptimize(row0.data());
-        benchmark::DoNotOptimize(row1.data());
-    }
-}
-BENCHMARK(BM_BareGmpDigitKey)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
-
 // The result text of an exact 1/3 whose denominator has 10,000 digits.
 void BM_ResultTextOfThird(benchmark::State& state) {
     BaseCalculator calculator(".", ",");
     const BDouble third = BDouble(1) / (BDouble(3) / BDouble::tenToTheMinus(9999));
-    for (auto _ : state) {
-        std::string text = calculator.insertGroupingSeparators(calculator.resultText(third));
-        benchmark::DoNotOptimize(text.data());
-    }
-}
-BENCHMARK(BM_ResultTextOfThird)->Unit(benchmark::kMicrosecond);
-
-void BM_BareGmpResultTextOfThird(benchmark::State& state) {
     mpz_class den;
     mpz_ui_pow_ui(den.get_mpz_t(), 10, 9999);
-    const mpq_class third(mpz_class(1), mpz_class(3 * den));
-    mpz_class scale;
-    mpz_ui_pow_ui(scale.get_mpz_t(), 10, 8);
-    for (auto _ : state) {
-        mpz_class shown = third.get_num() * scale / third.get_den();
-        std::string text = shown.get_str();
-        benchmark::DoNotOptimize(text.data());
-    }
+    const mpq_class bareThird(mpz_class(1), mpz_class(3 * den));
+    const mpz_class scale(100000000);
+    bench::sideBySide(
+        state,
+        [&] {
+            std::string text = calculator.insertGroupingSeparators(calculator.resultText(third));
+            benchmark::DoNotOptimize(text.data());
+        },
+        [&] {
+            mpz_class shown = bareThird.get_num() * scale / bareThird.get_den();
+            std::string text = shown.get_str();
+            benchmark::DoNotOptimize(text.data());
+        });
 }
-BENCHMARK(BM_BareGmpResultTextOfThird)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ResultTextOfThird)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -37,11 +37,14 @@ QLocale localeFrom(const CliOptions& options) {
     return locale;
 }
 
-UnitResolver makeResolver(const CliContext& context, const UnitCatalogue& absentCurrencies) {
+UnitResolver makeResolver(const CliContext& context) {
     const bool noRates = context.catalogue.empty() || context.catalogue[0].unitDefinitions.empty();
+    std::function<UnitCatalogue()> absentCurrencies;
+    if (noRates)
+        absentCurrencies = [&context] { return CurrencyLoading::allCurrencies(context); };
     return UnitResolver(context.catalogue, {&context.british(), &context.us()},
                         CurrencyLoading::codeAliases(context.catalogue),
-                        noRates ? &absentCurrencies : nullptr, CurrencyLoading::missingRatesHint);
+                        std::move(absentCurrencies), CurrencyLoading::missingRatesHint);
 }
 
 UnitResolver::Pair resolveUnits(const CliContext& context, const UnitResolver& resolver) {
@@ -105,8 +108,7 @@ int run(const CliOptions& options, std::istream& input, std::ostream& output, st
         CatalogueListing::print(context, options.listCategory);
         return ExitSuccess;
     }
-    const UnitCatalogue absentCurrencies = CurrencyLoading::allCurrencies(context);
-    const UnitResolver resolver = makeResolver(context, absentCurrencies);
+    const UnitResolver resolver = makeResolver(context);
     LineConverter converter(context.catalogue, resolver, context.facts.decimalSeparator,
                             context.facts.groupingSeparator, options.format);
     switch (options.command) {

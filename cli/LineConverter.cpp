@@ -40,13 +40,11 @@ const LineConverter::Resolved* LineConverter::resolve(std::string_view from, std
     const auto& units = std::get<UnitResolver::Pair>(pair);
     const auto& fromChain = units.from.definition(catalogue).metricsCalculations;
     const auto& toChain = units.to.definition(catalogue).metricsCalculations;
-    Resolved entry{units, std::nullopt, 0};
+    Resolved entry{units, std::nullopt};
     const auto atZero = convert(0, fromChain, toChain);
     const auto atOne = convert(1, fromChain, toChain);
-    if (atZero && atOne) {
-        entry.scale = *atOne - *atZero;
-        entry.offset = *atZero;
-    }
+    if (atZero && atOne)
+        entry.map.emplace(*atOne - *atZero, *atZero);
     return &resolved.emplace(key, std::move(entry)).first->second;
 }
 
@@ -58,14 +56,11 @@ bool LineConverter::convertLine(std::string_view value, std::string_view from, s
     const Resolved* units = resolve(from, to, problem);
     if (!units)
         return false;
-    if (!units->scale) {
+    if (!units->map) {
         problem = "the conversion divides by zero";
         return false;
     }
-    BDouble converted = *number * *units->scale;
-    if (!units->offset.isZero())
-        converted = converted + units->offset;
-    text.append(converted, out);
+    text.append(*units->map, *number, out);
     if (withUnit) {
         out += ' ';
         out += units->pair.to.definition(catalogue).shortName;

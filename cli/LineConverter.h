@@ -16,7 +16,7 @@ namespace ratio {
 // that repeats its units, good or bad, looks each pair up once. Every chain step adds, subtracts,
 // multiplies or divides by a constant, so a pair's two chains together are
 // x * scale + offset exactly; that is worked out once per pair through the
-// chains themselves, and each line then costs one multiplication.
+// chains themselves, and each line then costs a few integer products.
 class LineConverter {
   public:
     LineConverter(const UnitCatalogue& catalogue, const UnitResolver& resolver,
@@ -30,8 +30,7 @@ class LineConverter {
   private:
     struct Resolved {
         UnitResolver::Pair pair;
-        std::optional<BDouble> scale; // none: a chain divides by zero
-        BDouble offset;
+        std::optional<LinearMap> map; // none: a chain divides by zero
     };
     const Resolved* resolve(std::string_view from, std::string_view to, std::string& problem);
 

@@ -2,6 +2,7 @@
 
 #include "engine/BDouble.h"
 #include "engine/BaseCalculator.h"
+#include "engine/LinearMap.h"
 
 #include <string>
 #include <string_view>
@@ -29,8 +30,13 @@ class ResultText {
                std::string_view groupingSeparator);
 
     void append(const BDouble& number, std::string& out) const;
+    // The text of map(x): a rounded one straight from integers.
+    void append(const LinearMap& map, const BDouble& x, std::string& out) const;
 
   private:
+    void appendRounded(std::string digits, std::string& out) const;
+    void appendLocal(std::string digits, std::string& out) const;
+
     const ResultFormat format;
     const BaseCalculator text; // the separators and the grouping of the rows
     const std::string decimalSeparator;

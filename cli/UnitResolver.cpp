@@ -115,38 +115,58 @@ std::vector<std::string> UnitResolver::plainSpellings(std::string_view symbol) {
 }
 
 UnitResolver::UnitResolver(const UnitCatalogue& catalogue,
-                           const std::vector<const UnitCatalogue*>& english,
-                           const std::vector<Alias>& aliases, const UnitCatalogue* absentUnits,
-                           std::string absentHint)
-    : catalogue(catalogue), absentHint(std::move(absentHint)) {
+                           std::vector<const UnitCatalogue*> english, std::vector<Alias> aliases,
+                           std::function<UnitCatalogue()> absentUnits, std::string absentHint)
+    : catalogue(catalogue), english(std::move(english)), aliases(std::move(aliases)),
+      absentUnits(std::move(absentUnits)), absentHint(std::move(absentHint)) {}
+
+// Each unit under its active name (unless that is English anyway) and under
+// each English name set that holds the same units in the same places.
+template <class Visit> void UnitResolver::forEachUnit(Visit visit) const {
     const bool activeIsEnglish =
         std::find(english.begin(), english.end(), &catalogue) != english.end();
     for (std::size_t c = 0; c < catalogue.size(); ++c) {
         const auto& units = catalogue[c].unitDefinitions;
         for (std::size_t u = 0; u < units.size(); ++u) {
             if (!activeIsEnglish)
-                addUnitNames(units[u], {c, u}, false);
+                visit(units[u], UnitPosition{c, u}, false);
             for (const UnitCatalogue* names : english)
                 if (names->size() == catalogue.size() &&
                     (*names)[c].unitDefinitions.size() == units.size())
-                    addUnitNames((*names)[c].unitDefinitions[u], {c, u}, true);
+                    visit((*names)[c].unitDefinitions[u], UnitPosition{c, u}, true);
         }
     }
-    if (!english.empty() && english.front()->size() == catalogue.size())
-        addEverydayNames(*english.front());
-    for (const Alias& alias : aliases) {
-        addName(OtherName, alias.name, alias.position);
-        addName(FoldedName, foldCase(alias.name), alias.position);
+}
+
+// The names a typo is compared with: every name but the plurals, which would
+// only repeat their singular. Built on the first unknown name.
+const UnitResolver::Suggestions& UnitResolver::suggestions() const {
+    if (!suggestionIndex) {
+        suggestionIndex.emplace();
+        forEachUnit([this](const UnitDefinition& unit, UnitPosition position, bool) {
+            NameForms forms = nameForms(unit);
+            forms.others.push_back(forms.longName);
+            for (const std::string& name : forms.others)
+                suggestionIndex->emplace(foldCase(name), Suggestion{name, position});
+        });
     }
-    if (absentUnits)
-        for (const Category& category : *absentUnits)
-            for (const UnitDefinition& unit : category.unitDefinitions) {
-                NameForms forms = nameForms(unit);
-                forms.others.push_back(forms.longName);
-                forms.others.push_back(forms.shortName);
-                for (const std::string& name : forms.others)
-                    absent.emplace(foldCase(name), true);
-            }
+    return *suggestionIndex;
+}
+
+bool UnitResolver::isAbsent(const std::string& folded) const {
+    if (!absent) {
+        absent.emplace();
+        if (absentUnits)
+            for (const Category& category : absentUnits())
+                for (const UnitDefinition& unit : category.unitDefinitions) {
+                    NameForms forms = nameForms(unit);
+                    forms.others.push_back(forms.longName);
+                    forms.others.push_back(forms.shortName);
+                    for (const std::string& name : forms.others)
+                        absent->insert(foldCase(name));
+                }
+    }
+    return absent->contains(folded);
 }
 
 UnitResolver::NameForms UnitResolver::nameForms(const UnitDefinition& unit) {
@@ -167,12 +187,11 @@ UnitResolver::NameForms UnitResolver::nameForms(const UnitDefinition& unit) {
     return forms;
 }
 
-void UnitResolver::addUnitNames(const UnitDefinition& unit, UnitPosition position, bool english) {
+// Every name of a unit but its short name: the other forms, the long name
+// and, for English names, the plurals.
+std::vector<std::string> UnitResolver::otherNames(const UnitDefinition& unit, bool english) {
     NameForms forms = nameForms(unit);
-    addName(LongName, forms.longName, position);
-    addName(ShortName, forms.shortName, position);
     forms.others.push_back(forms.longName);
-    const std::size_t suggested = forms.others.size();
     if (english) { // the bracket-less name and its " / " parts, counted
         const SplitLongName split = splitLongName(forms.longName);
         std::vector<std::string_view> counted = splitOn(split.name, " / ");
@@ -182,18 +201,47 @@ void UnitResolver::addUnitNames(const UnitDefinition& unit, UnitPosition positio
             if (std::string plural = englishPlural(name); !plural.empty())
                 forms.others.push_back(std::move(plural));
     }
-    for (std::size_t i = 0; i < forms.others.size(); ++i) {
-        const std::string& name = forms.others[i];
-        if (name != forms.longName)
-            addName(OtherName, name, position);
-        const std::string folded = foldCase(name);
-        addName(FoldedName, folded, position);
-        if (i < suggested) // plurals would only repeat their singular
-            suggestions.emplace(folded, Suggestion{name, position});
-    }
+    return std::move(forms.others);
 }
 
-void UnitResolver::addEverydayNames(const UnitCatalogue& british) {
+// A tier is built when a name first reaches it: most names are found
+// before the folded tier, so most runs never fold the whole catalogue.
+const UnitResolver::Index& UnitResolver::tier(Tier which) const {
+    if (tiers[which])
+        return *tiers[which];
+    Index& index = tiers[which].emplace();
+    const auto add = [&index](const std::string& name, UnitPosition position) {
+        if (!name.empty())
+            appendUnique(index[name], position);
+    };
+    const bool folded = which == FoldedName;
+    forEachUnit([&](const UnitDefinition& unit, UnitPosition position, bool isEnglish) {
+        if (which == LongName || which == ShortName) {
+            add(withPlainSpaces(which == LongName ? unit.longName : unit.shortName), position);
+            return;
+        }
+        const std::string longName = withPlainSpaces(unit.longName);
+        for (const std::string& name : otherNames(unit, isEnglish))
+            if (folded)
+                add(foldCase(name), position);
+            else if (name != longName)
+                add(name, position);
+    });
+    if (which == OtherName || folded) {
+        for (const auto& [name, position] : everydayNames())
+            add(folded ? foldCase(name) : std::string(name), position);
+        for (const Alias& alias : aliases)
+            add(folded ? foldCase(alias.name) : alias.name, alias.position);
+    }
+    return index;
+}
+
+// The everyday names of the units the British names identify.
+std::vector<std::pair<std::string_view, UnitPosition>> UnitResolver::everydayNames() const {
+    std::vector<std::pair<std::string_view, UnitPosition>> names;
+    if (english.empty() || english.front()->size() != catalogue.size())
+        return names;
+    const UnitCatalogue& british = *english.front();
     std::unordered_map<std::string, UnitPosition> byLongName;
     for (std::size_t c = 0; c < british.size(); ++c)
         for (std::size_t u = 0; u < british[c].unitDefinitions.size(); ++u)
@@ -202,15 +250,9 @@ void UnitResolver::addEverydayNames(const UnitCatalogue& british) {
     for (const EverydayNames::Entry& entry : EverydayNames::table())
         for (std::string_view longName : entry.units)
             if (auto unit = byLongName.find(std::string(longName)); unit != byLongName.end())
-                for (std::string_view name : entry.names) {
-                    addName(OtherName, std::string(name), unit->second);
-                    addName(FoldedName, foldCase(name), unit->second);
-                }
-}
-
-void UnitResolver::addName(Tier tier, const std::string& name, UnitPosition position) {
-    if (!name.empty())
-        appendUnique(tiers[tier][name], position);
+                for (std::string_view name : entry.names)
+                    names.emplace_back(name, unit->second);
+    return names;
 }
 
 std::vector<UnitPosition> UnitResolver::candidates(std::string_view name, bool widest) const {
@@ -218,7 +260,8 @@ std::vector<UnitPosition> UnitResolver::candidates(std::string_view name, bool w
     std::vector<UnitPosition> found;
     for (int tier = LongName; tier < TierCount; ++tier) {
         const std::string key = tier == FoldedName ? foldCase(plain) : plain;
-        if (auto hit = tiers[tier].find(key); hit != tiers[tier].end()) {
+        const Index& index = this->tier(static_cast<Tier>(tier));
+        if (auto hit = index.find(key); hit != index.end()) {
             for (const UnitPosition& position : hit->second)
                 appendUnique(found, position);
             if (!widest)
@@ -267,7 +310,7 @@ std::string UnitResolver::ambiguousUnit(std::string_view name,
 
 std::string UnitResolver::unknownUnit(std::string_view name) const {
     const std::string folded = foldCase(withPlainSpaces(name));
-    if (absent.contains(folded))
+    if (isAbsent(folded))
         return "no currency rates are known for '" + std::string(name) + "'; " + absentHint;
     // Names that contain the typed text come first, the shortest first
     // ("gallo" finds the gallons); then names a few edits away.
@@ -279,7 +322,7 @@ std::string UnitResolver::unknownUnit(std::string_view name) const {
     std::vector<Close> close;
     const std::size_t limit = std::max<std::size_t>(2, folded.size() / 3);
     const bool containable = folded.size() >= minimumContainedLength;
-    for (const auto& [candidate, suggestion] : suggestions) {
+    for (const auto& [candidate, suggestion] : suggestions()) {
         if (folded.size() > maximumSuggestedLength)
             break;
         if (containable && candidate.find(folded) != std::string::npos) {

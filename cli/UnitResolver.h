@@ -2,9 +2,12 @@
 
 #include "units/UnitCatalogue.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <variant>
 #include <vector>
 
@@ -40,12 +43,17 @@ class UnitResolver {
     // British first and then others such as the US spellings, so scripts
     // keep working under any language; their plurals and the everyday names
     // answer too.
-    // `absentUnits` holds units that exist only once rates are known; asking
+    // `absentUnits` gives units that exist only once rates are known; asking
     // for one of them gives `absentHint` instead of "unknown unit".
+    // The catalogues must outlive the resolver. Each index is built when a
+    // name first needs it: a run whose names are found exactly never folds
+    // the catalogue, and only an unknown name builds the suggestions and the
+    // absent units.
     explicit UnitResolver(const UnitCatalogue& catalogue,
-                          const std::vector<const UnitCatalogue*>& english = {},
-                          const std::vector<Alias>& aliases = {},
-                          const UnitCatalogue* absentUnits = nullptr, std::string absentHint = {});
+                          std::vector<const UnitCatalogue*> english = {},
+                          std::vector<Alias> aliases = {},
+                          std::function<UnitCatalogue()> absentUnits = {},
+                          std::string absentHint = {});
 
     struct Pair {
         UnitPosition from;
@@ -70,19 +78,26 @@ class UnitResolver {
         std::string written;
         UnitPosition position;
     };
+    using Suggestions = std::unordered_map<std::string, Suggestion>; // by folded name
     static NameForms nameForms(const UnitDefinition& unit);
-    void addUnitNames(const UnitDefinition& unit, UnitPosition position, bool english);
-    void addEverydayNames(const UnitCatalogue& british);
-    void addName(Tier tier, const std::string& name, UnitPosition position);
+    template <class Visit> void forEachUnit(Visit visit) const;
+    static std::vector<std::string> otherNames(const UnitDefinition& unit, bool english);
+    const Index& tier(Tier which) const;
+    std::vector<std::pair<std::string_view, UnitPosition>> everydayNames() const;
+    const Suggestions& suggestions() const;
+    bool isAbsent(const std::string& folded) const;
     std::vector<UnitPosition> candidates(std::string_view name, bool widest) const;
     std::string unknownUnit(std::string_view name) const;
     std::string ambiguousUnit(std::string_view name, const std::vector<UnitPosition>& found) const;
     std::string describe(UnitPosition position) const;
 
     const UnitCatalogue& catalogue;
-    Index tiers[TierCount];
-    std::unordered_map<std::string, Suggestion> suggestions; // by folded name
-    std::unordered_map<std::string, bool> absent;            // folded names
+    const std::vector<const UnitCatalogue*> english;
+    const std::vector<Alias> aliases;
+    std::function<UnitCatalogue()> absentUnits;
+    mutable std::optional<Index> tiers[TierCount];
+    mutable std::optional<Suggestions> suggestionIndex;
+    mutable std::optional<std::unordered_set<std::string>> absent; // folded names
     std::string absentHint;
 };
 

@@ -11,6 +11,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setOrganizationName("Ratio");
     QCoreApplication::setApplicationName("Ratio");
     std::ios::sync_with_stdio(false);
+    // Untied, reading a batch line no longer flushes the output first; a
+    // person at a terminal still sees each answer, as the batch flushes it.
+    std::cin.tie(nullptr);
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const int status =
         ratio::runCli(arguments, std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) == 1,

@@ -1,5 +1,7 @@
 #include "engine/BDouble.h"
 
+#include "engine/DecimalDigits.h"
+
 #include <algorithm>
 
 namespace ratio {
@@ -30,11 +32,8 @@ bool isDecimalText(std::string_view text, std::size_t& pointAt) {
     return i > fracStart && i == text.size();
 }
 
-mpz_class tenToThe(unsigned long exponent) {
-    mpz_class power;
-    mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
-    return power;
-}
+// Digits that always fit an unsigned long.
+constexpr std::size_t shortDigits = 19;
 
 } // namespace
 
@@ -44,17 +43,42 @@ std::optional<BDouble> BDouble::fromText(std::string_view text) {
     std::size_t pointAt = 0;
     if (!isDecimalText(text, pointAt))
         return std::nullopt;
-    std::string digits(text.substr(0, pointAt));
-    unsigned long fractionLength = 0;
-    if (pointAt != std::string_view::npos) {
-        std::string_view fraction = text.substr(pointAt + 1);
-        digits.append(fraction);
-        fractionLength = fraction.size();
-    }
+    const bool negative = text.front() == '-';
+    const std::string_view whole = text.substr(negative ? 1 : 0, pointAt - (negative ? 1 : 0));
+    const std::string_view fraction =
+        pointAt == std::string_view::npos ? std::string_view() : text.substr(pointAt + 1);
     mpq_class result;
+    if (whole.size() + fraction.size() <= shortDigits) {
+        // Most values: read and reduced in machine integers. Only twos and
+        // fives cancel against a power of ten, so no gcd is needed.
+        unsigned long digits = 0;
+        for (const std::string_view part : {whole, fraction})
+            for (const char c : part)
+                digits = digits * 10 + static_cast<unsigned long>(c - '0');
+        unsigned long denominator = 1;
+        std::size_t twos = fraction.size(), fives = fraction.size();
+        for (; twos > 0 && digits != 0 && digits % 2 == 0; --twos)
+            digits /= 2;
+        for (; fives > 0 && digits != 0 && digits % 5 == 0; --fives)
+            digits /= 5;
+        if (digits != 0)
+            for (std::size_t i = 0; i < std::max(twos, fives); ++i)
+                denominator *= (i < twos ? 2 : 1) * (i < fives ? 5 : 1);
+        mpz_set_ui(mpq_numref(result.get_mpq_t()), digits);
+        mpz_set_ui(mpq_denref(result.get_mpq_t()), denominator);
+        if (negative)
+            mpq_neg(result.get_mpq_t(), result.get_mpq_t());
+        return BDouble(std::move(result));
+    }
+    std::string digits(text.substr(0, pointAt));
+    digits.append(fraction);
     mpz_set_str(mpq_numref(result.get_mpq_t()), digits.c_str(), 10);
-    result.get_den() = tenToThe(fractionLength);
-    result.canonicalize();
+    if (!fraction.empty()) {
+        mpz_class scratch;
+        mpz_set(mpq_denref(result.get_mpq_t()),
+                DecimalDigits::tenToThe(fraction.size(), scratch).get_mpz_t());
+        result.canonicalize();
+    }
     return BDouble(std::move(result));
 }
 
@@ -78,8 +102,24 @@ std::optional<BDouble> BDouble::dividedBy(const BDouble& divisor) const {
     return BDouble(mpq_class(value / divisor.value));
 }
 
+BDouble& BDouble::operator+=(const BDouble& other) {
+    mpq_add(value.get_mpq_t(), value.get_mpq_t(), other.value.get_mpq_t());
+    return *this;
+}
+
 BDouble& BDouble::operator-=(const BDouble& other) {
-    value -= other.value;
+    mpq_sub(value.get_mpq_t(), value.get_mpq_t(), other.value.get_mpq_t());
+    return *this;
+}
+
+BDouble& BDouble::operator*=(const BDouble& other) {
+    mpq_mul(value.get_mpq_t(), value.get_mpq_t(), other.value.get_mpq_t());
+    return *this;
+}
+
+BDouble& BDouble::operator/=(const BDouble& divisor) {
+    if (!divisor.isZero())
+        mpq_div(value.get_mpq_t(), value.get_mpq_t(), divisor.value.get_mpq_t());
     return *this;
 }
 
@@ -88,32 +128,9 @@ void BDouble::negate() {
 }
 
 std::string BDouble::decimalExpansion(int precisionAfterDecimalPoint, bool rounded) const {
-    const unsigned long places =
-        static_cast<unsigned long>(std::max(precisionAfterDecimalPoint, 0));
-    mpz_class magnitude = abs(value.get_num()) * tenToThe(places);
-    const mpz_class& den = value.get_den();
-    mpz_class scaled;
-    if (rounded) {
-        // floor((2|n| + d) / 2d): halves go away from zero.
-        scaled = (2 * magnitude + den) / (2 * den);
-    } else {
-        scaled = magnitude / den;
-    }
-    std::string digits = scaled.get_str();
-    if (digits.size() <= places)
-        digits.insert(0, places + 1 - digits.size(), '0');
-    std::string text;
-    text.reserve(digits.size() + 3);
-    if (isNegative() && scaled != 0)
-        text.push_back('-');
-    const std::size_t integerDigits = digits.size() - places;
-    text.append(digits, 0, integerDigits);
-    text.push_back('.');
-    if (places == 0)
-        text.push_back('0');
-    else
-        text.append(digits, integerDigits, std::string::npos);
-    return text;
+    return DecimalDigits::expansion(
+        value.get_num_mpz_t(), value.get_den_mpz_t(),
+        static_cast<unsigned long>(std::max(precisionAfterDecimalPoint, 0)), rounded);
 }
 
 std::string BDouble::fractionDescription() const {
@@ -125,7 +142,8 @@ std::string BDouble::fractionDescription() const {
 
 BDouble BDouble::tenToTheMinus(unsigned long exponent) {
     mpq_class result(1);
-    result.get_den() = tenToThe(exponent);
+    mpz_class scratch;
+    result.get_den() = DecimalDigits::tenToThe(exponent, scratch);
     return BDouble(std::move(result));
 }
 
@@ -154,7 +172,9 @@ std::optional<std::string> BDouble::exactExpansion(std::size_t longestPeriod) co
     const unsigned long places = preperiod + period;
     if (places == 0)
         return text;
-    std::string digits = mpz_class(magnitude % den * tenToThe(places) / den).get_str();
+    mpz_class scratch;
+    const mpz_class& power = DecimalDigits::tenToThe(places, scratch);
+    std::string digits = mpz_class(magnitude % den * power / den).get_str();
     digits.insert(0, places - digits.size(), '0');
     text += '.';
     text.append(digits, 0, preperiod);

@@ -32,7 +32,12 @@ class BDouble {
     // unchanged. Callers that must know use dividedBy(), which says so.
     friend BDouble operator/(const BDouble& a, const BDouble& b);
     std::optional<BDouble> dividedBy(const BDouble& divisor) const;
+    // In place, so a chain or a key reuses the number's storage.
+    BDouble& operator+=(const BDouble& other);
     BDouble& operator-=(const BDouble& other);
+    BDouble& operator*=(const BDouble& other);
+    // As operator/: a zero divisor leaves the number unchanged.
+    BDouble& operator/=(const BDouble& divisor);
     friend bool operator==(const BDouble& a, const BDouble& b) { return a.value == b.value; }
 
     void negate();
@@ -60,6 +65,7 @@ class BDouble {
     std::string fractionText() const;
 
   private:
+    friend class LinearMap; // builds its results from the fractions themselves
     explicit BDouble(mpq_class v) : value(std::move(v)) {}
     mpq_class value;
 };

@@ -64,26 +64,45 @@ std::string BaseCalculator::insertGroupingSeparators(std::string_view text) cons
     if (text.empty())
         return std::string(text);
     const std::size_t split = std::min(text.find(decimalSeparator), text.size());
-
-    // Byte offsets of the characters before the split; digits are one byte
-    // each, so only an unusual text needs the offsets listed.
-    std::vector<std::size_t> starts;
     const bool ascii = std::none_of(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(split),
                                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-    if (!ascii)
-        for (std::size_t i = 0; i < split; ++i)
-            if (!isContinuationByte(text[i]))
-                starts.push_back(i);
-    auto offsetOf = [&](std::size_t character) { return ascii ? character : starts[character]; };
+    return ascii ? groupedAscii(text, split) : groupedUtf8(text, split);
+}
 
+// Digits are one byte each: the separators go every three bytes back from
+// the split, never straight after a minus sign. Written in one pass, as
+// numbers of a million digits are grouped on every key.
+std::string BaseCalculator::groupedAscii(std::string_view text, std::size_t split) const {
+    const std::size_t sign = text.front() == '-' ? 1 : 0;
+    const std::size_t groups = split > sign ? (split - sign - 1) / 3 : 0;
+    std::string grouped(text.size() + groups * groupingSeparator.size(), '\0');
+    std::size_t at = split - 3 * groups;
+    char* out = std::copy_n(text.data(), at, grouped.data());
+    for (std::size_t group = 0; group < groups; ++group, at += 3) {
+        for (const char c : groupingSeparator)
+            *out++ = c;
+        out[0] = text[at];
+        out[1] = text[at + 1];
+        out[2] = text[at + 2];
+        out += 3;
+    }
+    std::copy(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(), out);
+    return grouped;
+}
+
+// Counting is in characters: a digit of another script takes several bytes.
+std::string BaseCalculator::groupedUtf8(std::string_view text, std::size_t split) const {
+    std::vector<std::size_t> starts; // byte offsets of the characters before the split
+    for (std::size_t i = 0; i < split; ++i)
+        if (!isContinuationByte(text[i]))
+            starts.push_back(i);
     const std::size_t minimum = text.front() == '-' ? 4 : 3;
-    std::size_t count = ascii ? split : starts.size();
+    std::size_t count = starts.size();
     std::vector<std::size_t> insertAt; // byte offsets, from the split towards the start
     while (count > minimum) {
         count -= 3;
-        insertAt.push_back(offsetOf(count));
+        insertAt.push_back(starts[count]);
     }
-
     std::string grouped;
     grouped.reserve(text.size() + insertAt.size() * groupingSeparator.size());
     std::size_t copied = 0;

@@ -32,6 +32,8 @@ class BaseCalculator {
 
   private:
     std::string withDecimalSeparator(std::string text) const;
+    std::string groupedAscii(std::string_view text, std::size_t split) const;
+    std::string groupedUtf8(std::string_view text, std::size_t split) const;
 };
 
 } // namespace ratio

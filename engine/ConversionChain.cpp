@@ -4,18 +4,25 @@ namespace ratio {
 
 namespace {
 
-std::optional<BDouble> applyStep(Operator op, const BDouble& value, const BDouble& number) {
+// In place; false when the step would divide by zero.
+bool applyStep(Operator op, BDouble& value, const BDouble& number) {
     switch (op) {
     case Operator::Addition:
-        return value + number;
+        value += number;
+        return true;
     case Operator::Subtraction:
-        return value - number;
+        value -= number;
+        return true;
     case Operator::Multiplication:
-        return value * number;
+        value *= number;
+        return true;
     case Operator::Division:
-        return value.dividedBy(number);
+        if (number.isZero())
+            return false;
+        value /= number;
+        return true;
     }
-    return std::nullopt;
+    return false;
 }
 
 Operator inverse(Operator op) {
@@ -35,22 +42,16 @@ Operator inverse(Operator op) {
 } // namespace
 
 std::optional<BDouble> applyForwards(const MetricsCalculations& chain, BDouble value) {
-    for (const MetricsCalculation& step : chain) {
-        auto next = applyStep(step.Operator, value, step.Number);
-        if (!next)
+    for (const MetricsCalculation& step : chain)
+        if (!applyStep(step.Operator, value, step.Number))
             return std::nullopt;
-        value = std::move(*next);
-    }
     return value;
 }
 
 std::optional<BDouble> applyBackwards(const MetricsCalculations& chain, BDouble value) {
-    for (auto step = chain.rbegin(); step != chain.rend(); ++step) {
-        auto next = applyStep(inverse(step->Operator), value, step->Number);
-        if (!next)
+    for (auto step = chain.rbegin(); step != chain.rend(); ++step)
+        if (!applyStep(inverse(step->Operator), value, step->Number))
             return std::nullopt;
-        value = std::move(*next);
-    }
     return value;
 }
 

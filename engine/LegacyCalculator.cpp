@@ -78,7 +78,9 @@ void LegacyCalculator::appendDigit(int signedDigit) {
         Number0 = Number0 + BDouble(signedDigit) * BDouble::tenToTheMinus(place);
         ++DecimalInputPlace;
     } else {
-        Number0 = Number0 * BDouble(10) + BDouble(signedDigit);
+        static const BDouble ten(10);
+        Number0 *= ten;
+        Number0 += BDouble(signedDigit);
     }
     showNumber0(entryText(Number0, DecimalInputPlace));
 }

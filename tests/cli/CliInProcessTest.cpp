@@ -301,6 +301,9 @@ TEST(CliOutput, PlainPlacesAndExactDigits) {
               "-3/1019 €\n");
     EXPECT_EQ(run({"--rates", file, "--exact", "--plain", "convert", "1021", "USD", "EUR"}).output,
               "1\n");
+    // Currency codes answer in any case.
+    EXPECT_EQ(run({"--rates", file, "--exact", "--plain", "convert", "1021", "usd", "eur"}).output,
+              "1\n");
 }
 
 TEST(CliBatch, OneOutputLinePerInputLineAndBadOnesReported) {
