@@ -4,20 +4,13 @@
 #include "app/DivisionByZeroAlert.h"
 #include "app/ShareSheet.h"
 #include "engine/BDouble.h"
-#include "platform/CurrencyUpdate.h"
 #include "platform/DeviceFacts.h"
-#include "units/UnitCatalogue.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
-#include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QGraphicsOpacityEffect>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
 #include <QToolButton>
 
 #include <algorithm>
@@ -145,9 +138,7 @@ TEST_F(MainScreenTest, ModeKeysMoveTheUnitSymbolAndTheirColours) {
 // The swap exchanges the rows, the units, their chains and the stored pair;
 // what is typed next is a new number converted the other way. Twice is back.
 TEST_F(MainScreenTest, TypingAfterASwapConvertsTheOtherWay) {
-    ASSERT_TRUE(applyDownloadedRates(
-        unitCatalogue(), Localization::shared().strings(), KeptRatesDocument(folder.path()),
-        "<Cube currency='USD' rate='1.25'/>", QLocale("en_GB"), QDate(2026, 12, 4)));
+    applyRates("<Cube currency='USD' rate='1.25'/>", QDate(2026, 12, 4));
     const auto longName = [](std::size_t category, const char* shortName) {
         for (const UnitDefinition& unit : unitCatalogue()[category].unitDefinitions)
             if (unit.shortName == shortName)
@@ -229,18 +220,18 @@ TEST_F(MainScreenTest, TheKeypadDecimalKeyEntersTheSeparatorInEveryLocale) {
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(std::string(row.locale) + (row.modifiers ? " keypad " : " ") + row.text);
-        AppDelegate localDelegate(store, KeptRatesDocument(folder.path()), QLocale(row.locale));
-        CalculatorViewController local(localDelegate);
+        MainScreen local(row.locale);
         const auto press = [&local](Qt::Key key, Qt::KeyboardModifiers modifiers,
                                     const QString& text) {
             QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
-            QApplication::sendEvent(&local, &event);
+            QApplication::sendEvent(&local.screen(), &event);
         };
         press(Qt::Key_1, keypad, "1");
         press(row.key, row.modifiers, row.text);
         press(Qt::Key_5, keypad, "5");
-        EXPECT_EQ(local.Number0Label->text(), row.row0);
-        EXPECT_EQ(local.DecimalSeparatorButton->text(), QLocale(row.locale).decimalPoint());
+        EXPECT_EQ(local.row0(), row.row0);
+        EXPECT_EQ(local.screen().DecimalSeparatorButton->text(),
+                  QLocale(row.locale).decimalPoint());
     }
 }
 
@@ -304,10 +295,7 @@ class ShareAndMenus : public MainScreenTest {
 
     // Opens a row's menu with a right click and chooses an entry.
     void chooseFromMenu(QWidget* row, int entry) {
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                row->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(row, &click);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QMenu* menu = openMenu(row);
         ASSERT_NE(menu, nullptr);
         ASSERT_GE(menu->actions().size(), 2); // the unit and sharing come first
         menu->actions()[entry]->trigger();
@@ -367,28 +355,6 @@ TEST_F(MainScreenTest, EveryControlHasANameAndTheRowsReadTheirText) {
         EXPECT_EQ(access->text(QAccessible::Name), row->text());
     }
     EXPECT_EQ(row0(), "1,234 mile");
-}
-
-// Runs in its own process with Arabic chosen (see tests/CMakeLists.txt).
-TEST(RightToLeft, ArabicMirrorsTheScreenButKeepsTheKeypadInOrder) {
-    if (Localization::shared().language != Language::Arabic)
-        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
-    testing::MemoryKeyValueStore store;
-    QTemporaryDir folder;
-    AppDelegate delegate(store, KeptRatesDocument(folder.path()), QLocale("ar_EG"));
-    delegate.didFinishLaunching();
-    CalculatorViewController screen(delegate);
-    screen.resize(390, 844);
-    screen.show();
-    QApplication::processEvents();
-    EXPECT_EQ(screen.layoutDirection(), Qt::RightToLeft);
-    EXPECT_LT(screen.Button7->x(), screen.Button9->x());
-    EXPECT_LT(screen.ShareButton->mapTo(&screen, QPoint(0, 0)).x(), screen.width() / 2);
-    // Screen readers speak the language too.
-    EXPECT_EQ(screen.AdditionButton->accessibleName().toStdString(),
-              Localization::shared().strings().Key_plus);
-    EXPECT_NE(screen.AdditionButton->accessibleName(), QStringLiteral("plus"));
-    QApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 } // namespace

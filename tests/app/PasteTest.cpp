@@ -1,43 +1,16 @@
 // A number from the clipboard into row 0, by Ctrl+V and by row 0's menu, in
 // locales with different separators, over the real clipboard.
-#include "app/AppDelegate.h"
-#include "app/CalculatorViewController.h"
-#include "app/KeyButton.h"
-#include "app/NumberRowLabel.h"
-#include "engine/OperatorMode.h"
-#include "localization/Localization.h"
-#include "support/MemoryKeyValueStore.h"
+#include "MainScreenFixture.h"
 #include "units/SelectedUnits.h"
-#include "units/UnitCatalogueBuilder.h"
 
-#include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
-#include <QMenu>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace ratio {
 namespace {
 
-// A main screen in British English over a fresh store, with `locale`'s separators.
-struct Screen {
-    explicit Screen(const char* locale)
-        : delegate(store, KeptRatesDocument(folder.path()), QLocale(locale)) {
-        Localization::preferredLanguagesSource = [] { return std::vector<std::string>{"en-GB"}; };
-        buildUnitCatalogue();
-        OperatorMode::shared().setModeEnum(Mode::None);
-        main = std::make_unique<CalculatorViewController>(delegate);
-        main->resize(390, 844);
-        main->show();
-        main->calculator.diagnosticSink = [this](const std::string&) { ++diagnosticLines; };
-    }
-    QString row0() const { return main->Number0Label->text(); }
-    QString row1() const { return main->Number1Label->text(); }
+// A main screen shown in British English, with `locale`'s separators.
+struct Screen : MainScreen {
+    explicit Screen(const char* locale) : MainScreen(locale) { screen().show(); }
     QString unit0() const { return QString::fromStdString(SelectedUnits::shared().shortName0); }
     void paste(const QString& text) {
         QGuiApplication::clipboard()->setText(text);
@@ -45,10 +18,7 @@ struct Screen {
     }
     // The entry of row 0's menu titled `title`, or null.
     QAction* row0MenuEntry(const QString& title) {
-        QContextMenuEvent open(QContextMenuEvent::Mouse, QPoint(5, 5),
-                               main->Number0Label->mapToGlobal(QPoint(5, 5)));
-        QCoreApplication::sendEvent(main->Number0Label, &open);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QMenu* menu = openMenu(main->Number0Label);
         if (!menu)
             return nullptr;
         menu->close();
@@ -57,12 +27,6 @@ struct Screen {
                 return action;
         return nullptr;
     }
-
-    QTemporaryDir folder;
-    testing::MemoryKeyValueStore store;
-    AppDelegate delegate;
-    std::unique_ptr<CalculatorViewController> main;
-    int diagnosticLines = 0;
 };
 
 // Each text is pasted over a pending "42 +": a number replaces it and ends the
@@ -168,11 +132,13 @@ TEST(Copy, RowMenusCopyTheNumberWithoutGroupingAndUnit) {
 // one key per digit (which would write a diagnostic line per decimal digit).
 TEST(Paste, AHundredThousandDigitsArriveAsOneEntry) {
     Screen screen("en_GB");
+    int diagnosticLines = 0;
+    screen.main->calculator.diagnosticSink = [&](const std::string&) { ++diagnosticLines; };
     const std::string digits = "1." + std::string(99'998, '6') + "3";
     screen.paste(QString::fromStdString(digits));
     EXPECT_EQ(screen.main->calculator.Number0, *BDouble::fromText(digits));
     EXPECT_EQ(screen.main->calculator.DecimalInputPlace, 99'999);
-    EXPECT_EQ(screen.diagnosticLines, 0);
+    EXPECT_EQ(diagnosticLines, 0);
     EXPECT_TRUE(screen.row0().endsWith("663 " + screen.unit0()));
     QTest::keyClicks(screen.main.get(), "9");
     EXPECT_TRUE(screen.row0().endsWith("6639 " + screen.unit0()));

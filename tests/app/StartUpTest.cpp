@@ -1,30 +1,13 @@
 // Start-up as main() runs it, over stores and rate files in a temporary
 // folder: the stored pair, damaged files and a rate server that misbehaves.
-#include "app/AppDelegate.h"
-#include "app/CalculatorViewController.h"
-#include "app/KeyButton.h"
-#include "app/NumberRowLabel.h"
-#include "app/PresentationStack.h"
-#include "app/UnitListView.h"
-#include "app/UnitsViewController.h"
-#include "engine/OperatorMode.h"
-#include "localization/Localization.h"
+#include "MainScreenFixture.h"
 #include "platform/QSettingsStore.h"
 #include "support/CannedHttpServer.h"
-#include "support/MemoryKeyValueStore.h"
-#include "units/UnitCatalogue.h"
 
 #include <QFile>
-#include <QLabel>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
-#include <memory>
-#include <string>
 
 namespace ratio {
 namespace {
@@ -79,17 +62,10 @@ class StartUpTest : public ::testing::Test {
     static void pickMileAndKilometre(Launch& launch) {
         PresentationStack::slideDuration = 0;
         launch.screen->show();
-        QTest::mouseClick(launch.screen->UnitButton, Qt::LeftButton);
-        QCoreApplication::processEvents();
-        PresentationStack& stack = PresentationStack::of(*launch.screen);
-        auto* units = qobject_cast<UnitsViewController*>(stack.top());
-        ASSERT_NE(units, nullptr);
-        for (int row : {0, 1}) {
-            units->TableView->scrollToCentre(1, row);
-            QTest::mouseClick(units->TableView->viewport(), Qt::LeftButton, {},
-                              units->TableView->rowRect(1, row).center());
-        }
-        EXPECT_TRUE(QTest::qWaitFor([&stack] { return stack.count() == 0; }, 1000));
+        UnitsViewController* units = openSelection(*launch.screen);
+        tap(units, 1, 0);
+        tap(units, 1, 1);
+        EXPECT_TRUE(screensOpen(*launch.screen, 0));
         PresentationStack::slideDuration = 250;
     }
 

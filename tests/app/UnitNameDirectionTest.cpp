@@ -3,17 +3,11 @@
 #include "app/UnitNameDirection.h"
 #include "DrawnText.h"
 #include "MainScreenFixture.h"
-#include "app/PresentationStack.h"
 #include "app/ShareSheet.h"
-#include "app/UnitListView.h"
-#include "app/UnitsViewController.h"
-#include "platform/CurrencyUpdate.h"
 #include "units/SelectedUnits.h"
-#include "units/UnitCatalogue.h"
 
-#include <QApplication>
 #include <QClipboard>
-#include <QLabel>
+#include <QToolButton>
 
 namespace ratio {
 namespace {
@@ -94,43 +88,31 @@ std::optional<MixedUnit> unitWithSymbol(const char* symbols) {
     return std::nullopt;
 }
 
-class ArabicScreen {
-  public:
-    ArabicScreen() : delegate(store, KeptRatesDocument(folder.path()), QLocale("ar_EG")) {
+// A main screen in Arabic with rates, shown; the process must run in Arabic
+// (tests/CMakeLists.txt runs this suite so).
+class RightToLeft : public ::testing::Test, public MainScreen {
+  protected:
+    RightToLeft() : MainScreen("ar_EG") {}
+    void SetUp() override {
+        if (Localization::shared().language != Language::Arabic)
+            GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
         delegate.didFinishLaunching();
         PresentationStack::slideDuration = 0;
-        EXPECT_TRUE(applyDownloadedRates(
-            unitCatalogue(), Localization::shared().strings(), KeptRatesDocument(folder.path()),
-            "<Cube currency='USD' rate='1.0854'/>\n", QLocale("ar_EG"), QDate(2026, 12, 4)));
-        main = std::make_unique<CalculatorViewController>(delegate);
-        main->resize(390, 844);
-        main->show();
+        applyRates("<Cube currency='USD' rate='1.0854'/>\n", QDate(2026, 12, 4));
+        screen().show();
         QApplication::processEvents();
     }
-    ~ArabicScreen() {
+    ~RightToLeft() override {
         main.reset();
-        PresentationStack::slideDuration = 250;
         QApplication::setLayoutDirection(Qt::LeftToRight);
     }
-
-    testing::MemoryKeyValueStore store;
-    QTemporaryDir folder;
-    AppDelegate delegate;
-    std::unique_ptr<CalculatorViewController> main;
 };
-
-bool isArabic() {
-    return Localization::shared().language == Language::Arabic;
-}
 
 const char* const symbols[] = {"(€, EUR)", "(oz.)", "(Imp.gal.)", "(°C)"};
 
-TEST(RightToLeft, ListRowsKeepTheOrderOfLatinSymbols) {
-    if (!isArabic())
-        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
-    ArabicScreen arabic;
-    arabic.main->showUnitSelection();
-    auto* screen = qobject_cast<UnitsViewController*>(PresentationStack::of(*arabic.main).top());
+TEST_F(RightToLeft, ListRowsKeepTheOrderOfLatinSymbols) {
+    main->showUnitSelection();
+    auto* screen = qobject_cast<UnitsViewController*>(PresentationStack::of(*main).top());
     ASSERT_NE(screen, nullptr);
     for (const char* symbol : symbols) {
         const auto unit = unitWithSymbol(symbol);
@@ -152,11 +134,8 @@ TEST(RightToLeft, ListRowsKeepTheOrderOfLatinSymbols) {
     }
 }
 
-TEST(RightToLeft, LongNameLabelsKeepTheOrderOfLatinSymbolsBesideTheirRows) {
-    if (!isArabic())
-        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
-    ArabicScreen arabic;
-    CalculatorViewController& screen = *arabic.main;
+TEST_F(RightToLeft, LongNameLabelsKeepTheOrderOfLatinSymbolsBesideTheirRows) {
+    CalculatorViewController& screen = *main;
     // A Latin name too: the paragraph is right to left all the same.
     for (const char* symbol : {"(€, EUR)", "(oz.)", "(Imp.gal.)", "(°C)", "(YiB)"}) {
         const auto unit = unitWithSymbol(symbol);
@@ -174,25 +153,19 @@ TEST(RightToLeft, LongNameLabelsKeepTheOrderOfLatinSymbolsBesideTheirRows) {
     }
 }
 
-TEST(RightToLeft, ConverterKeyShowsTheArrowBeforeTheSymbol) {
-    if (!isArabic())
-        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
-    ArabicScreen arabic;
+TEST_F(RightToLeft, ConverterKeyShowsTheArrowBeforeTheSymbol) {
     for (const char* shortName : {"°C", "oz.", "Imp.gal.", "tn. sh."}) {
-        arabic.main->setConverterButtonTitle(SelectedUnits::converterButtonTitle(shortName));
-        const testing::DrawnText drawn(*arabic.main->ConverterButton);
+        main->setConverterButtonTitle(SelectedUnits::converterButtonTitle(shortName));
+        const testing::DrawnText drawn(*main->ConverterButton);
         EXPECT_EQ(drawn.leftToRight().toStdString(),
                   "→" + QString(shortName).remove(u' ').toStdString());
     }
 }
 
 // The sheet previews the row as the row reads; what it copies is the plain text.
-TEST(RightToLeft, SharePreviewReadsLikeTheRowAndCopiesPlainText) {
-    if (!isArabic())
-        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
-    ArabicScreen arabic;
+TEST_F(RightToLeft, SharePreviewReadsLikeTheRowAndCopiesPlainText) {
     for (const char* row : {"20 °C", "1.5 Imp.gal.", "3 oz."}) {
-        ShareSheet sheet(QString::fromUtf8(row), arabic.main.get());
+        ShareSheet sheet(QString::fromUtf8(row), main.get());
         sheet.resize(360, 300);
         auto* preview = sheet.findChild<QLabel*>();
         ASSERT_NE(preview, nullptr);
@@ -202,6 +175,17 @@ TEST(RightToLeft, SharePreviewReadsLikeTheRowAndCopiesPlainText) {
         QTest::mouseClick(sheet.findChild<QPushButton*>("CopyButton"), Qt::LeftButton);
         EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), row);
     }
+}
+
+TEST_F(RightToLeft, ArabicMirrorsTheScreenButKeepsTheKeypadInOrder) {
+    CalculatorViewController& screen = *main;
+    EXPECT_EQ(screen.layoutDirection(), Qt::RightToLeft);
+    EXPECT_LT(screen.Button7->x(), screen.Button9->x());
+    EXPECT_LT(screen.ShareButton->mapTo(&screen, QPoint(0, 0)).x(), screen.width() / 2);
+    // Screen readers speak the language too.
+    EXPECT_EQ(screen.AdditionButton->accessibleName().toStdString(),
+              Localization::shared().strings().Key_plus);
+    EXPECT_NE(screen.AdditionButton->accessibleName(), QStringLiteral("plus"));
 }
 
 } // namespace

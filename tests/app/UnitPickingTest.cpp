@@ -3,17 +3,10 @@
 // category's full list, and currencies as rate documents arrive.
 #include "MainScreenFixture.h"
 #include "app/AdditionalUnitsViewController.h"
-#include "app/PresentationStack.h"
-#include "app/UnitListView.h"
-#include "app/UnitsViewController.h"
 #include "localization/CountFormat.h"
-#include "platform/CurrencyUpdate.h"
 #include "units/LastSelection.h"
 #include "units/SelectedUnits.h"
-#include "units/UnitCatalogue.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -38,42 +31,20 @@ bool sameChain(const MetricsCalculations& a, const MetricsCalculations& b) {
     });
 }
 
-class UnitPickingTest : public MainScreenTest {
+class UnitPickingTest : public PickingTest {
   protected:
-    UnitPickingTest() {
-        PresentationStack::slideDuration = 0;
-        screen().show();
-    }
-    ~UnitPickingTest() override { PresentationStack::slideDuration = 250; }
-
-    PresentationStack& stack() { return PresentationStack::of(*main); }
-
-    UnitsViewController* openSelection() {
-        QTest::mouseClick(main->UnitButton, Qt::LeftButton);
-        QCoreApplication::processEvents(); // the deferred scroll to the last position
-        return qobject_cast<UnitsViewController*>(stack().top());
-    }
-
     // Taps a category's more row and returns the full list it opens.
     AdditionalUnitsViewController* openMore(UnitsViewController* screen, int section) {
         tap(screen, section,
             static_cast<int>(screen->CategoriesWithAddedUnits[section].unitDefinitions.size()));
-        if (!QTest::qWaitFor([this] { return stack().count() == 2; }, 1000))
+        if (!screensOpen(*main, 2))
             return nullptr;
         return qobject_cast<AdditionalUnitsViewController*>(stack().top());
     }
-
-    // A click in the middle of the row, scrolled into view first.
-    static void tap(UnitsBaseViewController* screen, int section, int row) {
-        ASSERT_NE(screen, nullptr);
-        screen->TableView->scrollToCentre(section, row);
-        const QRect rect = screen->TableView->rowRect(section, row);
-        ASSERT_FALSE(rect.isEmpty()) << "row " << section << ", " << row << " not shown";
-        QTest::mouseClick(screen->TableView->viewport(), Qt::LeftButton, {}, rect.center());
-    }
-
-    bool waitUntilClosed() {
-        return QTest::qWaitFor([this] { return stack().count() == 0; }, 1000);
+    // Leaves a full list by its back button for the compact list.
+    bool back(AdditionalUnitsViewController* units) {
+        QTest::mouseClick(units->BackButton, Qt::LeftButton);
+        return screensOpen(*main, 1);
     }
 
     static const Category& category(int section) {
@@ -100,11 +71,6 @@ class UnitPickingTest : public MainScreenTest {
         for (int row = 0; row < model.rowCount(); ++row)
             EXPECT_EQ(model.index(row).data(UnitListModel::MarkedRole).toBool(), row == marked)
                 << model.entry(row)->text.toStdString();
-    }
-    void applyRates(const QByteArray& document, QDate day) {
-        ASSERT_TRUE(applyDownloadedRates(unitCatalogue(), Localization::shared().strings(),
-                                         KeptRatesDocument(folder.path()), document,
-                                         QLocale("en_GB"), day));
     }
     static QString status(UnitsBaseViewController* screen) { return screen->StatusLabel->text(); }
     static QString qt(const std::string& text) { return QString::fromStdString(text); }
@@ -171,8 +137,7 @@ TEST_F(UnitPickingTest, TheMoreRowKeepsOrDropsTheFirstUnit) {
     EXPECT_EQ(screen->SelectedSection0, -1);
     EXPECT_EQ(status(units), qt(category(length).pickFirstUnit));
     expectOnlyMarked(units->listModel(), -1);
-    QTest::mouseClick(units->BackButton, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return stack().count() == 1; }, 1000));
+    ASSERT_TRUE(back(units));
 
     tap(screen, length, 0);
     units = openMore(screen, length);
@@ -287,8 +252,7 @@ TEST_F(UnitPickingTest, AFirstUnitFromTheFullListJoinsTheCompactList) {
     EXPECT_EQ(status(units), qt(category(length).pickSecondUnit));
     expectOnlyMarked(units->listModel(), units->listModel().flatRow(length, hidden));
 
-    QTest::mouseClick(units->BackButton, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return stack().count() == 1; }, 1000));
+    ASSERT_TRUE(back(units));
     const auto& compact = screen->CategoriesWithAddedUnits[length].unitDefinitions;
     ASSERT_EQ(compact.size(), before + 1);
     EXPECT_EQ(compact[static_cast<std::size_t>(screen->SelectedRow0)].longName, name);
@@ -349,14 +313,12 @@ TEST_F(UnitPickingTest, TheEmptyCurrencyListSaysRatesAreNotDownloadedYet) {
     EXPECT_EQ(units->NoRatesLabel->text(), why);
     EXPECT_EQ(units->NoRatesLabel->accessibleName(), why);
     EXPECT_EQ(status(units), qt(category(currency).pickFirstUnit));
-    QTest::mouseClick(units->BackButton, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return stack().count() == 1; }, 1000));
+    ASSERT_TRUE(back(units));
 
     units = openMore(screen, length);
     ASSERT_NE(units, nullptr);
     EXPECT_FALSE(units->NoRatesLabel->isVisible());
-    QTest::mouseClick(units->BackButton, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return stack().count() == 1; }, 1000));
+    ASSERT_TRUE(back(units));
     QTest::mouseClick(screen->BackButton, Qt::LeftButton);
     ASSERT_TRUE(waitUntilClosed());
 

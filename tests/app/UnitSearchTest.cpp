@@ -3,16 +3,9 @@
 // clicks. German and Japanese run in their own processes (tests/CMakeLists.txt).
 #include "app/UnitSearch.h"
 #include "MainScreenFixture.h"
-#include "app/PresentationStack.h"
-#include "app/UnitListView.h"
-#include "app/UnitsViewController.h"
-#include "platform/CurrencyUpdate.h"
 #include "units/SelectedUnits.h"
-#include "units/UnitCatalogue.h"
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -74,40 +67,10 @@ void typeText(QWidget* widget, const QString& text) {
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-class UnitSearchTest : public MainScreenTest {
+class UnitSearchTest : public PickingTest {
   protected:
-    UnitSearchTest() {
-        PresentationStack::slideDuration = 0;
-        EXPECT_TRUE(applyDownloadedRates(unitCatalogue(), Localization::shared().strings(),
-                                         KeptRatesDocument(folder.path()), rates, QLocale("en_GB"),
-                                         QDate(2026, 12, 4)));
-        screen().show();
-    }
-    ~UnitSearchTest() override { PresentationStack::slideDuration = 250; }
+    UnitSearchTest() { applyRates(rates, QDate(2026, 12, 4)); }
 
-    PresentationStack& stack() { return PresentationStack::of(*main); }
-    UnitsViewController* openSelection() {
-        QTest::mouseClick(main->UnitButton, Qt::LeftButton);
-        QCoreApplication::processEvents();
-        return qobject_cast<UnitsViewController*>(stack().top());
-    }
-    bool waitUntilClosed() {
-        return QTest::qWaitFor([this] { return stack().count() == 0; }, 1000);
-    }
-    // Clicks the shown row of the unit with that long name.
-    static void tapUnit(UnitsViewController* screen, const std::string& name) {
-        UnitListModel& model = screen->listModel();
-        for (int row = 0; row < model.rowCount(); ++row)
-            if (model.entry(row)->text.toStdString() == name) {
-                const UnitListModel::Entry* entry = model.entry(row);
-                screen->TableView->scrollToCentre(entry->section, entry->row);
-                const QRect rect = screen->TableView->rowRect(entry->section, entry->row);
-                ASSERT_FALSE(rect.isEmpty()) << name;
-                QTest::mouseClick(screen->TableView->viewport(), Qt::LeftButton, {}, rect.center());
-                return;
-            }
-        FAIL() << name << " not shown";
-    }
     static const UnitDefinition* catalogueUnit(const std::string& name) {
         for (const Category& category : unitCatalogue())
             for (const UnitDefinition& unit : category.unitDefinitions)
@@ -116,6 +79,10 @@ class UnitSearchTest : public MainScreenTest {
         return nullptr;
     }
 };
+
+// The searches run in other languages too, each in its own process.
+class German : public UnitSearchTest {};
+class Japanese : public UnitSearchTest {};
 
 TEST(UnitSearchFold, IgnoresCaseAccentsAndWidthButNotKanaVoicing) {
     const struct {
@@ -271,27 +238,17 @@ TEST_F(UnitSearchTest, ARateDocumentDuringASearchNeverPicksAGoneUnit) {
     ASSERT_NE(forint, nullptr);
     const QRect rect = screen->TableView->rowRect(currency, forint->row);
     ASSERT_FALSE(rect.isEmpty());
-    ASSERT_TRUE(applyDownloadedRates(
-        unitCatalogue(), Localization::shared().strings(), KeptRatesDocument(folder.path()),
-        "<Cube currency='USD' rate='1.2'/>\n", QLocale("en_GB"), QDate(2026, 12, 5)));
+    applyRates("<Cube currency='USD' rate='1.2'/>\n", QDate(2026, 12, 5));
     QTest::mouseClick(screen->TableView->viewport(), Qt::LeftButton, {}, rect.center());
     EXPECT_EQ(screen->LastSelectedNumberIndex, 1);
     EXPECT_TRUE(shownUnits(screen->listModel()).empty());
 }
 
 // In German: the German names, the British ones, accents ignored.
-TEST(German, SearchFindsGermanAndBritishNamesIgnoringAccents) {
+TEST_F(German, SearchFindsGermanAndBritishNamesIgnoringAccents) {
     if (Localization::shared().language != Language::German)
         GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=de";
-    class Screen : public UnitSearchTest {
-        void TestBody() override {}
-
-      public:
-        using UnitSearchTest::openSelection;
-        using UnitSearchTest::store;
-        using UnitSearchTest::waitUntilClosed;
-    } fixture;
-    UnitsViewController* screen = fixture.openSelection();
+    UnitsViewController* screen = openSelection();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(screen->SearchField->placeholderText().toStdString(),
               Localization::shared().strings().Search);
@@ -317,20 +274,14 @@ TEST(German, SearchFindsGermanAndBritishNamesIgnoringAccents) {
     QTest::keyClick(screen->SearchField, Qt::Key_Return);
     QTest::keyClick(screen->SearchField, Qt::Key_Escape);
     QTest::keyClick(screen->SearchField, Qt::Key_Escape);
-    EXPECT_TRUE(fixture.waitUntilClosed());
+    EXPECT_TRUE(waitUntilClosed());
 }
 
 // In Japanese: kana, full-width Latin letters and British names.
-TEST(Japanese, SearchFindsJapaneseAndBritishNames) {
+TEST_F(Japanese, SearchFindsJapaneseAndBritishNames) {
     if (Localization::shared().language != Language::Japanese)
         GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ja";
-    class Screen : public UnitSearchTest {
-        void TestBody() override {}
-
-      public:
-        using UnitSearchTest::openSelection;
-    } fixture;
-    UnitsViewController* screen = fixture.openSelection();
+    UnitsViewController* screen = openSelection();
     ASSERT_NE(screen, nullptr);
     const struct {
         const char* typed;
