@@ -195,55 +195,44 @@ TEST_F(StartUpTest, SurvivesCorruptAndUnwritableSettings) {
     }
 }
 
-// A good answer is kept and the next request asks for a newer document;
-// garbage, or a page that is not the document, changes nothing.
-TEST_F(StartUpTest, TheRateServerAnswersWellOrWithGarbage) {
-    {
-        CannedHttpServer server(httpAnswer("200 OK", rateDocument));
-        Launch launch(store, dataFolder());
-        for (int request = 0; request < 2; ++request) {
-            launch.delegate.applicationDidBecomeActive();
-            ASSERT_TRUE(launch.settles());
-        }
-        EXPECT_FALSE(unitCatalogue()[0].unitDefinitions.empty());
-        EXPECT_EQ(unitCatalogue()[0].nameSingle, "Currency 04/12/2026"); // the rates' own day
-        ASSERT_EQ(server.requestHeads.size(), 2u);
-        EXPECT_FALSE(server.requestHeads[0].contains("If-Modified-Since"));
-        EXPECT_TRUE(server.requestHeads[1].contains("If-Modified-Since"));
-    }
-    const auto kept = KeptRatesDocument(dataFolder()).load();
-    ASSERT_TRUE(kept);
-    for (const QByteArray& answer : {QByteArray("garbage\r\n\r\n"),
-                                     httpAnswer("200 OK", "<html>Service unavailable</html>")}) {
-        CannedHttpServer server(answer);
-        Launch launch(store, dataFolder());
-        const auto before = unitCatalogue()[0].unitDefinitions.size();
+// A good answer is kept and the next request asks for a newer document.
+TEST_F(StartUpTest, AGoodAnswerIsKeptAndTheNextRequestAsksForNewer) {
+    CannedHttpServer server(httpAnswer("200 OK", rateDocument));
+    Launch launch(store, dataFolder());
+    for (int request = 0; request < 2; ++request) {
         launch.delegate.applicationDidBecomeActive();
         ASSERT_TRUE(launch.settles());
-        EXPECT_EQ(unitCatalogue()[0].unitDefinitions.size(), before);
-        EXPECT_EQ(KeptRatesDocument(dataFolder()).load()->document, kept->document);
     }
+    EXPECT_FALSE(unitCatalogue()[0].unitDefinitions.empty());
+    EXPECT_EQ(unitCatalogue()[0].nameSingle, "Currency 04/12/2026"); // the rates' own day
+    ASSERT_EQ(server.requestHeads.size(), 2u);
+    EXPECT_FALSE(server.requestHeads[0].contains("If-Modified-Since"));
+    EXPECT_TRUE(server.requestHeads[1].contains("If-Modified-Since"));
 }
 
-// An answer older than the kept rates, or with one damaged rate, leaves the
-// kept file byte for byte and the currency units and their date as they were.
-TEST_F(StartUpTest, AnOlderOrDamagedAnswerKeepsTheRatesWeHave) {
+// Garbage, a page that is not the document, an answer older than the kept
+// rates or one with a damaged rate leave the kept file byte for byte and the
+// currency units and their date as they were.
+TEST_F(StartUpTest, ABadOrOlderAnswerKeepsTheRatesWeHave) {
     ASSERT_TRUE(KeptRatesDocument(dataFolder()).save(rateDocument, QDate(2026, 12, 5)));
     const QByteArray keptFile = fileBytes(KeptRatesDocument(dataFolder()).filePath());
     const QByteArray answers[] = {
-        "<Cube><Cube time='1999-01-04'><Cube currency='USD' rate='1.1789'/></Cube></Cube>",
-        "<Cube><Cube time='2026-12-07'><Cube currency='USD' rate='1.1'/>\n"
-        "<Cube currency='GBP' rate='0.01.0953'/></Cube></Cube>",
+        "garbage\r\n\r\n",
+        httpAnswer("200 OK", "<html>Service unavailable</html>"),
+        httpAnswer("200 OK", "<Cube><Cube time='1999-01-04'><Cube currency='USD' "
+                             "rate='1.1789'/></Cube></Cube>"),
+        httpAnswer("200 OK", "<Cube><Cube time='2026-12-07'><Cube currency='USD' rate='1.1'/>\n"
+                             "<Cube currency='GBP' rate='0.01.0953'/></Cube></Cube>"),
     };
     for (const QByteArray& answer : answers) {
         SCOPED_TRACE(answer.toStdString());
-        CannedHttpServer server(httpAnswer("200 OK", answer));
+        CannedHttpServer server(answer);
         Launch launch(store, dataFolder());
         const Category before = unitCatalogue()[0];
         EXPECT_EQ(before.nameSingle, "Currency 04/12/2026");
         launch.delegate.applicationDidBecomeActive();
         ASSERT_TRUE(launch.settles());
-        ASSERT_EQ(server.requestLines.size(), 1u);
+        ASSERT_FALSE(server.requestLines.empty()); // the answer was asked for and read
         const Category& after = unitCatalogue()[0];
         EXPECT_EQ(after.nameSingle, before.nameSingle);
         ASSERT_EQ(after.unitDefinitions.size(), before.unitDefinitions.size());
