@@ -31,6 +31,22 @@
 
 namespace ratio {
 
+// Where the catalogue holds its first unit that passes (no unit: nowhere).
+struct CataloguePlace {
+    int section = -1, row = -1;
+    const UnitDefinition* unit = nullptr;
+};
+template <typename Test> CataloguePlace findUnit(Test passes) {
+    const UnitCatalogue& catalogue = unitCatalogue();
+    for (std::size_t section = 0; section < catalogue.size(); ++section) {
+        const auto& units = catalogue[section].unitDefinitions;
+        for (std::size_t row = 0; row < units.size(); ++row)
+            if (passes(units[row]))
+                return {static_cast<int>(section), static_cast<int>(row), &units[row]};
+    }
+    return {};
+}
+
 // Opens the unit selection with the main screen's unit key.
 inline UnitsViewController* openSelection(CalculatorViewController& main) {
     QTest::mouseClick(main.UnitButton, Qt::LeftButton);

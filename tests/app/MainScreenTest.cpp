@@ -115,14 +115,13 @@ TEST_F(MainScreenTest, ModeKeysMoveTheUnitSymbolAndTheirColours) {
 // what is typed next is a new number converted the other way. Twice is back.
 TEST_F(MainScreenTest, TypingAfterASwapConvertsTheOtherWay) {
     applyRates("<Cube currency='USD' rate='1.25'/>", QDate(2026, 12, 4));
-    const auto longName = [](std::size_t category, const char* shortName) {
-        for (const UnitDefinition& unit : unitCatalogue()[category].unitDefinitions)
-            if (unit.shortName == shortName)
-                return unit.longName;
-        return std::string();
+    const auto longName = [](const char* shortName) {
+        const auto place =
+            findUnit([&](const UnitDefinition& u) { return u.shortName == shortName; });
+        return place.unit ? place.unit->longName : std::string();
     };
-    const std::string mile = longName(1, "mile"), km = longName(1, "km");
-    const std::string euro = longName(0, "\u20ac"), dollar = longName(0, "$");
+    const std::string mile = longName("mile"), km = longName("km");
+    const std::string euro = longName("\u20ac"), dollar = longName("$");
     ASSERT_FALSE(euro.empty() || dollar.empty());
     const struct {
         std::string unit0, unit1;

@@ -6,7 +6,6 @@
 
 #include <QFile>
 
-#include <algorithm>
 #include <functional>
 
 namespace ratio {
@@ -82,11 +81,10 @@ TEST_F(StartUpTest, RestoresAStoredPairOrFallsBackToTheDefault) {
     const std::string mile = name(1, 0), km = name(1, 1), yard = name(1, 3);
     const std::string euro = name(0, 0), dollar = name(0, 1);
     // The Chinese fen is a length and an area: the other unit of the pair settles which.
-    const auto& lengths = unitCatalogue()[1].unitDefinitions;
-    const auto fen = std::find_if(lengths.begin(), lengths.end(), [](const UnitDefinition& unit) {
-        return unit.longName.find("f\u0113n") != std::string::npos;
-    });
-    ASSERT_NE(fen, lengths.end());
+    const UnitDefinition* fen = findUnit([](const UnitDefinition& unit) {
+                                    return unit.longName.find("f\u0113n") != std::string::npos;
+                                }).unit;
+    ASSERT_NE(fen, nullptr);
     // A run in another language stored its own long names and the British ones.
     const struct {
         const char* what;

@@ -70,22 +70,9 @@ std::string readFromLeft(const std::string& name) {
     return (symbols + words).toStdString();
 }
 
-// The catalogue's unit whose long name holds `symbols`.
-struct MixedUnit {
-    int section;
-    int row;
-    std::string longName;
-};
-std::optional<MixedUnit> unitWithSymbol(const char* symbols) {
-    const UnitCatalogue& catalogue = unitCatalogue();
-    for (std::size_t section = 0; section < catalogue.size(); ++section) {
-        const auto& units = catalogue[section].unitDefinitions;
-        for (std::size_t row = 0; row < units.size(); ++row)
-            if (units[row].longName.ends_with(symbols))
-                return MixedUnit{static_cast<int>(section), static_cast<int>(row),
-                                 units[row].longName};
-    }
-    return std::nullopt;
+// The catalogue's unit whose long name ends in `symbols`.
+CataloguePlace unitWithSymbol(const char* symbols) {
+    return findUnit([&](const UnitDefinition& unit) { return unit.longName.ends_with(symbols); });
 }
 
 // A main screen in Arabic with rates, shown; the process must run in Arabic
@@ -115,21 +102,21 @@ TEST_F(RightToLeft, ListRowsKeepTheOrderOfLatinSymbols) {
     auto* screen = qobject_cast<UnitsViewController*>(PresentationStack::of(*main).top());
     ASSERT_NE(screen, nullptr);
     for (const char* symbol : symbols) {
-        const auto unit = unitWithSymbol(symbol);
-        ASSERT_TRUE(unit) << symbol;
+        const auto place = unitWithSymbol(symbol);
+        ASSERT_NE(place.unit, nullptr) << symbol;
         // Added to the compact list, so the row is shown.
-        const auto& compact = screen->CategoriesWithAddedUnits[unit->section].unitDefinitions;
+        const auto& compact = screen->CategoriesWithAddedUnits[place.section].unitDefinitions;
         const auto found = std::find_if(compact.begin(), compact.end(), [&](const auto& shown) {
-            return shown.longName == unit->longName;
+            return shown.longName == place.unit->longName;
         });
         ASSERT_NE(found, compact.end()) << symbol;
         const int row = static_cast<int>(found - compact.begin());
-        screen->TableView->scrollToCentre(unit->section, row);
-        const QRect rect = screen->TableView->rowRect(unit->section, row);
+        screen->TableView->scrollToCentre(place.section, row);
+        const QRect rect = screen->TableView->rowRect(place.section, row);
         ASSERT_FALSE(rect.isEmpty()) << symbol;
         const testing::DrawnText drawn(*screen->TableView->viewport());
         EXPECT_EQ(drawn.leftToRight(rect.top(), rect.bottom()).toStdString(),
-                  readFromLeft(unit->longName))
+                  readFromLeft(place.unit->longName))
             << symbol;
     }
 }
@@ -138,15 +125,16 @@ TEST_F(RightToLeft, LongNameLabelsKeepTheOrderOfLatinSymbolsBesideTheirRows) {
     CalculatorViewController& screen = *main;
     // A Latin name too: the paragraph is right to left all the same.
     for (const char* symbol : {"(€, EUR)", "(oz.)", "(Imp.gal.)", "(°C)", "(YiB)"}) {
-        const auto unit = unitWithSymbol(symbol);
-        ASSERT_TRUE(unit) << symbol;
-        screen.setUnit0LongNameLabel(unit->longName);
-        screen.setUnit1LongNameLabel(unit->longName);
+        const auto place = unitWithSymbol(symbol);
+        ASSERT_NE(place.unit, nullptr) << symbol;
+        screen.setUnit0LongNameLabel(place.unit->longName);
+        screen.setUnit1LongNameLabel(place.unit->longName);
         // The label keeps the plain name: it is what the screen stores.
-        EXPECT_EQ(screen.Unit0LongNameLabel->text().toStdString(), unit->longName);
+        EXPECT_EQ(screen.Unit0LongNameLabel->text().toStdString(), place.unit->longName);
         for (QLabel* label : {screen.Unit0LongNameLabel.data(), screen.Unit1LongNameLabel.data()}) {
             const testing::DrawnText drawn(*label);
-            EXPECT_EQ(drawn.leftToRight().toStdString(), readFromLeft(unit->longName)) << symbol;
+            EXPECT_EQ(drawn.leftToRight().toStdString(), readFromLeft(place.unit->longName))
+                << symbol;
             // On the right, where the number rows end.
             EXPECT_GT(drawn.rightEdge(), label->width() * 0.9) << symbol;
         }

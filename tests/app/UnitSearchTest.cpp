@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
-#include <algorithm>
 #include <set>
 
 namespace ratio::testing {
@@ -70,14 +69,6 @@ void typeText(QWidget* widget, const QString& text) {
 class UnitSearchTest : public PickingTest {
   protected:
     UnitSearchTest() { applyRates(rates, QDate(2026, 12, 4)); }
-
-    static const UnitDefinition* catalogueUnit(const std::string& name) {
-        for (const Category& category : unitCatalogue())
-            for (const UnitDefinition& unit : category.unitDefinitions)
-                if (unit.longName == name)
-                    return &unit;
-        return nullptr;
-    }
 };
 
 // The searches run in other languages too, each in its own process.
@@ -182,8 +173,10 @@ TEST_F(UnitSearchTest, TypingFiltersAndEscapeRestoresThenGoesBack) {
 // one category complete the pair.
 TEST_F(UnitSearchTest, PicksFromTheFoundUnitsAddingHiddenOnes) {
     const std::string dry = "US dry gallon (US.dry.gal.)", imperial = "Imperial gallon (Imp.gal.)";
-    ASSERT_NE(catalogueUnit(dry), nullptr);
-    ASSERT_FALSE(catalogueUnit(dry)->added);
+    const UnitDefinition* dryUnit =
+        findUnit([&](const UnitDefinition& u) { return u.longName == dry; }).unit;
+    ASSERT_NE(dryUnit, nullptr);
+    ASSERT_FALSE(dryUnit->added);
     UnitsViewController* screen = openSelection();
     QTest::keyClicks(screen->TableView, "gal");
 
@@ -192,7 +185,7 @@ TEST_F(UnitSearchTest, PicksFromTheFoundUnitsAddingHiddenOnes) {
     tapUnit(screen, dry); // another category: the first unit again
     EXPECT_EQ(screen->LastSelectedNumberIndex, 0);
     EXPECT_EQ(screen->SelectedSection0, volume);
-    EXPECT_TRUE(catalogueUnit(dry)->added);
+    EXPECT_TRUE(dryUnit->added);
     const auto& compact = screen->CategoriesWithAddedUnits[volume].unitDefinitions;
     EXPECT_EQ(compact[static_cast<std::size_t>(screen->SelectedRow0)].longName, dry);
     EXPECT_EQ(screen->StatusLabel->text().toStdString(), unitCatalogue()[volume].pickSecondUnit);
