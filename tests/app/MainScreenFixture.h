@@ -77,11 +77,18 @@ inline void tapUnit(UnitsBaseViewController* screen, const std::string& name) {
     FAIL() << name << " not shown";
 }
 
-// Opens a row's menu with a right click; it is the active popup until closed.
-inline QMenu* openMenu(QWidget* row) {
+// The entry titled `title` of a row's menu, opened with a right click, or null.
+inline QAction* menuEntry(QWidget* row, const QString& title) {
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), row->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(row, &click);
-    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu)
+        return nullptr;
+    menu->close();
+    for (QAction* action : menu->actions())
+        if (action->text() == title)
+            return action;
+    return nullptr;
 }
 
 // A main screen over a fresh store, in British English with `locale`'s separators.

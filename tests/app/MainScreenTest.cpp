@@ -268,13 +268,11 @@ class ShareAndMenus : public MainScreenTest {
         return QGuiApplication::clipboard()->text();
     }
 
-    // Opens a row's menu with a right click and chooses an entry.
-    void chooseFromMenu(QWidget* row, int entry) {
-        QMenu* menu = openMenu(row);
-        ASSERT_NE(menu, nullptr);
-        ASSERT_GE(menu->actions().size(), 2); // the unit and sharing come first
-        menu->actions()[entry]->trigger();
-        menu->close();
+    // Chooses an entry of a row's menu.
+    void choose(QWidget* row, const char* title) {
+        QAction* entry = menuEntry(row, title);
+        ASSERT_NE(entry, nullptr);
+        entry->trigger();
     }
 };
 
@@ -291,25 +289,25 @@ TEST_F(ShareAndMenus, TheShareControlAndCopyOfferTheVisibleResultButATabletShare
 
     DeviceFacts::setModel("iPad14,1");
     click(screen().ShareButton);
-    chooseFromMenu(screen().Number0Label, 1);
+    choose(screen().Number0Label, "Share");
     EXPECT_EQ(sharedText(), std::nullopt);
 }
 
 TEST_F(ShareAndMenus, RowMenusShareTheirRowAndRowOneRestsInCalculatorMode) {
     type("3");
-    chooseFromMenu(screen().Number0Label, 1);
+    choose(screen().Number0Label, "Share");
     EXPECT_EQ(sharedText(), "3 mile");
-    chooseFromMenu(screen().Number1Button, 1);
+    choose(screen().Number1Button, "Share");
     EXPECT_EQ(sharedText(), row1());
 
     click(screen().CalculatorButton);
-    chooseFromMenu(screen().Number0Button, 1);
+    choose(screen().Number0Button, "Share");
     EXPECT_EQ(sharedText(), "3");
-    chooseFromMenu(screen().Number1Button, 1);
+    choose(screen().Number1Button, "Share");
     EXPECT_EQ(sharedText(), std::nullopt);
-    chooseFromMenu(screen().Number1Button, 0); // the unit entry too
+    choose(screen().Number1Button, "Unit"); // the unit entry too
     EXPECT_TRUE(screen().Number1Label->isHidden());
-    chooseFromMenu(screen().Number0Button, 0); // opens the units in converter mode
+    choose(screen().Number0Button, "Unit"); // opens the units in converter mode
     EXPECT_FALSE(screen().Number1Label->isHidden());
 }
 

@@ -16,17 +16,6 @@ struct Screen : MainScreen {
         QGuiApplication::clipboard()->setText(text);
         QTest::keyClick(main.get(), Qt::Key_V, Qt::ControlModifier);
     }
-    // The entry of row 0's menu titled `title`, or null.
-    QAction* row0MenuEntry(const QString& title) {
-        QMenu* menu = openMenu(main->Number0Label);
-        if (!menu)
-            return nullptr;
-        menu->close();
-        for (QAction* action : menu->actions())
-            if (action->text() == title)
-                return action;
-        return nullptr;
-    }
 };
 
 // Each text is pasted over a pending "42 +": a number replaces it and ends the
@@ -72,7 +61,7 @@ TEST(Paste, ReadsTheLocalesNumbersAndLeavesEverythingElse) {
 TEST(Paste, Row0MenuEntryPastesInCalculatorMode) {
     Screen screen("en_GB");
     QTest::mouseClick(screen.main->CalculatorButton, Qt::LeftButton);
-    QAction* paste = screen.row0MenuEntry("Paste");
+    QAction* paste = menuEntry(screen.main->Number0Label, "Paste");
     ASSERT_NE(paste, nullptr);
     QGuiApplication::clipboard()->setText("3,000.125");
     paste->trigger();
@@ -103,15 +92,12 @@ TEST(Copy, RowMenusCopyTheNumberWithoutGroupingAndUnit) {
         for (QChar key : QString::fromUtf8(row.keys))
             QTest::keyClick(screen.main.get(), key.unicode() < 128 ? key.toLatin1() : '.',
                             key.unicode() < 128 ? Qt::NoModifier : Qt::KeypadModifier);
-        QAction* copy0 = screen.row0MenuEntry("Copy");
+        QAction* copy0 = menuEntry(screen.main->Number0Label, "Copy");
         ASSERT_NE(copy0, nullptr);
         copy0->trigger();
         EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.row0));
-        QList<QMenu*> menus = screen.main->findChildren<QMenu*>();
-        ASSERT_EQ(menus.size(), 2);
-        QAction* copy1 = menus[1]->actions().value(2);
+        QAction* copy1 = menuEntry(screen.main->Number1Label, "Copy");
         ASSERT_NE(copy1, nullptr);
-        EXPECT_EQ(copy1->text(), "Copy");
         copy1->trigger();
         EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.row1));
         const QString shown1 = screen.row1();
