@@ -1,4 +1,4 @@
-// A number from the clipboard into row 0, by Ctrl+V and by row 0's menu, in
+// A number from the clipboard into row 0 by Ctrl+V, and the rows' Copy, in
 // locales with different separators, over the real clipboard.
 #include "MainScreenFixture.h"
 #include "units/SelectedUnits.h"
@@ -26,15 +26,13 @@ TEST(Paste, ReadsTheLocalesNumbersAndLeavesEverythingElse) {
         const char* clipboard; // "%u" stands for unit0's short name
         const char* row0;      // nullptr: unchanged
     } cases[] = {
+        // Which texts are numbers is the reader's own business; these show the
+        // screen hands it the locale's separators and row 0's unit.
         {"en_GB", "1,234.5", "1,234.5"}, {"en_GB", "1234.50", "1,234.50"},
         {"en_GB", "  -12 ", "-12"},      {"en_GB", "7.25 %u", "7.25"},
-        {"en_GB", "0.", "0."},           {"en_GB", "1,5", nullptr},
-        {"en_GB", "twelve", nullptr},    {"en_GB", "", nullptr},
-        {"en_GB", "12 km", nullptr},     {"de_DE", "1.234,5", "1.234,5"},
-        {"de_DE", "1234,5", "1.234,5"},  {"de_DE", "2.5", "2,5"},
-        {"de_DE", "1,2,3", nullptr},     {"ar_EG", "١٬٢٣٤٫٥", "1٬234٫5"},
-        {"ar_EG", "1٬234٫5", "1٬234٫5"}, {"ar_EG", "1234.5", "1٬234٫5"},
-        {"ar_EG", "1,234", nullptr},
+        {"en_GB", "1,5", nullptr},       {"de_DE", "1.234,5", "1.234,5"},
+        {"de_DE", "1234,5", "1.234,5"},  {"ar_EG", "١٬٢٣٤٫٥", "1٬234٫5"},
+        {"ar_EG", "1234.5", "1٬234٫5"},  {"ar_EG", "1,234", nullptr},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(std::string(row.locale) + " " + row.clipboard);
@@ -55,20 +53,6 @@ TEST(Paste, ReadsTheLocalesNumbersAndLeavesEverythingElse) {
         QTest::keyClicks(screen.main.get(), "1");
         EXPECT_TRUE(screen.row0().startsWith(QString::fromUtf8(row.row0)));
     }
-}
-
-// Row 0's menu pastes too; in calculator mode the row has no unit.
-TEST(Paste, Row0MenuEntryPastesInCalculatorMode) {
-    Screen screen("en_GB");
-    QTest::mouseClick(screen.main->CalculatorButton, Qt::LeftButton);
-    QAction* paste = menuEntry(screen.main->Number0Label, "Paste");
-    ASSERT_NE(paste, nullptr);
-    QGuiApplication::clipboard()->setText("3,000.125");
-    paste->trigger();
-    EXPECT_EQ(screen.row0(), "3,000.125");
-    QGuiApplication::clipboard()->setText("not a number");
-    paste->trigger();
-    EXPECT_EQ(screen.row0(), "3,000.125");
 }
 
 // Both rows' Copy: the number alone, as a spreadsheet of the locale reads it,
@@ -100,7 +84,6 @@ TEST(Copy, RowMenusCopyTheNumberWithoutGroupingAndUnit) {
         ASSERT_NE(copy1, nullptr);
         copy1->trigger();
         EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.row1));
-        const QString shown1 = screen.row1();
         screen.paste(QGuiApplication::clipboard()->text());
         EXPECT_EQ(
             screen.main->calculator.Number0,
@@ -115,19 +98,24 @@ TEST(Copy, RowMenusCopyTheNumberWithoutGroupingAndUnit) {
 }
 
 // A number of 100,000 digits arrives whole and exact, as one entry rather than
-// one key per digit (which would write a diagnostic line per decimal digit).
+// one key per digit (which would write a diagnostic line per decimal digit);
+// grouped and wrapped over many lines, it takes the next key at once, and
+// Backspace clears it.
 TEST(Paste, AHundredThousandDigitsArriveAsOneEntry) {
     Screen screen("en_GB");
     int diagnosticLines = 0;
     screen.main->calculator.diagnosticSink = [&](const std::string&) { ++diagnosticLines; };
-    const std::string digits = "1." + std::string(99'998, '6') + "3";
+    const std::string digits = std::string(50'000, '9') + "." + std::string(49'999, '6') + "3";
     screen.paste(QString::fromStdString(digits));
     EXPECT_EQ(screen.main->calculator.Number0, *BDouble::fromText(digits));
-    EXPECT_EQ(screen.main->calculator.DecimalInputPlace, 99'999);
+    EXPECT_EQ(screen.main->calculator.DecimalInputPlace, 50'000);
     EXPECT_EQ(diagnosticLines, 0);
-    EXPECT_TRUE(screen.row0().endsWith("663 " + screen.unit0()));
+    EXPECT_EQ(screen.row0().count(u','), 16'666);
+    EXPECT_GT(screen.main->Number0Label->lineCount(), 100);
     QTest::keyClicks(screen.main.get(), "9");
     EXPECT_TRUE(screen.row0().endsWith("6639 " + screen.unit0()));
+    QTest::keyClick(screen.main.get(), Qt::Key_Backspace);
+    EXPECT_EQ(screen.row0(), "0 " + screen.unit0());
 }
 
 } // namespace
