@@ -126,9 +126,15 @@ TEST_F(UnitPickingTest, TwoTapsInOneCategoryCompleteTheSelection) {
 }
 
 // The more row drops a first unit of another category and keeps one of its own;
-// in the full list the kept first unit tapped again clears the choice in both lists.
-TEST_F(UnitPickingTest, TheMoreRowKeepsOrDropsTheFirstUnit) {
+// in the full list the kept first unit tapped again clears the choice in both
+// lists. A unit not yet in the compact list, taken as the first, joins it where
+// the catalogue puts it, the rows after it shift, and the more row counts one fewer.
+TEST_F(UnitPickingTest, TheMoreRowKeepsOrDropsTheFirstUnitAndAddsHiddenOnes) {
+    const int hidden = firstHiddenRow(length);
+    ASSERT_GE(hidden, 0);
+    const std::string name = catalogueUnit(length, hidden).longName;
     UnitsViewController* screen = openSelection();
+    const auto before = screen->CategoriesWithAddedUnits[length].unitDefinitions.size();
     tap(screen, mass, 0);
     AdditionalUnitsViewController* units = openMore(screen, length);
     ASSERT_NE(units, nullptr);
@@ -152,6 +158,26 @@ TEST_F(UnitPickingTest, TheMoreRowKeepsOrDropsTheFirstUnit) {
     expectOnlyMarked(units->listModel(), -1);
     expectOnlyMarked(screen->listModel(), -1);
     EXPECT_EQ(stack().count(), 2);
+
+    tap(units, length, hidden);
+    EXPECT_EQ(status(units), qt(category(length).pickSecondUnit));
+    expectOnlyMarked(units->listModel(), units->listModel().flatRow(length, hidden));
+
+    ASSERT_TRUE(back(units));
+    const auto& compact = screen->CategoriesWithAddedUnits[length].unitDefinitions;
+    ASSERT_EQ(compact.size(), before + 1);
+    EXPECT_EQ(compact[static_cast<std::size_t>(screen->SelectedRow0)].longName, name);
+    UnitListModel& model = screen->listModel();
+    expectOnlyMarked(model, model.flatRow(length, screen->SelectedRow0));
+    const long long more = static_cast<long long>(category(length).unitDefinitions.size() - before);
+    EXPECT_EQ(model.entry(model.flatRow(length, static_cast<int>(before + 1)))->text,
+              qt(formatCount(category(length).additionalUnitsNumber, more - 1,
+                             Language::EnglishBritish)));
+    EXPECT_EQ(status(screen), qt(category(length).pickSecondUnit));
+
+    tap(screen, length, screen->SelectedRow0 == 0 ? 1 : 0);
+    EXPECT_EQ(store.value("unit0").text(), name);
+    EXPECT_TRUE(waitUntilClosed());
 }
 
 // Where the list opens for a remembered (section, row) of the first unit.
@@ -217,37 +243,6 @@ TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
         QTest::keyClick(screen->TableView, key);
     EXPECT_EQ(store.value("unit0").text(), first);
     EXPECT_EQ(store.value("unit1").text(), second);
-    EXPECT_TRUE(waitUntilClosed());
-}
-
-// A unit not yet in the compact list joins it where the catalogue puts it, the
-// rows after it shift, and the more row counts one fewer.
-TEST_F(UnitPickingTest, AFirstUnitFromTheFullListJoinsTheCompactList) {
-    const int hidden = firstHiddenRow(length);
-    ASSERT_GE(hidden, 0);
-    const std::string name = catalogueUnit(length, hidden).longName;
-    UnitsViewController* screen = openSelection();
-    const auto before = screen->CategoriesWithAddedUnits[length].unitDefinitions.size();
-    AdditionalUnitsViewController* units = openMore(screen, length);
-    ASSERT_NE(units, nullptr);
-    tap(units, length, hidden);
-    EXPECT_EQ(status(units), qt(category(length).pickSecondUnit));
-    expectOnlyMarked(units->listModel(), units->listModel().flatRow(length, hidden));
-
-    ASSERT_TRUE(back(units));
-    const auto& compact = screen->CategoriesWithAddedUnits[length].unitDefinitions;
-    ASSERT_EQ(compact.size(), before + 1);
-    EXPECT_EQ(compact[static_cast<std::size_t>(screen->SelectedRow0)].longName, name);
-    UnitListModel& model = screen->listModel();
-    expectOnlyMarked(model, model.flatRow(length, screen->SelectedRow0));
-    const long long more = static_cast<long long>(category(length).unitDefinitions.size() - before);
-    EXPECT_EQ(model.entry(model.flatRow(length, static_cast<int>(before + 1)))->text,
-              qt(formatCount(category(length).additionalUnitsNumber, more - 1,
-                             Language::EnglishBritish)));
-    EXPECT_EQ(status(screen), qt(category(length).pickSecondUnit));
-
-    tap(screen, length, screen->SelectedRow0 == 0 ? 1 : 0);
-    EXPECT_EQ(store.value("unit0").text(), name);
     EXPECT_TRUE(waitUntilClosed());
 }
 
