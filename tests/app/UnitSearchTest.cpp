@@ -52,13 +52,6 @@ Names withLegalCup(Names names) {
 }
 const Names gallons = withLegalCup(gallonUnits);
 
-// Key presses carrying any text, as a keyboard layout (or an input method
-// committing a word character by character) sends them.
-void typeText(QWidget* widget, const QString& text) {
-    for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
 class UnitSearchTest : public PickingTest {
   protected:
     UnitSearchTest() { applyRates(rates, QDate(2026, 12, 4)); }
@@ -70,7 +63,11 @@ class UnitSearchTest : public PickingTest {
         ASSERT_NE(screen, nullptr);
         for (const auto& [typed, british] : cases) {
             screen->SearchField->clear();
-            typeText(screen->TableView, QString::fromUtf8(typed));
+            // Key presses carrying any text, as a keyboard layout (or an input
+            // method committing a word character by character) sends them.
+            for (QChar c : QString::fromUtf8(typed))
+                QTest::sendKeyEvent(QTest::Click, screen->TableView, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
             EXPECT_EQ(shownUnits(screen->listModel()), inActiveLanguage(british)) << typed;
         }
     }
