@@ -193,7 +193,8 @@ TEST_F(StartUpTest, SurvivesCorruptAndUnwritableSettings) {
     }
 }
 
-// A good answer is kept and the next request asks for a newer document.
+// A good answer is kept for an offline start and the next request asks for a
+// newer document.
 TEST_F(StartUpTest, AGoodAnswerIsKeptAndTheNextRequestAsksForNewer) {
     CannedHttpServer server(httpAnswer("200 OK", rateDocument));
     Launch launch(store, dataFolder());
@@ -206,6 +207,9 @@ TEST_F(StartUpTest, AGoodAnswerIsKeptAndTheNextRequestAsksForNewer) {
     ASSERT_EQ(server.requestHeads.size(), 2u);
     EXPECT_FALSE(server.requestHeads[0].contains("If-Modified-Since"));
     EXPECT_TRUE(server.requestHeads[1].contains("If-Modified-Since"));
+    const auto kept = KeptRatesDocument(dataFolder()).load();
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->document, rateDocument);
 }
 
 // Garbage, a page that is not the document, an answer older than the kept
