@@ -1,16 +1,14 @@
-// The main screen: keys, sharing, the row menus, what assistive technology
-// reads, right to left, and a number too long to show at once.
+// The main screen: keys, modes, the swap, the unit key's fade, sharing, the
+// row menus and what assistive technology reads.
 #include "MainScreenFixture.h"
 #include "app/DivisionByZeroAlert.h"
 #include "app/ShareSheet.h"
 #include "platform/DeviceFacts.h"
 
 #include <QAccessible>
-#include <QAccessibleInterface>
 #include <QClipboard>
 #include <QGraphicsOpacityEffect>
 #include <QRegularExpression>
-#include <QToolButton>
 
 #include <algorithm>
 

@@ -72,7 +72,6 @@ TEST(Copy, RowMenusCopyTheNumberWithoutGroupingAndUnit) {
     for (const auto& row : cases) {
         SCOPED_TRACE(std::string(row.locale) + " " + row.keys);
         Screen screen(row.locale);
-        ASSERT_EQ(screen.unit0(), "mile");
         for (QChar key : QString::fromUtf8(row.keys))
             QTest::keyClick(screen.main.get(), key.unicode() < 128 ? key.toLatin1() : '.',
                             key.unicode() < 128 ? Qt::NoModifier : Qt::KeypadModifier);

@@ -7,7 +7,6 @@
 #include "units/SelectedUnits.h"
 
 #include <QClipboard>
-#include <QToolButton>
 
 namespace ratio {
 namespace {

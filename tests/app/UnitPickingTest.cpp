@@ -5,7 +5,6 @@
 #include "app/AdditionalUnitsViewController.h"
 #include "localization/CountFormat.h"
 #include "units/LastSelection.h"
-#include "units/SelectedUnits.h"
 
 #include <QScrollBar>
 
