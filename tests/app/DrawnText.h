@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QGuiApplication>
-#include <QPaintDevice>
+#include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QRect>
@@ -15,10 +15,13 @@
 
 namespace ratio::testing {
 
-class DrawnText : public QPaintDevice {
+// An image whose painter records text instead of drawing pixels.
+class DrawnText : public QImage {
   public:
     // Renders `widget` (and its children) and records every text run drawn.
-    explicit DrawnText(QWidget& widget) : size(widget.size()) {
+    explicit DrawnText(QWidget& widget) : QImage(widget.size(), QImage::Format_ARGB32) {
+        setDotsPerMeterX(3780); // 96 dots an inch, whatever the screen
+        setDotsPerMeterY(3780);
         // A painter on the screen lays text out in the application's
         // direction; one that render() starts would guess it from each text.
         QPainter painter(this);
@@ -48,29 +51,6 @@ class DrawnText : public QPaintDevice {
     }
 
     QPaintEngine* paintEngine() const override { return &recorder; }
-
-  protected:
-    int metric(PaintDeviceMetric metric) const override {
-        switch (metric) {
-        case PdmWidth:
-            return size.width();
-        case PdmHeight:
-            return size.height();
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDepth:
-            return 32;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
-        default:
-            return 0;
-        }
-    }
 
   private:
     struct Run {
@@ -110,7 +90,6 @@ class DrawnText : public QPaintDevice {
         std::vector<Run> runs;
     };
 
-    QSize size;
     mutable Recorder recorder;
 };
 

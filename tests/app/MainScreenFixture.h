@@ -1,17 +1,29 @@
-// A main screen over a fresh store, driven by real clicks and key events.
+// A main screen over a fresh store, driven by real clicks and key events, and
+// the picking screens its unit key opens.
 #pragma once
 
 #include "app/AppDelegate.h"
 #include "app/CalculatorViewController.h"
 #include "app/KeyButton.h"
 #include "app/NumberRowLabel.h"
+#include "app/PresentationStack.h"
+#include "app/UnitListView.h"
+#include "app/UnitsViewController.h"
 #include "engine/OperatorMode.h"
 #include "localization/Localization.h"
+#include "platform/CurrencyUpdate.h"
 #include "support/MemoryKeyValueStore.h"
+#include "units/UnitCatalogue.h"
 #include "units/UnitCatalogueBuilder.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -20,10 +32,71 @@
 
 namespace ratio {
 
-// A main screen over a fresh store, in British English with "." and ",".
-class MainScreenTest : public ::testing::Test {
-  protected:
-    MainScreenTest() : delegate(store, KeptRatesDocument(folder.path()), QLocale("en_GB")) {
+// Where the catalogue holds its first unit that passes (no unit: nowhere).
+struct CataloguePlace {
+    int section = -1, row = -1;
+    const UnitDefinition* unit = nullptr;
+};
+template <typename Test> CataloguePlace findUnit(Test passes) {
+    const UnitCatalogue& catalogue = unitCatalogue();
+    for (std::size_t section = 0; section < catalogue.size(); ++section) {
+        const auto& units = catalogue[section].unitDefinitions;
+        for (std::size_t row = 0; row < units.size(); ++row)
+            if (passes(units[row]))
+                return {static_cast<int>(section), static_cast<int>(row), &units[row]};
+    }
+    return {};
+}
+
+// Opens the unit selection with the main screen's unit key.
+inline UnitsViewController* openSelection(CalculatorViewController& main) {
+    QTest::mouseClick(main.UnitButton, Qt::LeftButton);
+    QCoreApplication::processEvents(); // the deferred scroll to the last position
+    return qobject_cast<UnitsViewController*>(PresentationStack::of(main).top());
+}
+
+// Waits until `count` picking screens are open over the main screen.
+inline bool screensOpen(CalculatorViewController& main, int count) {
+    return QTest::qWaitFor([&] { return PresentationStack::of(main).count() == count; }, 1000);
+}
+
+// A click in the middle of a unit list's row, scrolled into view first.
+inline void tap(UnitsBaseViewController* screen, int section, int row) {
+    ASSERT_NE(screen, nullptr);
+    screen->TableView->scrollToCentre(section, row);
+    const QRect rect = screen->TableView->rowRect(section, row);
+    ASSERT_FALSE(rect.isEmpty()) << "row " << section << ", " << row << " not shown";
+    QTest::mouseClick(screen->TableView->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+// Clicks the shown row of the unit with that long name.
+inline void tapUnit(UnitsBaseViewController* screen, const std::string& name) {
+    UnitListModel& model = screen->listModel();
+    for (int row = 0; row < model.rowCount(); ++row)
+        if (model.entry(row)->text.toStdString() == name)
+            return tap(screen, model.entry(row)->section, model.entry(row)->row);
+    FAIL() << name << " not shown";
+}
+
+// The entry titled `title` of a row's menu, opened with a right click, or null.
+inline QAction* menuEntry(QWidget* row, const QString& title) {
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), row->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(row, &click);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu)
+        return nullptr;
+    menu->close();
+    for (QAction* action : menu->actions())
+        if (action->text() == title)
+            return action;
+    return nullptr;
+}
+
+// A main screen over a fresh store, in British English with `locale`'s separators.
+class MainScreen {
+  public:
+    explicit MainScreen(const char* localeName = "en_GB")
+        : locale(localeName), delegate(store, KeptRatesDocument(folder.path()), locale) {
         Localization::preferredLanguagesSource = [] { return std::vector<std::string>{"en-GB"}; };
         buildUnitCatalogue();
         OperatorMode::shared().setModeEnum(Mode::None);
@@ -68,10 +141,34 @@ class MainScreenTest : public ::testing::Test {
     QString row0() { return screen().Number0Label->text(); }
     QString row1() { return screen().Number1Label->text(); }
 
+    // A rate document taken in as a download on `day` would be.
+    void applyRates(const QByteArray& document, QDate day) {
+        ASSERT_TRUE(applyDownloadedRates(unitCatalogue(), Localization::shared().strings(),
+                                         KeptRatesDocument(folder.path()), document, locale, day));
+    }
+
+    UnitsViewController* openSelection() { return ratio::openSelection(screen()); }
+    PresentationStack& stack() { return PresentationStack::of(screen()); }
+    bool waitUntilClosed() { return screensOpen(screen(), 0); }
+
+    virtual ~MainScreen() { PresentationStack::slideDuration = 250; }
+
+    QLocale locale;
     QTemporaryDir folder;
     testing::MemoryKeyValueStore store;
     AppDelegate delegate;
     std::unique_ptr<CalculatorViewController> main;
+};
+
+class MainScreenTest : public ::testing::Test, public MainScreen {};
+
+// The main screen shown, its picking screens opening without their slide.
+class PickingTest : public MainScreenTest {
+  protected:
+    PickingTest() {
+        PresentationStack::slideDuration = 0;
+        screen().show();
+    }
 };
 
 } // namespace ratio

@@ -3,17 +3,10 @@
 #include "app/UnitNameDirection.h"
 #include "DrawnText.h"
 #include "MainScreenFixture.h"
-#include "app/PresentationStack.h"
 #include "app/ShareSheet.h"
-#include "app/UnitListView.h"
-#include "app/UnitsViewController.h"
-#include "platform/CurrencyUpdate.h"
 #include "units/SelectedUnits.h"
-#include "units/UnitCatalogue.h"
 
-#include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 
 namespace ratio {
 namespace {
@@ -76,123 +69,80 @@ std::string readFromLeft(const std::string& name) {
     return (symbols + words).toStdString();
 }
 
-// The catalogue's unit whose long name holds `symbols`.
-struct MixedUnit {
-    int section;
-    int row;
-    std::string longName;
-};
-std::optional<MixedUnit> unitWithSymbol(const char* symbols) {
-    const UnitCatalogue& catalogue = unitCatalogue();
-    for (std::size_t section = 0; section < catalogue.size(); ++section) {
-        const auto& units = catalogue[section].unitDefinitions;
-        for (std::size_t row = 0; row < units.size(); ++row)
-            if (units[row].longName.ends_with(symbols))
-                return MixedUnit{static_cast<int>(section), static_cast<int>(row),
-                                 units[row].longName};
-    }
-    return std::nullopt;
+// The catalogue's unit whose long name ends in `symbols`.
+CataloguePlace unitWithSymbol(const char* symbols) {
+    return findUnit([&](const UnitDefinition& unit) { return unit.longName.ends_with(symbols); });
 }
 
-class ArabicScreen {
-  public:
-    ArabicScreen() : delegate(store, KeptRatesDocument(folder.path()), QLocale("ar_EG")) {
+// A main screen in Arabic with rates, shown; the process must run in Arabic
+// (tests/CMakeLists.txt runs this suite so).
+class RightToLeft : public ::testing::Test, public MainScreen {
+  protected:
+    RightToLeft() : MainScreen("ar_EG") {}
+    void SetUp() override {
+        if (Localization::shared().language != Language::Arabic)
+            GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
         delegate.didFinishLaunching();
         PresentationStack::slideDuration = 0;
-        EXPECT_TRUE(applyDownloadedRates(
-            unitCatalogue(), Localization::shared().strings(), KeptRatesDocument(folder.path()),
-            "<Cube currency='USD' rate='1.0854'/>\n", QLocale("ar_EG"), QDate(2026, 12, 4)));
-        main = std::make_unique<CalculatorViewController>(delegate);
-        main->resize(390, 844);
-        main->show();
+        applyRates("<Cube currency='USD' rate='1.0854'/>\n", QDate(2026, 12, 4));
+        screen().show();
         QApplication::processEvents();
     }
-    ~ArabicScreen() {
+    ~RightToLeft() override {
         main.reset();
-        PresentationStack::slideDuration = 250;
         QApplication::setLayoutDirection(Qt::LeftToRight);
     }
-
-    testing::MemoryKeyValueStore store;
-    QTemporaryDir folder;
-    AppDelegate delegate;
-    std::unique_ptr<CalculatorViewController> main;
 };
 
-bool isArabic() {
-    return Localization::shared().language == Language::Arabic;
-}
-
-const char* const symbols[] = {"(€, EUR)", "(oz.)", "(Imp.gal.)", "(°C)"};
-
-TEST(RightToLeft, ListRowsKeepTheOrderOfLatinSymbols) {
-    if (!isArabic())
-        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
-    ArabicScreen arabic;
-    arabic.main->showUnitSelection();
-    auto* screen = qobject_cast<UnitsViewController*>(PresentationStack::of(*arabic.main).top());
+// A Latin name too (not in the compact list): its label's paragraph is right
+// to left all the same.
+TEST_F(RightToLeft, ListRowsAndLongNameLabelsKeepTheOrderOfLatinSymbols) {
+    main->showUnitSelection();
+    auto* screen = qobject_cast<UnitsViewController*>(PresentationStack::of(*main).top());
     ASSERT_NE(screen, nullptr);
-    for (const char* symbol : symbols) {
-        const auto unit = unitWithSymbol(symbol);
-        ASSERT_TRUE(unit) << symbol;
-        // Added to the compact list, so the row is shown.
-        const auto& compact = screen->CategoriesWithAddedUnits[unit->section].unitDefinitions;
-        const auto found = std::find_if(compact.begin(), compact.end(), [&](const auto& shown) {
-            return shown.longName == unit->longName;
-        });
+    for (const char* symbol : {"(€, EUR)", "(oz.)", "(Imp.gal.)", "(°C)", "(YiB)"}) {
+        const auto place = unitWithSymbol(symbol);
+        ASSERT_NE(place.unit, nullptr) << symbol;
+        const std::string name = place.unit->longName;
+        main->setUnit0LongNameLabel(name);
+        main->setUnit1LongNameLabel(name);
+        // The label keeps the plain name: it is what the screen stores.
+        EXPECT_EQ(main->Unit0LongNameLabel->text().toStdString(), name);
+        for (QLabel* label : {main->Unit0LongNameLabel.data(), main->Unit1LongNameLabel.data()}) {
+            const testing::DrawnText drawn(*label);
+            EXPECT_EQ(drawn.leftToRight().toStdString(), readFromLeft(name)) << symbol;
+            // On the right, where the number rows end.
+            EXPECT_GT(drawn.rightEdge(), label->width() * 0.9) << symbol;
+        }
+        if (std::string_view(symbol) == "(YiB)")
+            continue;
+        const auto& compact = screen->CategoriesWithAddedUnits[place.section].unitDefinitions;
+        const auto found = std::find_if(compact.begin(), compact.end(),
+                                        [&](const auto& shown) { return shown.longName == name; });
         ASSERT_NE(found, compact.end()) << symbol;
         const int row = static_cast<int>(found - compact.begin());
-        screen->TableView->scrollToCentre(unit->section, row);
-        const QRect rect = screen->TableView->rowRect(unit->section, row);
+        screen->TableView->scrollToCentre(place.section, row);
+        const QRect rect = screen->TableView->rowRect(place.section, row);
         ASSERT_FALSE(rect.isEmpty()) << symbol;
         const testing::DrawnText drawn(*screen->TableView->viewport());
-        EXPECT_EQ(drawn.leftToRight(rect.top(), rect.bottom()).toStdString(),
-                  readFromLeft(unit->longName))
+        EXPECT_EQ(drawn.leftToRight(rect.top(), rect.bottom()).toStdString(), readFromLeft(name))
             << symbol;
     }
 }
 
-TEST(RightToLeft, LongNameLabelsKeepTheOrderOfLatinSymbolsBesideTheirRows) {
-    if (!isArabic())
-        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
-    ArabicScreen arabic;
-    CalculatorViewController& screen = *arabic.main;
-    // A Latin name too: the paragraph is right to left all the same.
-    for (const char* symbol : {"(€, EUR)", "(oz.)", "(Imp.gal.)", "(°C)", "(YiB)"}) {
-        const auto unit = unitWithSymbol(symbol);
-        ASSERT_TRUE(unit) << symbol;
-        screen.setUnit0LongNameLabel(unit->longName);
-        screen.setUnit1LongNameLabel(unit->longName);
-        // The label keeps the plain name: it is what the screen stores.
-        EXPECT_EQ(screen.Unit0LongNameLabel->text().toStdString(), unit->longName);
-        for (QLabel* label : {screen.Unit0LongNameLabel.data(), screen.Unit1LongNameLabel.data()}) {
-            const testing::DrawnText drawn(*label);
-            EXPECT_EQ(drawn.leftToRight().toStdString(), readFromLeft(unit->longName)) << symbol;
-            // On the right, where the number rows end.
-            EXPECT_GT(drawn.rightEdge(), label->width() * 0.9) << symbol;
-        }
-    }
-}
-
-TEST(RightToLeft, ConverterKeyShowsTheArrowBeforeTheSymbol) {
-    if (!isArabic())
-        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
-    ArabicScreen arabic;
+TEST_F(RightToLeft, ConverterKeyShowsTheArrowBeforeTheSymbol) {
     for (const char* shortName : {"°C", "oz.", "Imp.gal.", "tn. sh."}) {
-        arabic.main->setConverterButtonTitle(SelectedUnits::converterButtonTitle(shortName));
-        const testing::DrawnText drawn(*arabic.main->ConverterButton);
+        main->setConverterButtonTitle(SelectedUnits::converterButtonTitle(shortName));
+        const testing::DrawnText drawn(*main->ConverterButton);
         EXPECT_EQ(drawn.leftToRight().toStdString(),
                   "→" + QString(shortName).remove(u' ').toStdString());
     }
 }
 
 // The sheet previews the row as the row reads; what it copies is the plain text.
-TEST(RightToLeft, SharePreviewReadsLikeTheRowAndCopiesPlainText) {
-    if (!isArabic())
-        GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=ar";
-    ArabicScreen arabic;
+TEST_F(RightToLeft, SharePreviewReadsLikeTheRowAndCopiesPlainText) {
     for (const char* row : {"20 °C", "1.5 Imp.gal.", "3 oz."}) {
-        ShareSheet sheet(QString::fromUtf8(row), arabic.main.get());
+        ShareSheet sheet(QString::fromUtf8(row), main.get());
         sheet.resize(360, 300);
         auto* preview = sheet.findChild<QLabel*>();
         ASSERT_NE(preview, nullptr);
@@ -202,6 +152,17 @@ TEST(RightToLeft, SharePreviewReadsLikeTheRowAndCopiesPlainText) {
         QTest::mouseClick(sheet.findChild<QPushButton*>("CopyButton"), Qt::LeftButton);
         EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), row);
     }
+}
+
+TEST_F(RightToLeft, ArabicMirrorsTheScreenButKeepsTheKeypadInOrder) {
+    CalculatorViewController& screen = *main;
+    EXPECT_EQ(screen.layoutDirection(), Qt::RightToLeft);
+    EXPECT_LT(screen.Button7->x(), screen.Button9->x());
+    EXPECT_LT(screen.ShareButton->mapTo(&screen, QPoint(0, 0)).x(), screen.width() / 2);
+    // Screen readers speak the language too.
+    EXPECT_EQ(screen.AdditionButton->accessibleName().toStdString(),
+              Localization::shared().strings().Key_plus);
+    EXPECT_NE(screen.AdditionButton->accessibleName(), QStringLiteral("plus"));
 }
 
 } // namespace

@@ -3,17 +3,9 @@
 // category's full list, and currencies as rate documents arrive.
 #include "MainScreenFixture.h"
 #include "app/AdditionalUnitsViewController.h"
-#include "app/PresentationStack.h"
-#include "app/UnitListView.h"
-#include "app/UnitsViewController.h"
 #include "localization/CountFormat.h"
-#include "platform/CurrencyUpdate.h"
 #include "units/LastSelection.h"
-#include "units/SelectedUnits.h"
-#include "units/UnitCatalogue.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -38,42 +30,20 @@ bool sameChain(const MetricsCalculations& a, const MetricsCalculations& b) {
     });
 }
 
-class UnitPickingTest : public MainScreenTest {
+class UnitPickingTest : public PickingTest {
   protected:
-    UnitPickingTest() {
-        PresentationStack::slideDuration = 0;
-        screen().show();
-    }
-    ~UnitPickingTest() override { PresentationStack::slideDuration = 250; }
-
-    PresentationStack& stack() { return PresentationStack::of(*main); }
-
-    UnitsViewController* openSelection() {
-        QTest::mouseClick(main->UnitButton, Qt::LeftButton);
-        QCoreApplication::processEvents(); // the deferred scroll to the last position
-        return qobject_cast<UnitsViewController*>(stack().top());
-    }
-
     // Taps a category's more row and returns the full list it opens.
     AdditionalUnitsViewController* openMore(UnitsViewController* screen, int section) {
         tap(screen, section,
             static_cast<int>(screen->CategoriesWithAddedUnits[section].unitDefinitions.size()));
-        if (!QTest::qWaitFor([this] { return stack().count() == 2; }, 1000))
+        if (!screensOpen(*main, 2))
             return nullptr;
         return qobject_cast<AdditionalUnitsViewController*>(stack().top());
     }
-
-    // A click in the middle of the row, scrolled into view first.
-    static void tap(UnitsBaseViewController* screen, int section, int row) {
-        ASSERT_NE(screen, nullptr);
-        screen->TableView->scrollToCentre(section, row);
-        const QRect rect = screen->TableView->rowRect(section, row);
-        ASSERT_FALSE(rect.isEmpty()) << "row " << section << ", " << row << " not shown";
-        QTest::mouseClick(screen->TableView->viewport(), Qt::LeftButton, {}, rect.center());
-    }
-
-    bool waitUntilClosed() {
-        return QTest::qWaitFor([this] { return stack().count() == 0; }, 1000);
+    // Leaves a full list by its back button for the compact list.
+    bool back(AdditionalUnitsViewController* units) {
+        QTest::mouseClick(units->BackButton, Qt::LeftButton);
+        return screensOpen(*main, 1);
     }
 
     static const Category& category(int section) {
@@ -100,11 +70,6 @@ class UnitPickingTest : public MainScreenTest {
         for (int row = 0; row < model.rowCount(); ++row)
             EXPECT_EQ(model.index(row).data(UnitListModel::MarkedRole).toBool(), row == marked)
                 << model.entry(row)->text.toStdString();
-    }
-    void applyRates(const QByteArray& document, QDate day) {
-        ASSERT_TRUE(applyDownloadedRates(unitCatalogue(), Localization::shared().strings(),
-                                         KeptRatesDocument(folder.path()), document,
-                                         QLocale("en_GB"), day));
     }
     static QString status(UnitsBaseViewController* screen) { return screen->StatusLabel->text(); }
     static QString qt(const std::string& text) { return QString::fromStdString(text); }
@@ -160,9 +125,15 @@ TEST_F(UnitPickingTest, TwoTapsInOneCategoryCompleteTheSelection) {
 }
 
 // The more row drops a first unit of another category and keeps one of its own;
-// in the full list the kept first unit tapped again clears the choice in both lists.
-TEST_F(UnitPickingTest, TheMoreRowKeepsOrDropsTheFirstUnit) {
+// in the full list the kept first unit tapped again clears the choice in both
+// lists. A unit not yet in the compact list, taken as the first, joins it where
+// the catalogue puts it, the rows after it shift, and the more row counts one fewer.
+TEST_F(UnitPickingTest, TheMoreRowKeepsOrDropsTheFirstUnitAndAddsHiddenOnes) {
+    const int hidden = firstHiddenRow(length);
+    ASSERT_GE(hidden, 0);
+    const std::string name = catalogueUnit(length, hidden).longName;
     UnitsViewController* screen = openSelection();
+    const auto before = screen->CategoriesWithAddedUnits[length].unitDefinitions.size();
     tap(screen, mass, 0);
     AdditionalUnitsViewController* units = openMore(screen, length);
     ASSERT_NE(units, nullptr);
@@ -171,8 +142,7 @@ TEST_F(UnitPickingTest, TheMoreRowKeepsOrDropsTheFirstUnit) {
     EXPECT_EQ(screen->SelectedSection0, -1);
     EXPECT_EQ(status(units), qt(category(length).pickFirstUnit));
     expectOnlyMarked(units->listModel(), -1);
-    QTest::mouseClick(units->BackButton, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return stack().count() == 1; }, 1000));
+    ASSERT_TRUE(back(units));
 
     tap(screen, length, 0);
     units = openMore(screen, length);
@@ -187,6 +157,26 @@ TEST_F(UnitPickingTest, TheMoreRowKeepsOrDropsTheFirstUnit) {
     expectOnlyMarked(units->listModel(), -1);
     expectOnlyMarked(screen->listModel(), -1);
     EXPECT_EQ(stack().count(), 2);
+
+    tap(units, length, hidden);
+    EXPECT_EQ(status(units), qt(category(length).pickSecondUnit));
+    expectOnlyMarked(units->listModel(), units->listModel().flatRow(length, hidden));
+
+    ASSERT_TRUE(back(units));
+    const auto& compact = screen->CategoriesWithAddedUnits[length].unitDefinitions;
+    ASSERT_EQ(compact.size(), before + 1);
+    EXPECT_EQ(compact[static_cast<std::size_t>(screen->SelectedRow0)].longName, name);
+    UnitListModel& model = screen->listModel();
+    expectOnlyMarked(model, model.flatRow(length, screen->SelectedRow0));
+    const long long more = static_cast<long long>(category(length).unitDefinitions.size() - before);
+    EXPECT_EQ(model.entry(model.flatRow(length, static_cast<int>(before + 1)))->text,
+              qt(formatCount(category(length).additionalUnitsNumber, more - 1,
+                             Language::EnglishBritish)));
+    EXPECT_EQ(status(screen), qt(category(length).pickSecondUnit));
+
+    tap(screen, length, screen->SelectedRow0 == 0 ? 1 : 0);
+    EXPECT_EQ(store.value("unit0").text(), name);
+    EXPECT_TRUE(waitUntilClosed());
 }
 
 // Where the list opens for a remembered (section, row) of the first unit.
@@ -218,16 +208,18 @@ TEST_F(UnitPickingTest, OpensCentredOnTheRememberedPositionOrAtTheTop) {
     }
 }
 
-// Leaving by the back button or Escape stores nothing and keeps the calculator;
-// then the keyboard's path through a pair: typing a name (which searches;
-// Escape ends the search), Home and arrows, Return for the first unit and
-// Space for the second.
+// Leaving by the back button or Escape after a first unit stores nothing and
+// keeps the calculator; the next opening starts afresh. Then the keyboard's
+// path through a pair: Home and arrows, Return for the first unit and Space
+// for the second.
 TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
     QTest::keyClicks(main.get(), "42");
     const auto unit0 = store.value("unit0");
     const MetricsCalculations chain0 = delegate.MetricsCalculations0;
     for (const bool escape : {false, true}) { // Escape wherever the focus is on the screen
         UnitsViewController* screen = openSelection();
+        EXPECT_EQ(screen->LastSelectedNumberIndex, 1);
+        EXPECT_EQ(status(screen), "Pick first unit");
         EXPECT_EQ(screen->BackButton->text(), "Cancel");
         tap(screen, mass, 1);
         if (escape)
@@ -236,72 +228,20 @@ TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
             QTest::mouseClick(screen->BackButton, Qt::LeftButton);
         EXPECT_TRUE(waitUntilClosed());
         EXPECT_EQ(row0(), "42 mile");
+        EXPECT_EQ(store.value("unit0"), unit0);
+        EXPECT_TRUE(sameChain(delegate.MetricsCalculations0, chain0));
+        EXPECT_FALSE(store.value(lastSelectedSectionKey).integer());
     }
 
     UnitsViewController* screen = openSelection();
-    EXPECT_EQ(screen->LastSelectedNumberIndex, 1); // afresh
-    EXPECT_EQ(status(screen), "Pick first unit");
-    UnitListView* list = screen->TableView;
     const auto& lengths = screen->CategoriesWithAddedUnits[length].unitDefinitions;
     const std::string first = lengths[0].longName, second = lengths[1].longName;
-    const QString start = qt(second).left(4);
-    QTest::keyClicks(list, start.toLower());
-    const UnitListModel::Entry* current = screen->listModel().entry(list->currentIndex().row());
-    ASSERT_NE(current, nullptr);
-    EXPECT_TRUE(current->text.contains(start, Qt::CaseInsensitive));
-    QTest::keyClick(list, Qt::Key_Escape);
-    EXPECT_FALSE(screen->isFiltered());
-    QTest::keyClick(list, Qt::Key_Home);
-    QTest::keyClick(list, Qt::Key_Down); // past the length header
-    current = screen->listModel().entry(list->currentIndex().row());
-    EXPECT_EQ(std::pair(current->section, current->row), std::pair(length, 0));
-    QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(screen->SelectedRow0, 0);
-    QTest::keyClick(list, Qt::Key_Escape);
-    EXPECT_TRUE(waitUntilClosed());
-    EXPECT_EQ(row0(), "42 mile");
-    EXPECT_EQ(store.value("unit0"), unit0);
-    EXPECT_TRUE(sameChain(delegate.MetricsCalculations0, chain0));
-    EXPECT_FALSE(store.value(lastSelectedSectionKey).integer());
-
-    list = openSelection()->TableView;
+    // Down past the length header; Up and Down again leave the second unit current.
     for (Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down, Qt::Key_Up,
                         Qt::Key_Down, Qt::Key_Space})
-        QTest::keyClick(list, key);
+        QTest::keyClick(screen->TableView, key);
     EXPECT_EQ(store.value("unit0").text(), first);
     EXPECT_EQ(store.value("unit1").text(), second);
-    EXPECT_TRUE(waitUntilClosed());
-}
-
-// A unit not yet in the compact list joins it where the catalogue puts it, the
-// rows after it shift, and the more row counts one fewer.
-TEST_F(UnitPickingTest, AFirstUnitFromTheFullListJoinsTheCompactList) {
-    const int hidden = firstHiddenRow(length);
-    ASSERT_GE(hidden, 0);
-    const std::string name = catalogueUnit(length, hidden).longName;
-    UnitsViewController* screen = openSelection();
-    const auto before = screen->CategoriesWithAddedUnits[length].unitDefinitions.size();
-    AdditionalUnitsViewController* units = openMore(screen, length);
-    ASSERT_NE(units, nullptr);
-    tap(units, length, hidden);
-    EXPECT_EQ(status(units), qt(category(length).pickSecondUnit));
-    expectOnlyMarked(units->listModel(), units->listModel().flatRow(length, hidden));
-
-    QTest::mouseClick(units->BackButton, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return stack().count() == 1; }, 1000));
-    const auto& compact = screen->CategoriesWithAddedUnits[length].unitDefinitions;
-    ASSERT_EQ(compact.size(), before + 1);
-    EXPECT_EQ(compact[static_cast<std::size_t>(screen->SelectedRow0)].longName, name);
-    UnitListModel& model = screen->listModel();
-    expectOnlyMarked(model, model.flatRow(length, screen->SelectedRow0));
-    const long long more = static_cast<long long>(category(length).unitDefinitions.size() - before);
-    EXPECT_EQ(model.entry(model.flatRow(length, static_cast<int>(before + 1)))->text,
-              qt(formatCount(category(length).additionalUnitsNumber, more - 1,
-                             Language::EnglishBritish)));
-    EXPECT_EQ(status(screen), qt(category(length).pickSecondUnit));
-
-    tap(screen, length, screen->SelectedRow0 == 0 ? 1 : 0);
-    EXPECT_EQ(store.value("unit0").text(), name);
     EXPECT_TRUE(waitUntilClosed());
 }
 
@@ -333,11 +273,11 @@ TEST_F(UnitPickingTest, ASecondUnitFromTheFullListCompletesThePair) {
     }
 }
 
-// Currencies of a rate document convert. A document arriving while the list is
-// open leaves the rows it shows; its full list has the new currencies.
 // Before any rates the currencies' full list is empty and says why, by sight
-// and to a screen reader; other categories and the list after rates have no such line.
-TEST_F(UnitPickingTest, TheEmptyCurrencyListSaysRatesAreNotDownloadedYet) {
+// and to a screen reader; other categories have no such line. Then currencies
+// of a rate document convert. A document arriving while the list is open
+// leaves the rows it shows; its full list has the new currencies.
+TEST_F(UnitPickingTest, CurrenciesBeforeAndAsRateDocumentsArrive) {
     const QString why = qt(Localization::shared().strings().Currency_rates_not_downloaded);
     ASSERT_FALSE(why.isEmpty());
     UnitsViewController* screen = openSelection();
@@ -349,29 +289,17 @@ TEST_F(UnitPickingTest, TheEmptyCurrencyListSaysRatesAreNotDownloadedYet) {
     EXPECT_EQ(units->NoRatesLabel->text(), why);
     EXPECT_EQ(units->NoRatesLabel->accessibleName(), why);
     EXPECT_EQ(status(units), qt(category(currency).pickFirstUnit));
-    QTest::mouseClick(units->BackButton, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return stack().count() == 1; }, 1000));
+    ASSERT_TRUE(back(units));
 
     units = openMore(screen, length);
     ASSERT_NE(units, nullptr);
     EXPECT_FALSE(units->NoRatesLabel->isVisible());
-    QTest::mouseClick(units->BackButton, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return stack().count() == 1; }, 1000));
+    ASSERT_TRUE(back(units));
     QTest::mouseClick(screen->BackButton, Qt::LeftButton);
     ASSERT_TRUE(waitUntilClosed());
 
     applyRates(firstRates, QDate(2026, 12, 4));
-    units = openMore(openSelection(), currency);
-    ASSERT_NE(units, nullptr);
-    EXPECT_EQ(units->listModel().rowCount(),
-              static_cast<int>(category(currency).unitDefinitions.size()));
-    EXPECT_GT(units->listModel().rowCount(), 0);
-    EXPECT_FALSE(units->NoRatesLabel->isVisible());
-}
-
-TEST_F(UnitPickingTest, CurrenciesBeforeAndDuringANewRateDocument) {
-    applyRates(firstRates, QDate(2026, 12, 4));
-    UnitsViewController* screen = openSelection();
+    screen = openSelection();
     EXPECT_TRUE(screen->listModel()
                     .entry(screen->listModel().headerRow(currency))
                     ->text.contains("04")); // the date of the rates
@@ -392,12 +320,13 @@ TEST_F(UnitPickingTest, CurrenciesBeforeAndDuringANewRateDocument) {
     applyRates(laterRates, QDate(2026, 12, 5));
     screen->grab(); // paints the kept rows
     EXPECT_EQ(screen->listModel().rowCount(), rows);
-    AdditionalUnitsViewController* units = openMore(screen, currency);
+    units = openMore(screen, currency);
     ASSERT_NE(units, nullptr);
     const int franc = catalogueRow(currency, Localization::shared().strings().Swiss_franc);
     ASSERT_GE(franc, 0);
     EXPECT_EQ(units->listModel().rowCount(),
               static_cast<int>(category(currency).unitDefinitions.size()));
+    EXPECT_FALSE(units->NoRatesLabel->isVisible());
     tap(units, currency, franc);
     EXPECT_TRUE(waitUntilClosed());
     EXPECT_EQ(store.value("unit0").text(), shown[0].longName);
