@@ -133,7 +133,7 @@ void CalculatorViewController::applyLook() {
     const QColor longNameColor(0x8e, 0x8e, 0x93);
     setLook(Unit0LongNameLabel, QPalette::WindowText, longNameColor, 15);
     setLook(Unit1LongNameLabel, QPalette::WindowText, longNameColor, 15);
-    setLook(ShareButton, QPalette::ButtonText, QColor(0xff, 0x9f, 0x0a), 26);
+    setLook(ShareButton, QPalette::ButtonText, QColor(0xff, 0x9f, 0x0a), 28);
     ShareButton->setAutoRaise(true);
 }
 

@@ -12,6 +12,10 @@ class RowButton : public QPushButton {
   public:
     using QPushButton::QPushButton;
 
+    // The row beside it sizes the cell; asking the font would load one for nothing.
+    QSize sizeHint() const override { return {0, 0}; }
+    QSize minimumSizeHint() const override { return {0, 0}; }
+
   protected:
     void paintEvent(QPaintEvent*) override {}
 };

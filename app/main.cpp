@@ -3,6 +3,7 @@
 #include "app/CalculatorViewController.h"
 #include "app/ScreenshotScript.h"
 #include "localization/Localization.h"
+#include "platform/AfterFirstFrame.h"
 #include "platform/FirstFrameReport.h"
 #include "platform/KeptRatesDocument.h"
 #include "platform/LocaleFacts.h"
@@ -55,16 +56,23 @@ int main(int argc, char* argv[]) {
     };
 
     ratio::QSettingsStore store;
+    // The launch's writes reach the disk once the first frame is up (or after
+    // a second, for a window that is never drawn).
+    store.holdSaving();
     ratio::AppDelegate appDelegate(store, ratio::KeptRatesDocument(), QLocale::system());
     appDelegate.didFinishLaunching();
     ratio::CalculatorViewController screen(appDelegate);
     screen.setWindowTitle("Ratio");
     appDelegate.window = &screen;
     placeWindow(screen);
+    ratio::afterFirstFrame(&screen, [&store] {
+        store.resumeSaving();
+        QApplication::setWindowIcon(applicationIcon());
+    });
+    QTimer::singleShot(1000, &screen, [&store] { store.resumeSaving(); });
+    // Installed last, its report comes first after the paint.
     ratio::FirstFrameReport::installIfAsked(&screen);
     screen.show();
-    // Decoding the icon waits until the first frame is up.
-    QTimer::singleShot(250, &screen, [] { QApplication::setWindowIcon(applicationIcon()); });
     // docs/screenshot.sh: the window as drawn, once the unit button has faded in.
     const QString screenshot = qEnvironmentVariable("RATIO_SCREENSHOT");
     if (!screenshot.isEmpty())

@@ -1,5 +1,6 @@
 #include "platform/QSettingsStore.h"
 
+#include <QEvent>
 #include <QMetaType>
 #include <QVariant>
 
@@ -62,12 +63,45 @@ StoredValue fromVariant(const QVariant& variant) {
 
 } // namespace
 
+// Keeps QSettings' scheduled save (an UpdateRequest it posts to itself) from
+// running, and remembers that one was due.
+class QSettingsStore::SaveHold : public QObject {
+  public:
+    bool saveDue = false;
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::UpdateRequest)
+            return false;
+        saveDue = true;
+        return true;
+    }
+};
+
 QSettingsStore::QSettingsStore()
     : settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Ratio"),
                QStringLiteral("Ratio")) {}
 
 QSettingsStore::QSettingsStore(const QString& iniFilePath)
     : settings(iniFilePath, QSettings::IniFormat) {}
+
+QSettingsStore::~QSettingsStore() = default;
+
+void QSettingsStore::holdSaving() {
+    if (saveHold)
+        return;
+    saveHold = std::make_unique<SaveHold>();
+    settings.installEventFilter(saveHold.get());
+}
+
+void QSettingsStore::resumeSaving() {
+    if (!saveHold)
+        return;
+    settings.removeEventFilter(saveHold.get());
+    const bool saveDue = saveHold->saveDue;
+    saveHold.reset();
+    if (saveDue)
+        settings.sync();
+}
 
 StoredValue QSettingsStore::value(const std::string& key) const {
     if (key.empty()) // QSettings rejects an empty key with a warning

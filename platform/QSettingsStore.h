@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QString>
 
+#include <memory>
+
 namespace ratio {
 
 // The settings store on QSettings: the platform's own per-user store, or an
@@ -21,20 +23,30 @@ namespace ratio {
 // A file that cannot be parsed yields what QSettings could read and nothing
 // else; it is left untouched on disk until the first write, which rewrites it
 // with everything that was readable plus the change. Writes are never forced:
-// QSettings saves on its own schedule and on destruction.
+// QSettings saves on its own schedule and on destruction. Between
+// holdSaving() and resumeSaving() that schedule waits (the start's first
+// frame does not wait for the disk); resumeSaving() then saves what was
+// written meanwhile, and destruction saves it in any case.
 class QSettingsStore final : public KeyValueStore {
   public:
     // The user's store: organisation and application "Ratio" (on Linux an
     // INI file under the user's configuration folder).
     QSettingsStore();
     explicit QSettingsStore(const QString& iniFilePath);
+    ~QSettingsStore() override;
 
     StoredValue value(const std::string& key) const override;
     void setText(const std::string& key, const std::string& text) override;
     void setInteger(const std::string& key, long long value) override;
 
+    void holdSaving();
+    void resumeSaving();
+
   private:
+    class SaveHold;
+
     QSettings settings;
+    std::unique_ptr<SaveHold> saveHold;
 };
 
 } // namespace ratio

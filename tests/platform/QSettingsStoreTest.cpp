@@ -1,5 +1,6 @@
 #include "platform/QSettingsStore.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -119,6 +120,37 @@ TEST_F(QSettingsStoreTest, WritesThatCannotBeKeptAreSwallowed) {
     EXPECT_TRUE(QSettingsStore(blocked).value("unit0").isAbsent());
     EXPECT_EQ(contentOf(blocker), "not a folder");
     EXPECT_FALSE(QFile::exists(fresh));
+}
+
+// The start holds QSettings' scheduled save until its first frame is up; a
+// held write reaches the disk on resuming or when the store goes away.
+TEST_F(QSettingsStoreTest, AHeldSaveWaitsAndIsNeverLost) {
+    static int argc = 1;
+    static char* argv[] = {const_cast<char*>("platform_tests"), nullptr};
+    if (!QCoreApplication::instance())
+        new QCoreApplication(argc, argv); // lives for the whole test program
+    const auto onDisk = [this](const QString& path) { return QSettingsStore(copyOf(path)); };
+    const QString resumed = newPath();
+    const QString dropped = newPath();
+    {
+        QSettingsStore store(resumed);
+        store.holdSaving();
+        store.setInteger("APP_OPENED_COUNT", 1);
+        QCoreApplication::processEvents(); // where QSettings would save on its own
+        EXPECT_FALSE(QFile::exists(resumed));
+        store.resumeSaving();
+        EXPECT_EQ(onDisk(resumed).value("APP_OPENED_COUNT"), StoredValue::ofInteger(1));
+        // Held no more: the next write goes out on QSettings' own schedule.
+        store.setText("unit0", "Foot (ft)");
+        QCoreApplication::processEvents();
+        EXPECT_EQ(onDisk(resumed).value("unit0"), StoredValue::ofText("Foot (ft)"));
+
+        QSettingsStore neverResumed(dropped);
+        neverResumed.holdSaving();
+        neverResumed.setText("unit1", "Inch (in)");
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(onDisk(dropped).value("unit1"), StoredValue::ofText("Inch (in)"));
 }
 
 } // namespace
