@@ -1,5 +1,6 @@
 #include "app/AppCommandLine.h"
 #include "app/AppDelegate.h"
+#include "app/FontConfigWarmUp.h"
 #include "app/CalculatorViewController.h"
 #include "app/ScreenshotScript.h"
 #include "localization/Localization.h"
@@ -44,6 +45,7 @@ int main(int argc, char* argv[]) {
     if (commandLine.action != ratio::AppCommandLine::Action::Run)
         return commandLine.answer(std::cout, std::cerr);
 
+    ratio::FontConfigWarmUp fontConfig;
     QApplication application(argc, argv);
     // The same names as ratio-cli, so both find the same settings and kept rates.
     QApplication::setOrganizationName("Ratio");
@@ -61,6 +63,7 @@ int main(int argc, char* argv[]) {
     store.holdSaving();
     ratio::AppDelegate appDelegate(store, ratio::KeptRatesDocument(), QLocale::system());
     appDelegate.didFinishLaunching();
+    fontConfig.finish();
     ratio::CalculatorViewController screen(appDelegate);
     screen.setWindowTitle("Ratio");
     appDelegate.window = &screen;
