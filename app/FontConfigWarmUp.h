@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <thread>
 
 namespace ratio {
@@ -8,6 +10,11 @@ namespace ratio {
 // worker thread while the application connects to the display. The window's
 // first text would otherwise wait for it: milliseconds on every start. Where
 // the build has no fontconfig, it does nothing.
+//
+// It also looks up the sans-serif family for Latin text. Where the locale's
+// own sans-serif lacks Latin letters and digits (Thai, Hindi, Japanese…),
+// every digit on the keypad and in the rows would otherwise be looked for
+// through a chain of fallback fonts, at every size, on every start.
 class FontConfigWarmUp {
   public:
     FontConfigWarmUp();
@@ -19,8 +26,13 @@ class FontConfigWarmUp {
     // the configuration ready instead of loading a second one beside it.
     void finish();
 
+    // After finish(): the Latin sans-serif family when the locale's own
+    // sans-serif is another family, otherwise empty.
+    QString latinFamilyFirst() const { return latinFamily; }
+
   private:
     std::thread worker;
+    QString latinFamily;
 };
 
 } // namespace ratio

@@ -37,6 +37,16 @@ QIcon applicationIcon() {
     return icon;
 }
 
+// Digits, operators and unit symbols are Latin in every language: their
+// family comes first, the locale's own after it for its script.
+void preferLatinFamily(const QString& latinFamily) {
+    if (latinFamily.isEmpty())
+        return;
+    QFont font = QApplication::font();
+    font.setFamilies(QStringList{latinFamily} + font.families());
+    QApplication::setFont(font);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -64,6 +74,7 @@ int main(int argc, char* argv[]) {
     ratio::AppDelegate appDelegate(store, ratio::KeptRatesDocument(), QLocale::system());
     appDelegate.didFinishLaunching();
     fontConfig.finish();
+    preferLatinFamily(fontConfig.latinFamilyFirst());
     ratio::CalculatorViewController screen(appDelegate);
     screen.setWindowTitle("Ratio");
     appDelegate.window = &screen;
