@@ -1,7 +1,7 @@
 #include "app/AppCommandLine.h"
 #include "app/AppDelegate.h"
-#include "app/FontConfigWarmUp.h"
 #include "app/CalculatorViewController.h"
+#include "app/FontConfigWarmUp.h"
 #include "app/ScreenshotScript.h"
 #include "localization/Localization.h"
 #include "platform/AfterFirstFrame.h"
