@@ -2,10 +2,10 @@
 // rate files named with --rates, running update-rates against a local server,
 // and batches of any length in flat memory.
 #include "support/CannedHttpServer.h"
+#include "support/CoreApplication.h"
 
 #include "platform/KeptRatesDocument.h"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QDirIterator>
 #include <QEventLoop>
@@ -104,12 +104,8 @@ struct Result {
 
 class CliProcessTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { // an event loop serves the local server while ratio-cli runs
-        static int argc = 1;
-        static char* argv[] = {const_cast<char*>("cli_tests"), nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv); // lives for the whole test program
-    }
+    // An event loop serves the local server while ratio-cli runs.
+    static void SetUpTestSuite() { testing::ensureCoreApplication(); }
 
     Result run(const QStringList& arguments) {
         QProcess process;

@@ -1,8 +1,8 @@
 #include "platform/CurrencyRateRequest.h"
 
 #include "support/CannedHttpServer.h"
+#include "support/CoreApplication.h"
 
-#include <QCoreApplication>
 #include <QTest>
 #include <QThread>
 
@@ -21,12 +21,7 @@ using CannedServer = testing::CannedHttpServer;
 
 class CurrencyRateRequestTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char* argv[] = {const_cast<char*>("platform_tests"), nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv); // lives for the whole test program
-    }
+    static void SetUpTestSuite() { testing::ensureCoreApplication(); }
     void SetUp() override { request->setTimeoutMilliseconds(300); }
 
     bool settle(int n = 1) {

@@ -1,6 +1,6 @@
 #include "platform/QSettingsStore.h"
+#include "support/CoreApplication.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -125,10 +125,7 @@ TEST_F(QSettingsStoreTest, WritesThatCannotBeKeptAreSwallowed) {
 // The start holds QSettings' scheduled save until its first frame is up; a
 // held write reaches the disk on resuming or when the store goes away.
 TEST_F(QSettingsStoreTest, AHeldSaveWaitsAndIsNeverLost) {
-    static int argc = 1;
-    static char* argv[] = {const_cast<char*>("platform_tests"), nullptr};
-    if (!QCoreApplication::instance())
-        new QCoreApplication(argc, argv); // lives for the whole test program
+    testing::ensureCoreApplication();
     const auto onDisk = [this](const QString& path) { return QSettingsStore(copyOf(path)); };
     const QString resumed = newPath();
     const QString dropped = newPath();
