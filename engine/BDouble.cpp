@@ -3,6 +3,7 @@
 #include "engine/DecimalDigits.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace ratio {
 
@@ -32,8 +33,13 @@ bool isDecimalText(std::string_view text, std::size_t& pointAt) {
     return i > fracStart && i == text.size();
 }
 
-// Digits that always fit an unsigned long.
+// Digits that always fit 64 bits (10^19 - 1 < 2^64), whatever the size of long.
 constexpr std::size_t shortDigits = 19;
+
+// mpz_set_ui takes an unsigned long, which has 32 bits on i386 and armhf.
+void setMachineInteger(mpz_ptr target, std::uint64_t n) {
+    mpz_import(target, 1, -1, sizeof n, 0, 0, &n);
+}
 
 } // namespace
 
@@ -51,11 +57,11 @@ std::optional<BDouble> BDouble::fromText(std::string_view text) {
     if (whole.size() + fraction.size() <= shortDigits) {
         // Most values: read and reduced in machine integers. Only twos and
         // fives cancel against a power of ten, so no gcd is needed.
-        unsigned long digits = 0;
+        std::uint64_t digits = 0;
         for (const std::string_view part : {whole, fraction})
             for (const char c : part)
-                digits = digits * 10 + static_cast<unsigned long>(c - '0');
-        unsigned long denominator = 1;
+                digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        std::uint64_t denominator = 1;
         std::size_t twos = fraction.size(), fives = fraction.size();
         for (; twos > 0 && digits != 0 && digits % 2 == 0; --twos)
             digits /= 2;
@@ -64,8 +70,8 @@ std::optional<BDouble> BDouble::fromText(std::string_view text) {
         if (digits != 0)
             for (std::size_t i = 0; i < std::max(twos, fives); ++i)
                 denominator *= (i < twos ? 2 : 1) * (i < fives ? 5 : 1);
-        mpz_set_ui(mpq_numref(result.get_mpq_t()), digits);
-        mpz_set_ui(mpq_denref(result.get_mpq_t()), denominator);
+        setMachineInteger(mpq_numref(result.get_mpq_t()), digits);
+        setMachineInteger(mpq_denref(result.get_mpq_t()), denominator);
         if (negative)
             mpq_neg(result.get_mpq_t(), result.get_mpq_t());
         return BDouble(std::move(result));

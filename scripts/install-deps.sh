@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages listed in debian-packages.txt, and those named
-# as arguments, that are missing.
+# as arguments, that are missing. A package of another architecture
+# ("libgmp-dev:i386") adds that architecture to dpkg first.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 mapfile -t wanted < <(grep -v '^\s*#' "$here/debian-packages.txt" | grep -v '^\s*$')
@@ -13,5 +14,13 @@ done
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 echo "Installing: ${missing[*]}"
+for pkg in "${missing[@]}"; do
+  [[ "$pkg" == *:* ]] || continue
+  arch="${pkg##*:}"
+  if [ "$arch" != "$(dpkg --print-architecture)" ] &&
+     ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+    $sudo dpkg --add-architecture "$arch"
+  fi
+done
 $sudo apt-get update -qq
 $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"

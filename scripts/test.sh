@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs all tests: once normally, once under
 # AddressSanitizer and UndefinedBehaviorSanitizer; then runs each fuzz target
-# for a bounded time when clang is there.
+# for a bounded time when clang is there; last builds and tests the core for
+# 32 bits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -12,3 +13,4 @@ for preset in default sanitize; do
   ctest --preset "$preset" -j "$jobs"
 done
 scripts/fuzz.sh
+scripts/test-core32.sh
