@@ -2,6 +2,7 @@
 #include "app/AppDelegate.h"
 #include "app/CalculatorViewController.h"
 #include "app/FontConfigWarmUp.h"
+#include "app/NoDisplayExit.h"
 #include "app/ScreenshotScript.h"
 #include "localization/Localization.h"
 #include "platform/AfterFirstFrame.h"
@@ -13,12 +14,18 @@
 #include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLoggingCategory>
 #include <QScreen>
 #include <QTimer>
 
 #include <iostream>
+#include <optional>
 
 namespace {
+
+// The calculator's diagnostic line for each decimal digit typed, for who asks:
+// QT_LOGGING_RULES="ratio.keys.debug=true".
+Q_LOGGING_CATEGORY(keyTrace, "ratio.keys", QtWarningMsg)
 
 // A phone-shaped window that never grows past the screen.
 void placeWindow(QWidget& window) {
@@ -56,7 +63,9 @@ int main(int argc, char* argv[]) {
         return commandLine.answer(std::cout, std::cerr);
 
     ratio::FontConfigWarmUp fontConfig;
+    std::optional<ratio::NoDisplayExit> noDisplay(std::in_place);
     QApplication application(argc, argv);
+    noDisplay.reset();
     // The same names as ratio-cli, so both find the same settings and kept rates.
     QApplication::setOrganizationName("Ratio");
     QApplication::setApplicationName("Ratio");
@@ -76,6 +85,9 @@ int main(int argc, char* argv[]) {
     fontConfig.finish();
     preferLatinFamily(fontConfig.latinFamilyFirst());
     ratio::CalculatorViewController screen(appDelegate);
+    screen.calculator.diagnosticSink = [](const std::string& line) {
+        qCDebug(keyTrace, "%s", line.c_str());
+    };
     screen.setWindowTitle("Ratio");
     appDelegate.window = &screen;
     placeWindow(screen);

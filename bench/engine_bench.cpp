@@ -103,7 +103,7 @@ BENCHMARK(BM_DecimalDigitKey)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::
 // The result text of an exact 1/3 whose denominator has 10,000 digits.
 void BM_ResultTextOfThird(benchmark::State& state) {
     BaseCalculator calculator(".", ",");
-    const BDouble third = BDouble(1) / (BDouble(3) / BDouble::tenToTheMinus(9999));
+    const BDouble third = BDouble::tenToTheMinus(9999) * *BDouble(1).dividedBy(BDouble(3));
     mpz_class den;
     mpz_ui_pow_ui(den.get_mpz_t(), 10, 9999);
     const mpq_class bareThird(mpz_class(1), mpz_class(3 * den));

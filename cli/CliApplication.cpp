@@ -63,7 +63,8 @@ int runKeys(CliContext& context, const UnitResolver& resolver) {
     CliSession session(context.facts.decimalSeparator, context.facts.groupingSeparator,
                        units.from.definition(context.catalogue),
                        units.to.definition(context.catalogue), context.options.calculatorMode);
-    session.diagnosticSink() = [&](const std::string& line) { context.errors << line << '\n'; };
+    if (context.options.trace)
+        session.diagnosticSink() = [&](const std::string& line) { context.errors << line << '\n'; };
     session.onDivisionByZero = [&] { context.errors << "/ 0: Division 0\n"; };
     for (char key : context.options.keys) {
         session.press(key);

@@ -232,7 +232,8 @@ Commands and options:
   --locale NAME    locale for separators, currency and date, e.g. de_DE
   --calculator     start in calculator mode (row 0 without its unit)
   --rates FILE     use this reference-rate document instead of the kept one
-  --trace          print the key and both rows after every key
+  --trace          print the key and both rows after every key, and the
+                   calculator's diagnostic lines on standard error
   --version        print the version
   -h, --help       show this help
 

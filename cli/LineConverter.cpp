@@ -8,6 +8,8 @@ namespace ratio {
 namespace {
 // Enough for any batch's distinct pairs; past it, the memory starts again.
 constexpr std::size_t maximumRememberedPairs = 4096;
+// Some thousands of failed pairs of names of everyday length.
+constexpr std::size_t maximumFailedBytes = 1 << 20;
 } // namespace
 
 LineConverter::LineConverter(const UnitCatalogue& catalogue, const UnitResolver& resolver,
@@ -15,24 +17,27 @@ LineConverter::LineConverter(const UnitCatalogue& catalogue, const UnitResolver&
                              const ResultFormat& format)
     : catalogue(catalogue), resolver(resolver), text(format, decimalSeparator, groupingSeparator),
       withUnit(!format.plain), decimalSeparator(decimalSeparator),
-      groupingSeparator(groupingSeparator) {}
+      groupingSeparator(groupingSeparator), failed(maximumFailedBytes) {}
 
 const LineConverter::Resolved* LineConverter::resolve(std::string_view from, std::string_view to,
                                                       std::string& problem) {
+    if (auto refused = UnitResolver::overlongName(from, to)) { // never remembered
+        problem = std::move(*refused);
+        return nullptr;
+    }
     key.assign(from);
     key.push_back('\t');
     key.append(to);
     if (auto found = resolved.find(key); found != resolved.end())
         return &found->second;
-    if (auto found = failed.find(key); found != failed.end()) {
-        problem = found->second;
+    if (const std::string* known = failed.find(key)) {
+        problem = *known;
         return nullptr;
     }
     auto pair = resolver.resolvePair(from, to);
     if (auto* message = std::get_if<std::string>(&pair)) {
-        if (failed.size() >= maximumRememberedPairs)
-            failed.clear();
-        problem = failed.emplace(key, std::move(*message)).first->second;
+        failed.remember(key, *message);
+        problem = std::move(*message);
         return nullptr;
     }
     if (resolved.size() >= maximumRememberedPairs)

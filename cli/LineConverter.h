@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/FailedPairs.h"
 #include "cli/ResultText.h"
 #include "cli/UnitResolver.h"
 
@@ -13,7 +14,8 @@ namespace ratio {
 // Converts and writes the result in the chosen format, by default as the
 // converter row shows it: 8 places, grouped, with the unit.
 // Pairs of names already resolved, or refused, are remembered, so a batch
-// that repeats its units, good or bad, looks each pair up once. Every chain step adds, subtracts,
+// that repeats its units, good or bad, looks each pair up once; a name longer
+// than any unit's is refused unremembered. Every chain step adds, subtracts,
 // multiplies or divides by a constant, so a pair's two chains together are
 // x * scale + offset exactly; that is worked out once per pair through the
 // chains themselves, and each line then costs a few integer products.
@@ -39,8 +41,8 @@ class LineConverter {
     const ResultText text;
     const bool withUnit;
     const std::string decimalSeparator, groupingSeparator;
-    std::unordered_map<std::string, Resolved> resolved;  // "from\tto"
-    std::unordered_map<std::string, std::string> failed; // "from\tto" -> problem
+    std::unordered_map<std::string, Resolved> resolved; // "from\tto"
+    FailedPairs failed;
     std::string key;
 };
 

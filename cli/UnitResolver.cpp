@@ -273,6 +273,8 @@ std::vector<UnitPosition> UnitResolver::candidates(std::string_view name, bool w
 
 std::variant<UnitResolver::Pair, std::string> UnitResolver::resolvePair(std::string_view from,
                                                                         std::string_view to) const {
+    if (auto refused = overlongName(from, to))
+        return *refused;
     const auto fromFound = candidates(from, false);
     if (fromFound.empty())
         return unknownUnit(from);
@@ -293,6 +295,14 @@ std::variant<UnitResolver::Pair, std::string> UnitResolver::resolvePair(std::str
         appendUnique(toInPairs, pair.to);
     }
     return fromInPairs.size() > 1 ? ambiguousUnit(from, fromInPairs) : ambiguousUnit(to, toInPairs);
+}
+
+std::optional<std::string> UnitResolver::overlongName(std::string_view from, std::string_view to) {
+    for (const std::string_view name : {from, to})
+        if (name.size() > longestName)
+            return "unknown unit: a name of " + std::to_string(name.size()) +
+                   " bytes is longer than any unit name";
+    return std::nullopt;
 }
 
 std::string UnitResolver::describe(UnitPosition position) const {

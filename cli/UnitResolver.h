@@ -62,6 +62,14 @@ class UnitResolver {
     // The pair, or the message that names the problem.
     std::variant<Pair, std::string> resolvePair(std::string_view from, std::string_view to) const;
 
+    // No name of a unit, in any language or spelling, comes near this many
+    // bytes (the longest is under 100; a test checks every language). A
+    // longer name is refused at once: never folded, compared for suggestions
+    // or quoted whole in the message.
+    static constexpr std::size_t longestName = 256;
+    // The message refusing such a name of the pair; none when both may be units.
+    static std::optional<std::string> overlongName(std::string_view from, std::string_view to);
+
     // "°C" gives "degC"; "m²" gives "m2" and "m^2"; "μs" gives "us".
     static std::vector<std::string> plainSpellings(std::string_view symbol);
 

@@ -135,7 +135,7 @@ BDouble scaled(const BDouble& value, long exponent) {
         return value;
     const BDouble scale =
         BDouble::tenToTheMinus(static_cast<unsigned long>(exponent < 0 ? -exponent : exponent));
-    return exponent < 0 ? value * scale : value / scale;
+    return exponent < 0 ? value * scale : *value.dividedBy(scale); // 10^-n is never zero
 }
 
 } // namespace

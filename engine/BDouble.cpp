@@ -98,10 +98,6 @@ BDouble operator*(const BDouble& a, const BDouble& b) {
     return BDouble(mpq_class(a.value * b.value));
 }
 
-BDouble operator/(const BDouble& a, const BDouble& b) {
-    return a.dividedBy(b).value_or(a);
-}
-
 std::optional<BDouble> BDouble::dividedBy(const BDouble& divisor) const {
     if (divisor.isZero())
         return std::nullopt;
@@ -123,10 +119,11 @@ BDouble& BDouble::operator*=(const BDouble& other) {
     return *this;
 }
 
-BDouble& BDouble::operator/=(const BDouble& divisor) {
-    if (!divisor.isZero())
-        mpq_div(value.get_mpq_t(), value.get_mpq_t(), divisor.value.get_mpq_t());
-    return *this;
+bool BDouble::divideBy(const BDouble& divisor) {
+    if (divisor.isZero())
+        return false;
+    mpq_div(value.get_mpq_t(), value.get_mpq_t(), divisor.value.get_mpq_t());
+    return true;
 }
 
 void BDouble::negate() {

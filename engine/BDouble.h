@@ -27,17 +27,15 @@ class BDouble {
     friend BDouble operator+(const BDouble& a, const BDouble& b);
     friend BDouble operator-(const BDouble& a, const BDouble& b);
     friend BDouble operator*(const BDouble& a, const BDouble& b);
-    // GMP aborts the process on a zero divisor, so the division never hands one
-    // to it: dividing by zero refuses the quotient and yields the dividend
-    // unchanged. Callers that must know use dividedBy(), which says so.
-    friend BDouble operator/(const BDouble& a, const BDouble& b);
+    // GMP aborts the process on a zero divisor, and no quotient would be right:
+    // division has no operator, so every caller says what a zero divisor means.
     std::optional<BDouble> dividedBy(const BDouble& divisor) const;
     // In place, so a chain or a key reuses the number's storage.
     BDouble& operator+=(const BDouble& other);
     BDouble& operator-=(const BDouble& other);
     BDouble& operator*=(const BDouble& other);
-    // As operator/: a zero divisor leaves the number unchanged.
-    BDouble& operator/=(const BDouble& divisor);
+    // False, with the number unchanged, for a zero divisor.
+    [[nodiscard]] bool divideBy(const BDouble& divisor);
     friend bool operator==(const BDouble& a, const BDouble& b) { return a.value == b.value; }
 
     void negate();

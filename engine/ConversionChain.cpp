@@ -17,10 +17,7 @@ bool applyStep(Operator op, BDouble& value, const BDouble& number) {
         value *= number;
         return true;
     case Operator::Division:
-        if (number.isZero())
-            return false;
-        value /= number;
-        return true;
+        return value.divideBy(number);
     }
     return false;
 }

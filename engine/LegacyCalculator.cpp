@@ -2,7 +2,6 @@
 
 #include "engine/ConversionChain.h"
 
-#include <iostream>
 #include <utility>
 
 namespace ratio {
@@ -24,9 +23,7 @@ bool startsNewNumber(Status status) {
 LegacyCalculator::LegacyCalculator(std::string_view decimalSeparator,
                                    std::string_view groupingSeparator, CalculatorDisplayHost* host,
                                    OperatorMode& operatorMode)
-    : BaseCalculator(decimalSeparator, groupingSeparator),
-      diagnosticSink([](const std::string& line) { std::cout << line << '\n'; }), host(host),
-      operatorMode(operatorMode) {}
+    : BaseCalculator(decimalSeparator, groupingSeparator), host(host), operatorMode(operatorMode) {}
 
 void LegacyCalculator::showNumber0(const std::string& numberText) {
     if (!host)
@@ -128,12 +125,10 @@ void LegacyCalculator::evaluate() {
             Number0 = Number0 * CalculationNum;
             break;
         case Mode::Division:
-            if (Number0.isZero()) {
-                if (host)
-                    host->showDivisionByZeroAlert();
-            } else {
-                Number0 = CalculationNum / Number0;
-            }
+            if (auto quotient = CalculationNum.dividedBy(Number0))
+                Number0 = std::move(*quotient);
+            else if (host)
+                host->showDivisionByZeroAlert();
             break;
         case Mode::None:
             break;

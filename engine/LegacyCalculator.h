@@ -46,8 +46,9 @@ class LegacyCalculator : public BaseCalculator {
     // texts, names and chains itself. The next digit starts a new number.
     void swapNumbers();
 
-    // Receives the diagnostic line written for each decimal digit typed;
-    // standard output unless a front end routes it elsewhere.
+    // Receives the diagnostic line written for each decimal digit typed, when
+    // a front end asks for it (ratio-cli --trace, the window's logging
+    // category); none by default, so nothing reaches a user's terminal.
     std::function<void(const std::string& line)> diagnosticSink;
 
     BDouble Number0{0};

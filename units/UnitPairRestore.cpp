@@ -1,5 +1,7 @@
 #include "units/UnitPairRestore.h"
 
+#include "units/UnitCatalogueBuilder.h"
+
 namespace ratio {
 
 namespace {
@@ -21,6 +23,42 @@ std::optional<UnitPair> findEitherWay(const CatalogueNames& active, const Catalo
     return findStoredPair(british, stored.britishName0, stored.britishName1);
 }
 
+StoredPairLookup lookUpWithBritishNames(const UnitNameIndex& names, const StoredPairNames& stored) {
+    if (auto pair = findEitherWay(names.activeNames(), names.britishNames(), stored))
+        return {pair, false};
+    const bool awaitsRates = findEitherWay(names.activeNamesWithAllCurrencies(),
+                                           names.britishNamesWithAllCurrencies(), stored)
+                                 .has_value();
+    return {std::nullopt, awaitsRates};
+}
+
+// The stored names with the British names of the same units, found in the
+// British names themselves or else in the catalogue of any language that
+// holds both in one category; unchanged when none does.
+StoredPairNames withBritishNames(StoredPairNames stored, const UnitNameIndex& names) {
+    if (findStoredPair(names.britishNamesWithAllCurrencies(), stored.name0, stored.name1)) {
+        stored.britishName0 = stored.name0;
+        stored.britishName1 = stored.name1;
+        return stored;
+    }
+    const LocalizedStrings& british = Localization::sharedBritishStrings();
+    for (int raw = 0; raw < static_cast<int>(Language::Count); ++raw) {
+        const auto language = static_cast<Language>(raw);
+        const auto strings = Localization::makeStrings(language);
+        UnitCatalogue catalogue;
+        buildUnitCatalogue(catalogue, *strings, language, british);
+        const UnitNameIndex other(catalogue, *strings, language, british);
+        const CatalogueNames& otherBritish = other.britishNamesWithAllCurrencies();
+        if (auto pair =
+                findStoredPair(other.activeNamesWithAllCurrencies(), stored.name0, stored.name1)) {
+            stored.britishName0 = otherBritish[pair->unit0.category][pair->unit0.unit];
+            stored.britishName1 = otherBritish[pair->unit1.category][pair->unit1.unit];
+            return stored;
+        }
+    }
+    return stored;
+}
+
 } // namespace
 
 std::optional<UnitPair> findStoredPair(const CatalogueNames& names, const std::string& name0,
@@ -38,12 +76,12 @@ std::optional<UnitPair> findStoredPair(const CatalogueNames& names, const std::s
 }
 
 StoredPairLookup lookUpStoredPair(const UnitNameIndex& names, const StoredPairNames& stored) {
-    if (auto pair = findEitherWay(names.activeNames(), names.britishNames(), stored))
-        return {pair, false};
-    const bool awaitsRates = findEitherWay(names.activeNamesWithAllCurrencies(),
-                                           names.britishNamesWithAllCurrencies(), stored)
-                                 .has_value();
-    return {std::nullopt, awaitsRates};
+    // Settings written before the British names were kept have only the
+    // names of the language of their run, which may not be this run's.
+    const bool older = stored.britishName0.empty() && stored.britishName1.empty();
+    if (older && !findStoredPair(names.activeNamesWithAllCurrencies(), stored.name0, stored.name1))
+        return lookUpWithBritishNames(names, withBritishNames(stored, names));
+    return lookUpWithBritishNames(names, stored);
 }
 
 std::optional<UnitPair> defaultPair(const UnitCatalogue& catalogue) {

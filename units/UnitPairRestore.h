@@ -46,7 +46,9 @@ std::optional<UnitPair> findStoredPair(const CatalogueNames& names, const std::s
                                        const std::string& name1);
 
 // The stored pair by its names in this run's language first, then by its
-// British names, which survive a change of language.
+// British names, which survive a change of language. Where the British names
+// are absent (settings from before they were kept), they are taken from the
+// stored names in any language.
 StoredPairLookup lookUpStoredPair(const UnitNameIndex& names, const StoredPairNames& stored);
 
 // The first two units of the second category (mile and kilometre); none when

@@ -4,6 +4,7 @@
 #include "cli/EnglishPlural.h"
 #include "cli/EverydayNames.h"
 #include "cli/TextFolding.h"
+#include "cli/UnitResolver.h"
 #include "cli/ValueText.h"
 #include "localization/Localization.h"
 #include "units/UnitCatalogueBuilder.h"
@@ -310,10 +311,11 @@ TEST(CliBatch, OneOutputLinePerInputLineAndBadOnesReported) {
     // clang-format off
     const Outcome outcome = run({"--batch"}, "1\tmile\tkm\n" "x\tkm\tm\n" "2\tkg\tlb\r\n" "\n"
                                              "5\tkg\n" "3\tkg\tkm\n" "# a comment\n" " \t\r\n"
-                                             "1\tzz\tm\n" "1\tzz\tm\n" "4\tm\tm");
+                                             "1\tzz\tm\n" "1\tzz\tm\n" "4\tm\tm\n"
+                                             "1\t" + std::string(257, 'm') + "\tkm");
     // clang-format on
     EXPECT_EQ(outcome.status, 1);
-    EXPECT_EQ(outcome.output, "1.609344 km\n\n4.40924524 lb\n\n\n\n\n\n\n\n4 m\n");
+    EXPECT_EQ(outcome.output, "1.609344 km\n\n4.40924524 lb\n\n\n\n\n\n\n\n4 m\n\n");
     EXPECT_EQ(outcome.errors,
               "ratio-cli: line 2: not a decimal number: 'x'\n"
               "ratio-cli: line 5: expected VALUE<TAB>FROM<TAB>TO\n"
@@ -321,10 +323,25 @@ TEST(CliBatch, OneOutputLinePerInputLineAndBadOnesReported) {
               "Mass) and 'km' (Kilometre (km) in Length)\n"
               "ratio-cli: line 9: unknown unit 'zz'; did you mean 'ZB', 'oz', 'B'?\n"
               "ratio-cli: line 10: unknown unit 'zz'; did you mean 'ZB', 'oz', "
-              "'B'?\n"); // remembered, the same
+              "'B'?\n" // remembered, the same
+              "ratio-cli: line 12: unknown unit: a name of 257 bytes is longer than any unit "
+              "name\n");
     const Outcome good = run({"--batch"}, "# metres\n1\tm\tcm\n\n");
     EXPECT_EQ(good.status, 0);
     EXPECT_EQ(good.output, "\n100 cm\n\n");
+}
+
+// Longer names are refused unread, so no unit may have one.
+TEST(CliLookup, EveryUnitNameIsShorterThanTheLongestNameRead) {
+    for (int raw = 0; raw < static_cast<int>(Language::Count); ++raw) {
+        const auto language = static_cast<Language>(raw);
+        const auto strings = Localization::makeStrings(language);
+        UnitCatalogue catalogue;
+        buildUnitCatalogue(catalogue, *strings, language, Localization::sharedBritishStrings());
+        for (const Category& category : catalogue)
+            for (const UnitDefinition& unit : category.unitDefinitions)
+                EXPECT_LE(unit.longName.size() * 2, UnitResolver::longestName) << unit.longName;
+    }
 }
 
 TEST(CliList, EveryUnitUnderItsCategoryHeadingOrOneCategoryByIndexOrName) {

@@ -132,7 +132,6 @@ TEST_F(CalculatorTest, SwappedNumbersStartANewNumberWithoutAPendingOperator) {
 TEST(CalculatorWithoutScreen, KeepsCountingWithoutWritingRows) {
     OperatorMode operatorMode;
     LegacyCalculator calculator(",", ".", nullptr, operatorMode);
-    calculator.diagnosticSink = nullptr;
     press(calculator, "12.5*2=");
     EXPECT_EQ(calculator.Number0, BDouble(25));
     EXPECT_EQ(calculator.Number1, BDouble(25));
@@ -144,7 +143,6 @@ TEST(CalculatorSeparators, MultiByteSeparatorsShowInTheRows) {
     FakeDisplayHost host;
     OperatorMode operatorMode;
     LegacyCalculator arabic("\u066B", "\u066C", &host, operatorMode);
-    arabic.diagnosticSink = nullptr;
     press(arabic, "12345.");
     EXPECT_EQ(host.row0, "12\u066C345\u066B");
     press(arabic, "/4=");

@@ -12,7 +12,7 @@ BDouble number(const char* text) {
 }
 
 BDouble quotient(long a, long b) {
-    return BDouble(a) / BDouble(b);
+    return *BDouble(a).dividedBy(BDouble(b));
 }
 
 // The rounded text built in integers is the text of the exact result, for

@@ -33,7 +33,7 @@ TEST(NumberText, GroupsOnlyTheIntegerDigitsWhateverTheSeparators) {
 
 TEST(NumberText, ResultTextTrimsAndUsesTheLocaleSeparator) {
     BaseCalculator point(".", ",");
-    EXPECT_EQ(point.resultText(BDouble(1) / BDouble(3)), "0.33333333");
+    EXPECT_EQ(point.resultText(*BDouble(1).dividedBy(BDouble(3))), "0.33333333");
     EXPECT_EQ(point.resultText(*BDouble::fromText("-0.5")), "-0.5");
     EXPECT_EQ(point.resultText(BDouble(100)), "100");
     EXPECT_EQ(point.resultText(*BDouble::fromText("0.000000001")), "0");

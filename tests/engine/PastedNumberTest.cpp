@@ -72,7 +72,6 @@ struct Busy {
     explicit Busy(const char* keys) {
         host.converterMode = true;
         host.chain1 = {MetricsCalculation{Operator::Multiplication, BDouble(3)}};
-        calculator.diagnosticSink = nullptr;
         press(keys);
     }
     void press(const char* keys) { testing::press(calculator, keys); }

@@ -1,5 +1,9 @@
 #include "platform/QSettingsStore.h"
+#include "localization/Localization.h"
 #include "support/CoreApplication.h"
+#include "units/SelectedUnits.h"
+#include "units/UnitCatalogueBuilder.h"
+#include "units/UnitPairRestore.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -90,6 +94,23 @@ TEST_F(QSettingsStoreTest, ReadsWhatAFileSays) {
         const QSettingsStore store(fileWith(content + "\n"));
         EXPECT_EQ(store.value("k"), expected) << content.left(40).toStdString();
     }
+}
+
+// A file from before the British names were kept, read by a run in German.
+TEST_F(QSettingsStoreTest, AnOlderFileKeepsItsPairInAnotherLanguage) {
+    const QSettingsStore store(fileWith("[General]\nunit0=Foot (ft)\nunit1=Metre (m)\n"));
+    const auto german = Localization::makeStrings(Language::German);
+    UnitCatalogue catalogue;
+    buildUnitCatalogue(catalogue, *german, Language::German, Localization::sharedBritishStrings());
+    const UnitNameIndex names(catalogue, *german, Language::German,
+                              Localization::sharedBritishStrings());
+    const auto pair = lookUpStoredPair(names, SelectedUnits().storedPair(store)).pair;
+    ASSERT_TRUE(pair);
+    const auto nameAt = [&](UnitPosition at) {
+        return catalogue[at.category].unitDefinitions[at.unit].longName;
+    };
+    EXPECT_EQ(nameAt(pair->unit0), "Fu\u00df (ft)");
+    EXPECT_EQ(nameAt(pair->unit1), "Meter (m)");
 }
 
 TEST_F(QSettingsStoreTest, CorruptFileStaysAsItWasUntilTheFirstWrite) {

@@ -32,8 +32,10 @@ BDouble exact(std::string_view text) {
     const auto numerator = BDouble::fromText(std::string_view(text.begin(), slash));
     const auto denominator =
         slash == text.end() ? BDouble::fromText("1") : BDouble::fromText({slash + 1, text.end()});
-    EXPECT_TRUE(numerator && denominator) << text;
-    return numerator && denominator ? *numerator / *denominator : BDouble();
+    const auto quotient =
+        numerator && denominator ? numerator->dividedBy(*denominator) : std::nullopt;
+    EXPECT_TRUE(quotient) << text;
+    return quotient.value_or(BDouble());
 }
 
 std::string shortNames(const Category& category, bool addedOnly) {

@@ -100,6 +100,36 @@ TEST(StoredPairAcrossLanguages, FindsTheSameUnits) {
     }
 }
 
+// Settings from before the British names were kept hold only the names of the
+// language that stored them; a run in German finds the pair by them.
+TEST(StoredPairFromOlderSettings, IsFoundByItsNamesInAnyLanguage) {
+    using S = LocalizedStrings;
+    const LanguageRun german(Language::German);
+    const struct {
+        Language storedIn;
+        std::size_t category;
+        std::string S::*unit0;
+        std::string S::*unit1;
+    } cases[] = {
+        {Language::EnglishBritish, length, &S::Foot, &S::Meter},
+        {Language::French, length, &S::Foot, &S::Meter},
+        {Language::Japanese, pressure, &S::Pounds_per_square_inch, &S::Pascal},
+        {Language::Russian, currency, &S::Swiss_franc, &S::Japanese_yen},
+    };
+    for (const auto& row : cases) {
+        const LanguageRun from(row.storedIn);
+        const StoredPairNames older{from.unit(from.at(row.category, row.unit0)).longName,
+                                    from.unit(from.at(row.category, row.unit1)).longName, "", ""};
+        SCOPED_TRACE(older.name0 + ", " + older.name1);
+        EXPECT_EQ(
+            lookUpStoredPair(german.names(), older).pair,
+            (UnitPair{german.at(row.category, row.unit0), german.at(row.category, row.unit1)}));
+    }
+    const StoredPairLookup unknown = lookUpStoredPair(german.names(), {"Thaler", "Ducat", "", ""});
+    EXPECT_FALSE(unknown.pair);
+    EXPECT_FALSE(unknown.awaitsRates);
+}
+
 // A stored pair of currencies waits for their rates instead of giving way to
 // the fallback; anything else that is not found does not wait.
 TEST(StoredPairBeforeRates, WaitsOnlyForCurrencies) {
