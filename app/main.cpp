@@ -23,8 +23,8 @@
 
 namespace {
 
-// The calculator's diagnostic line for each decimal digit typed, for who asks:
-// QT_LOGGING_RULES="ratio.keys.debug=true".
+// The calculator's diagnostic line for each decimal digit typed, off unless
+// asked for: QT_LOGGING_RULES="ratio.keys.debug=true".
 Q_LOGGING_CATEGORY(keyTrace, "ratio.keys", QtWarningMsg)
 
 // A phone-shaped window that never grows past the screen.
@@ -63,6 +63,7 @@ int main(int argc, char* argv[]) {
         return commandLine.answer(std::cout, std::cerr);
 
     ratio::FontConfigWarmUp fontConfig;
+    // Until the application stands, a missing display ends the run in one line.
     std::optional<ratio::NoDisplayExit> noDisplay(std::in_place);
     QApplication application(argc, argv);
     noDisplay.reset();
