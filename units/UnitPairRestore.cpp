@@ -1,5 +1,9 @@
 #include "units/UnitPairRestore.h"
 
+#include "units/CurrencyRates.h"
+
+#include <algorithm>
+
 namespace ratio {
 
 namespace {
@@ -21,6 +25,20 @@ std::optional<UnitPair> findEitherWay(const CatalogueNames& active, const Catalo
     return findStoredPair(british, stored.britishName0, stored.britishName1);
 }
 
+// The line for the first stored currency that the catalogue lacks.
+std::string missingCurrencyLine(const UnitNameIndex& names, const StoredPairNames& stored) {
+    const std::vector<std::string>& all = names.activeNamesWithAllCurrencies().front();
+    const std::vector<std::string>& british = names.britishNamesWithAllCurrencies().front();
+    const std::vector<std::string>& present = names.activeNames().front();
+    for (std::size_t row = 0; row < all.size() && row < currencyTable().size(); ++row) {
+        const bool stored0 = all[row] == stored.name0 || british[row] == stored.britishName0;
+        const bool stored1 = all[row] == stored.name1 || british[row] == stored.britishName1;
+        if ((stored0 || stored1) && std::find(present.begin(), present.end(), all[row]) == present.end())
+            return missingRateLine(all[row], currencyTable()[row].shortName);
+    }
+    return {};
+}
+
 } // namespace
 
 std::optional<UnitPair> findStoredPair(const CatalogueNames& names, const std::string& name0,
@@ -37,13 +55,16 @@ std::optional<UnitPair> findStoredPair(const CatalogueNames& names, const std::s
     return pair;
 }
 
-StoredPairLookup lookUpStoredPair(const UnitNameIndex& names, const StoredPairNames& stored) {
+StoredPairLookup lookUpStoredPair(const UnitNameIndex& names, const StoredPairNames& stored,
+                                  bool ratesArrived) {
     if (auto pair = findEitherWay(names.activeNames(), names.britishNames(), stored))
-        return {pair, false};
+        return {pair, false, {}};
     const bool awaitsRates = findEitherWay(names.activeNamesWithAllCurrencies(),
                                            names.britishNamesWithAllCurrencies(), stored)
                                  .has_value();
-    return {std::nullopt, awaitsRates};
+    if (awaitsRates && ratesArrived)
+        return {std::nullopt, false, missingCurrencyLine(names, stored)};
+    return {std::nullopt, awaitsRates, {}};
 }
 
 std::optional<UnitPair> defaultPair(const UnitCatalogue& catalogue) {

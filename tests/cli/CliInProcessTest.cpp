@@ -4,7 +4,6 @@
 #include "cli/EnglishPlural.h"
 #include "cli/EverydayNames.h"
 #include "cli/TextFolding.h"
-#include "cli/ValueText.h"
 #include "localization/Localization.h"
 #include "units/UnitCatalogueBuilder.h"
 
@@ -93,7 +92,7 @@ TEST(CliUsage, ErrorsNameTheProblemAndExitWithTwo) {
          "units of two categories: 'kg' (Kilogram (kg) in Mass) "
          "and 'km' (Kilometre (km) in Length)"},
         {{"convert", "1", "EUR", "USD"},
-         "no currency rates are known for 'EUR'; run 'ratio-cli update-rates'"},
+         "no currency rates are known for 'USD'; run 'ratio-cli update-rates'"},
         {{"--rates", "/nonexistent/rates.xml", "1"},
          "cannot read rates file '/nonexistent/rates.xml': No such file"},
         {{"--locale", "xx_NOWHERE", "1"}, "unknown locale"},
@@ -227,7 +226,7 @@ TEST(CliValues, ExponentsSignsAndTheLocalesGroupsAreReadExactly) {
          "123,456,789,012,345,678,901,234,567.89 km\n"},
         {"en_GB", ".5", "0.0005 km\n"}, {"en_GB", "-.5", "-0.0005 km\n"},
         {"en_GB", "5.", "0.005 km\n"},
-        {"en_GB", "1,000", "1 km\n"}, // what ratio-cli itself prints
+        {"en_GB", "1,000", "1 km\n"}, {"de_DE", "1.000", "1 km\n"}, // what ratio-cli prints
         {"en_GB", "-1,500.25", "-1.50025 km\n"}, {"en_GB", "1,000,000e-3", "1 km\n"},
         {"de_DE", "1.000,5", "1,0005 km\n"}, {"de_DE", "1.000.000", "1.000 km\n"},
         {"de_DE", "1,5", "0,0015 km\n"}, {"de_DE", ",5", "0,0005 km\n"},
@@ -242,10 +241,9 @@ TEST(CliValues, ExponentsSignsAndTheLocalesGroupsAreReadExactly) {
     }
     const std::pair<const char*, const char*> refused[] = {
         {"en_GB", "1e"},       {"en_GB", "e3"},     {"en_GB", "1e3.5"},     {"en_GB", "1e100001"},
-        {"en_GB", "+-1"},      {"en_GB", "."},      {"en_GB", "1,5"},       {"en_GB", " 1"},
+        {"en_GB", "+-1"},      {"en_GB", "."},      {"en_GB", "1,5"},       {"en_GB", "1 000"},
         {"en_GB", "1,00"},     {"en_GB", "1,0000"}, {"en_GB", "12345,678"}, {"en_GB", "0,500"},
-        {"en_GB", ",500"},     {"en_GB", "1,000,"}, {"en_GB", "1.000,5"},   {"de_DE", "1.000"},
-        {"de_DE", "1,500.25"},
+        {"en_GB", ",500"},     {"en_GB", "1,000,"}, {"en_GB", "1.000,5"},   {"de_DE", "1,500.25"},
     };
     for (const auto& [locale, text] : refused) {
         const Outcome outcome = run({"--locale", locale, "convert", text, "m", "km"});
@@ -253,11 +251,9 @@ TEST(CliValues, ExponentsSignsAndTheLocalesGroupsAreReadExactly) {
         EXPECT_NE(outcome.errors.find("'" + std::string(text) + "'"), std::string::npos)
             << outcome.errors;
     }
-    EXPECT_NE(run({"--locale", "de_DE", "convert", "1.000", "m", "km"}).errors.find("two readings"),
+    EXPECT_NE(run({"convert", "1e999999999999999999999", "m", "km"})
+                  .errors.find("exponent out of range"),
               std::string::npos);
-    std::string problem;
-    EXPECT_FALSE(ValueText::parse("1e999999999999999999999", &problem));
-    EXPECT_NE(problem.find("exponent out of range"), std::string::npos);
 }
 
 TEST(CliOutput, PlainPlacesAndExactDigits) {
