@@ -4,7 +4,9 @@
 #include "cli/EnglishPlural.h"
 #include "cli/EverydayNames.h"
 #include "cli/TextFolding.h"
+#include "engine/PastedNumber.h"
 #include "localization/Localization.h"
+#include "platform/LocaleFacts.h"
 #include "units/UnitCatalogueBuilder.h"
 
 #include <QFile>
@@ -254,6 +256,35 @@ TEST(CliValues, ExponentsSignsAndTheLocalesGroupsAreReadExactly) {
     EXPECT_NE(run({"convert", "1e999999999999999999999", "m", "km"})
                   .errors.find("exponent out of range"),
               std::string::npos);
+}
+
+// The window's paste and ratio-cli's values read every text alike, in each
+// locale the app is driven in: the locale's own way, a point, or nothing.
+TEST(ReadersAgree, NumbersInEachLocalesWay) {
+    // clang-format off
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"en_GB", "1,000", "1000"}, {"en_GB", "1,234.5", "1234.5"}, {"en_GB", "0,500", nullptr},
+        {"en_GB", "1,5", nullptr}, {"en_GB", "1.000,5", nullptr}, {"en_GB", "-2.5e3", "-2500"},
+        {"de_DE", "1.000", "1000"}, {"de_DE", "1.000,5", "1000.5"}, {"de_DE", "0.500", "0.5"},
+        {"de_DE", "1.5", "1.5"}, {"de_DE", "1,500.25", nullptr}, {"de_DE", "12.34.567", nullptr},
+        {"fr_FR", "1\u202F234,5", "1234.5"}, {"fr_FR", "1 234,5", "1234.5"},
+        {"fr_FR", "1.5", "1.5"}, {"fr_FR", "1 23", nullptr},
+        {"ar_EG", "١٬٢٣٤٫٥", "1234.5"}, {"ar_EG", "٣٫١٤", "3.14"}, {"ar_EG", "1.5", "1.5"},
+        {"ar_EG", "١٬٢٣", nullptr}, {"en_GB", "١٢٣", "123"}, {"de_CH", "1’000.5", "1000.5"},
+    };
+    // clang-format on
+    for (const auto& [locale, text, value] : cases) {
+        SCOPED_TRACE(std::string(locale) + " " + text);
+        const LocaleFacts facts = LocaleFacts::of(QLocale(locale));
+        const auto pasted = PastedNumber::read(text, facts.decimalSeparator, facts.groupingSeparator, "");
+        const Outcome cli = run({"--locale", locale, "--plain", "--exact", "convert", text, "m", "m"});
+        EXPECT_EQ(pasted ? std::optional(pasted->value) : std::nullopt,
+                  value ? BDouble::fromText(value) : std::nullopt);
+        EXPECT_EQ(cli.status, value ? 0 : 2) << cli.errors;
+        const std::string number = cli.output.substr(0, cli.output.find('\n'));
+        EXPECT_EQ(cli.output.empty() ? std::nullopt : BDouble::fromText(number),
+                  pasted ? std::optional(pasted->value) : std::nullopt);
+    }
 }
 
 TEST(CliOutput, PlainPlacesAndExactDigits) {
