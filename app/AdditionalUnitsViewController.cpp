@@ -101,8 +101,8 @@ void AdditionalUnitsViewController::reloadTable() {
     std::vector<UnitListModel::Entry> entries;
     if (const Category* category = categoryAt(Section))
         for (const UnitDefinition& unit : category->unitDefinitions) {
-            const auto note = Section == currencySection ? fixedRateNote(unit.shortName)
-                                                         : std::nullopt;
+            const auto note =
+                Section == currencySection ? fixedRateNote(unit.shortName) : std::nullopt;
             const std::string text = note ? unit.longName + " · " + *note : unit.longName;
             entries.push_back({UnitListModel::Kind::Unit, QString::fromStdString(text), Section,
                                static_cast<int>(shownNames.size())});

@@ -39,7 +39,8 @@ QLocale localeFrom(const CliOptions& options) {
 }
 
 UnitResolver makeResolver(const CliContext& context) {
-    const bool noRates = context.catalogue.empty() || !carriesRatesOfADocument(context.catalogue[0]);
+    const bool noRates =
+        context.catalogue.empty() || !carriesRatesOfADocument(context.catalogue[0]);
     std::function<UnitCatalogue()> absentCurrencies;
     if (noRates)
         absentCurrencies = [&context] { return CurrencyLoading::allCurrencies(context); };

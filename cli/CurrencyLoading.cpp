@@ -16,11 +16,11 @@ namespace ratio {
 namespace {
 
 void apply(CliContext& context, const RatesDocument& document, const QDate& day) {
-    applyRatesDocument(context.catalogue, context.localization.strings(), document,
-                       context.locale, day);
+    applyRatesDocument(context.catalogue, context.localization.strings(), document, context.locale,
+                       day);
     if (!context.britishIsActive())
-        applyRatesDocument(context.britishCatalogue, Localization::sharedBritishStrings(),
-                           document, context.locale, day);
+        applyRatesDocument(context.britishCatalogue, Localization::sharedBritishStrings(), document,
+                           context.locale, day);
 }
 
 void reportSkipped(const CliContext& context, const std::string& source,

@@ -53,8 +53,8 @@ int refusal(const DownloadedRates& downloaded, const std::string& address, std::
     const std::string unchanged = "; the kept rates are unchanged\n";
     switch (downloaded.verdict) {
     case DownloadedRates::Verdict::Unusable:
-        errors << "ratio-cli: update-rates: " << from << " is not a usable rate document: "
-               << downloaded.rates.problem << unchanged;
+        errors << "ratio-cli: update-rates: " << from
+               << " is not a usable rate document: " << downloaded.rates.problem << unchanged;
         return ExitFailed;
     case DownloadedRates::Verdict::UnreadableRates:
         for (const RatesDocument::SkippedRate& skipped : downloaded.rates.skipped)
@@ -63,13 +63,13 @@ int refusal(const DownloadedRates& downloaded, const std::string& address, std::
         errors << "ratio-cli: update-rates: " << from << " has unreadable rates" << unchanged;
         return ExitFailed;
     case DownloadedRates::Verdict::ImplausiblyLate:
-        errors << "ratio-cli: update-rates: " << from << " has rates of "
-               << isoText(downloaded.day) << ", a day still to come" << unchanged;
+        errors << "ratio-cli: update-rates: " << from << " has rates of " << isoText(downloaded.day)
+               << ", a day still to come" << unchanged;
         return ExitFailed;
     case DownloadedRates::Verdict::KeptIsNewer:
         output << "the kept rates of " << isoText(downloaded.keptDay)
-               << " are newer than the rates of " << isoText(downloaded.day) << " from "
-               << address << unchanged;
+               << " are newer than the rates of " << isoText(downloaded.day) << " from " << address
+               << unchanged;
         return ExitSuccess;
     case DownloadedRates::Verdict::Keep:
         break;
@@ -100,8 +100,7 @@ int RatesUpdate::run(int timeoutSeconds, std::ostream& output, std::ostream& err
         return ExitFailed;
     }
     output << "rates of " << isoText(downloaded.day) << ": " << downloaded.rates.rates.size()
-           << " currencies, kept in "
-           << kept.filePath().toStdString() << '\n';
+           << " currencies, kept in " << kept.filePath().toStdString() << '\n';
     return ExitSuccess;
 }
 

@@ -154,7 +154,8 @@ std::optional<std::string> fixedRateNote(std::string_view shortName) {
 }
 
 bool carriesRatesOfADocument(const Category& currency) {
-    return std::any_of(currency.unitDefinitions.begin() + (currency.unitDefinitions.empty() ? 0 : 1),
+    return std::any_of(currency.unitDefinitions.begin() +
+                           (currency.unitDefinitions.empty() ? 0 : 1),
                        currency.unitDefinitions.end(),
                        [](const UnitDefinition& unit) { return !fixedRateNote(unit.shortName); });
 }

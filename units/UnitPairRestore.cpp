@@ -33,7 +33,8 @@ std::string missingCurrencyLine(const UnitNameIndex& names, const StoredPairName
     for (std::size_t row = 0; row < all.size() && row < currencyTable().size(); ++row) {
         const bool stored0 = all[row] == stored.name0 || british[row] == stored.britishName0;
         const bool stored1 = all[row] == stored.name1 || british[row] == stored.britishName1;
-        if ((stored0 || stored1) && std::find(present.begin(), present.end(), all[row]) == present.end())
+        if ((stored0 || stored1) &&
+            std::find(present.begin(), present.end(), all[row]) == present.end())
             return missingRateLine(all[row], currencyTable()[row].shortName);
     }
     return {};

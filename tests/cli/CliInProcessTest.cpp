@@ -242,10 +242,10 @@ TEST(CliValues, ExponentsSignsAndTheLocalesGroupsAreReadExactly) {
         EXPECT_EQ(outcome.output, output) << locale << " " << text << ": " << outcome.errors;
     }
     const std::pair<const char*, const char*> refused[] = {
-        {"en_GB", "1e"},       {"en_GB", "e3"},     {"en_GB", "1e3.5"},     {"en_GB", "1e100001"},
-        {"en_GB", "+-1"},      {"en_GB", "."},      {"en_GB", "1,5"},       {"en_GB", "1 000"},
-        {"en_GB", "1,00"},     {"en_GB", "1,0000"}, {"en_GB", "12345,678"}, {"en_GB", "0,500"},
-        {"en_GB", ",500"},     {"en_GB", "1,000,"}, {"en_GB", "1.000,5"},   {"de_DE", "1,500.25"},
+        {"en_GB", "1e"},   {"en_GB", "e3"},     {"en_GB", "1e3.5"},     {"en_GB", "1e100001"},
+        {"en_GB", "+-1"},  {"en_GB", "."},      {"en_GB", "1,5"},       {"en_GB", "1 000"},
+        {"en_GB", "1,00"}, {"en_GB", "1,0000"}, {"en_GB", "12345,678"}, {"en_GB", "0,500"},
+        {"en_GB", ",500"}, {"en_GB", "1,000,"}, {"en_GB", "1.000,5"},   {"de_DE", "1,500.25"},
     };
     for (const auto& [locale, text] : refused) {
         const Outcome outcome = run({"--locale", locale, "convert", text, "m", "km"});
@@ -253,9 +253,9 @@ TEST(CliValues, ExponentsSignsAndTheLocalesGroupsAreReadExactly) {
         EXPECT_NE(outcome.errors.find("'" + std::string(text) + "'"), std::string::npos)
             << outcome.errors;
     }
-    EXPECT_NE(run({"convert", "1e999999999999999999999", "m", "km"})
-                  .errors.find("exponent out of range"),
-              std::string::npos);
+    EXPECT_NE(
+        run({"convert", "1e999999999999999999999", "m", "km"}).errors.find("exponent out of range"),
+        std::string::npos);
 }
 
 // The window's paste and ratio-cli's values read every text alike, in each
@@ -276,8 +276,10 @@ TEST(ReadersAgree, NumbersInEachLocalesWay) {
     for (const auto& [locale, text, value] : cases) {
         SCOPED_TRACE(std::string(locale) + " " + text);
         const LocaleFacts facts = LocaleFacts::of(QLocale(locale));
-        const auto pasted = PastedNumber::read(text, facts.decimalSeparator, facts.groupingSeparator, "");
-        const Outcome cli = run({"--locale", locale, "--plain", "--exact", "convert", text, "m", "m"});
+        const auto pasted =
+            PastedNumber::read(text, facts.decimalSeparator, facts.groupingSeparator, "");
+        const Outcome cli =
+            run({"--locale", locale, "--plain", "--exact", "convert", text, "m", "m"});
         EXPECT_EQ(pasted ? std::optional(pasted->value) : std::nullopt,
                   value ? BDouble::fromText(value) : std::nullopt);
         EXPECT_EQ(cli.status, value ? 0 : 2) << cli.errors;

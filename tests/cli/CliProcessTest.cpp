@@ -305,8 +305,8 @@ TEST_F(CliProcessTest, UpdateRatesAndTheWindowReadEveryDocumentAlike) {
     const auto feed = [](const QByteArray& rates, const QByteArray& end = "\n") {
         return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + end +
                "<gesmes:Envelope xmlns:gesmes=\"http://www.gesmes.org/xml/2002-08-01\" "
-               "xmlns=\"http://www.ecb.int/vocabulary/2002-08-01/eurofxref\">" + end +
-               "<Cube><Cube time='2026-12-04'>" + end + rates + "</Cube></Cube>" + end +
+               "xmlns=\"http://www.ecb.int/vocabulary/2002-08-01/eurofxref\">" +
+               end + "<Cube><Cube time='2026-12-04'>" + end + rates + "</Cube></Cube>" + end +
                "</gesmes:Envelope>" + end;
     };
     const QByteArray single = "<Cube currency='USD' rate='1.0854'/><Cube currency='JPY' "
@@ -333,11 +333,12 @@ TEST_F(CliProcessTest, UpdateRatesAndTheWindowReadEveryDocumentAlike) {
          "</e:Cube></e:Cube>",
          "1.0854", "160.5"},
         {"the first element wins",
-         feed(single + "<Cube currency='USD' rate='9'/><Cube currency='JPY' rate='9'/>"),
-         "1.0854", "160.5"},
+         feed(single + "<Cube currency='USD' rate='9'/><Cube currency='JPY' rate='9'/>"), "1.0854",
+         "160.5"},
         {"a missing rate", feed("<Cube currency='USD' rate='1.0854'/>"), "1.0854", nullptr},
-        {"a spoiled rate", feed("<Cube currency='USD' rate='1.0854'/><Cube currency='JPY' "
-                                "rate='1,6'/>"),
+        {"a spoiled rate",
+         feed("<Cube currency='USD' rate='1.0854'/><Cube currency='JPY' "
+              "rate='1,6'/>"),
          nullptr, nullptr},
         {"not XML", "<Cube currency='USD' rate='1.0854'/><Cube", nullptr, nullptr},
     };
@@ -352,8 +353,9 @@ TEST_F(CliProcessTest, UpdateRatesAndTheWindowReadEveryDocumentAlike) {
         QTemporaryDir windowData;
         UnitCatalogue downloaded;
         buildUnitCatalogue(downloaded, strings, Language::EnglishBritish, strings);
-        const bool taken = applyDownloadedRates(downloaded, strings, KeptRatesDocument(windowData.path()),
-                                                row.document, british, QDate(2026, 12, 4));
+        const bool taken =
+            applyDownloadedRates(downloaded, strings, KeptRatesDocument(windowData.path()),
+                                 row.document, british, QDate(2026, 12, 4));
         int status = -1;
         {
             const CannedHttpServer server(httpAnswer("200 OK", row.document));
@@ -365,24 +367,26 @@ TEST_F(CliProcessTest, UpdateRatesAndTheWindowReadEveryDocumentAlike) {
         UnitCatalogue offline; // the window's next start, from what update-rates kept
         buildUnitCatalogue(offline, strings, Language::EnglishBritish, strings);
         applyKeptRates(offline, strings, kept(), british);
-        const QList<QByteArray> converted = run({"--plain", "--exact", "--batch"}, lines).output.split('\n');
+        const QList<QByteArray> converted =
+            run({"--plain", "--exact", "--batch"}, lines).output.split('\n');
         const auto& units = offline[0].unitDefinitions;
         for (std::size_t r = 1; r < currencyTable().size(); ++r) {
             const CurrencyTableRow& currency = currencyTable()[r];
             SCOPED_TRACE(currency.code);
-            const auto unit = std::find_if(units.begin(), units.end(), [&](const UnitDefinition& u) {
-                return u.shortName == currency.shortName;
-            });
+            const auto unit =
+                std::find_if(units.begin(), units.end(), [&](const UnitDefinition& u) {
+                    return u.shortName == currency.shortName;
+                });
             const QByteArray& cli = converted.value(static_cast<qsizetype>(r - 1));
             ASSERT_EQ(unit != units.end(), !cli.isEmpty());
             if (unit != units.end()) {
                 EXPECT_EQ(convert(1, units.front().metricsCalculations, unit->metricsCalculations),
                           BDouble::fromText(cli.toStdString()));
             }
-            const char* expected = currency.fixedRate                      ? currency.fixedRate
+            const char* expected = currency.fixedRate                         ? currency.fixedRate
                                    : std::string_view(currency.code) == "USD" ? row.usd
                                    : std::string_view(currency.code) == "JPY" ? row.jpy
-                                                                             : nullptr;
+                                                                              : nullptr;
             EXPECT_EQ(cli.isEmpty() ? std::nullopt : BDouble::fromText(cli.toStdString()),
                       expected ? BDouble::fromText(expected) : std::nullopt);
         }

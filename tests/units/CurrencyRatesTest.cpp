@@ -97,7 +97,8 @@ TEST_F(CurrencyApply, CurrenciesOfTheEuroKeepTheirFixedRates) {
 
 TEST_F(CurrencyApply, RatesWithoutCurrenciesKeepTheUnitsWeHave) {
     ASSERT_TRUE(apply({{"USD", "1.1"}, {"JPY", "150"}}, "JPY", "01/03/2026"));
-    const RateTexts rejected[] = {{}, {{"XAU", "0.0005"}, {"XDR", "0.8"}}, {{"USD", "0"}, {"JPY", "-3"}}};
+    const RateTexts rejected[] = {
+        {}, {{"XAU", "0.0005"}, {"XDR", "0.8"}}, {{"USD", "0"}, {"JPY", "-3"}}};
     for (const RateTexts& rates : rejected) {
         EXPECT_FALSE(apply(rates, "JPY", "09/09/2026"));
         EXPECT_EQ(shortNames(currency()), (std::vector<std::string>{"€", "$", "¥", "лв", "HRK"}));

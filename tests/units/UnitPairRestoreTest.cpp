@@ -1,7 +1,7 @@
 // The selected pair in the store: found again after a change of language, and
 // kept while the rates of its currencies have not arrived.
-#include "support/MemoryKeyValueStore.h"
 #include "engine/ConversionChain.h"
+#include "support/MemoryKeyValueStore.h"
 #include "units/CurrencyRates.h"
 #include "units/SelectedUnits.h"
 #include "units/UnitCatalogueBuilder.h"
