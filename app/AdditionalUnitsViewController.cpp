@@ -5,6 +5,7 @@
 #include "app/UnitsViewController.h"
 #include "localization/Localization.h"
 #include "ui_AdditionalUnitsViewController.h"
+#include "units/CurrencyRates.h"
 #include "units/UnitCatalogue.h"
 
 #include <QLabel>
@@ -100,11 +101,15 @@ void AdditionalUnitsViewController::reloadTable() {
     std::vector<UnitListModel::Entry> entries;
     if (const Category* category = categoryAt(Section))
         for (const UnitDefinition& unit : category->unitDefinitions) {
-            entries.push_back({UnitListModel::Kind::Unit, QString::fromStdString(unit.longName),
-                               Section, static_cast<int>(shownNames.size())});
+            const auto note =
+                Section == currencySection ? fixedRateNote(unit.shortName) : std::nullopt;
+            const std::string text = note ? unit.longName + " · " + *note : unit.longName;
+            entries.push_back({UnitListModel::Kind::Unit, QString::fromStdString(text), Section,
+                               static_cast<int>(shownNames.size())});
             shownNames.push_back(unit.longName);
         }
-    showNoRatesNote(Section == currencySection && shownNames.empty());
+    const Category* currency = categoryAt(currencySection);
+    showNoRatesNote(Section == currencySection && currency && !carriesRatesOfADocument(*currency));
     model.setEntries(std::move(entries));
     const UnitsViewController* selection = selectionScreen();
     if (selection && selection->SelectedSection0 == Section && selection->SelectedRow0 >= 0)

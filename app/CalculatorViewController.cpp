@@ -10,6 +10,7 @@
 #include "localization/Localization.h"
 #include "platform/DeviceFacts.h"
 #include "ui_CalculatorViewController.h"
+#include "units/CurrencyRates.h"
 #include "units/LaunchCounter.h"
 #include "units/SelectedUnits.h"
 #include "units/UnitCatalogue.h"
@@ -28,6 +29,11 @@
 namespace ratio {
 
 namespace {
+
+// Whether a rate document has brought currencies in this run.
+bool ratesArrived() {
+    return !unitCatalogue().empty() && carriesRatesOfADocument(unitCatalogue().front());
+}
 
 const QColor darkGrayColor(0x55, 0x55, 0x55);
 const QColor lightGrayColor(0xaa, 0xaa, 0xaa);
@@ -87,6 +93,7 @@ void CalculatorViewController::takeOutlets() {
     Number1Label = ui->Number1Label;
     Unit0LongNameLabel = ui->Unit0LongNameLabel;
     Unit1LongNameLabel = ui->Unit1LongNameLabel;
+    MissingRateLabel = ui->MissingRateLabel;
     Button0Large = ui->Button0Large;
     Button1 = ui->Button1;
     Button2 = ui->Button2;
@@ -196,7 +203,8 @@ void CalculatorViewController::setUp() {
         Number1Label->setPixelSizes(90, 30);
     }
     const UnitNameIndex names = UnitNameIndex::ofSharedCatalogue();
-    const bool awaitsRates = restoreUnits(names);
+    const StoredPairLookup found = restoreUnits(names);
+    const bool awaitsRates = found.awaitsRates;
     setNumberLabelText(Number0Label, "0", SelectedUnits::shared().shortName0);
     setNumberLabelText(Number1Label, "0", SelectedUnits::shared().shortName1);
     ConverterButton->setBackgroundColor(darkGrayColor);
@@ -211,17 +219,25 @@ void CalculatorViewController::setUp() {
         selected.storeSelectedUnits(name0, selected.shortName0, name1, selected.shortName1, names,
                                     appDelegate.store(), this);
     selected.storedPairAwaitsRates = awaitsRates;
+    showMissingRate(found.missingRate);
     ensureLaunchCount(appDelegate.store());
 }
 
-bool CalculatorViewController::restoreUnits(const UnitNameIndex& names) {
+StoredPairLookup CalculatorViewController::restoreUnits(const UnitNameIndex& names) {
     const StoredPairNames stored = SelectedUnits::shared().storedPair(appDelegate.store());
     Unit0LongNameLabel->setText(qt(stored.name0));
     Unit1LongNameLabel->setText(qt(stored.name1));
-    const StoredPairLookup found = lookUpStoredPair(names, stored);
+    StoredPairLookup found = lookUpStoredPair(names, stored, ratesArrived());
     if (const auto pair = found.pair ? found.pair : defaultPair(unitCatalogue()))
         showUnitPair(*pair);
-    return found.awaitsRates;
+    return found;
+}
+
+void CalculatorViewController::showMissingRate(const std::string& line) {
+    if (!MissingRateLabel)
+        return;
+    MissingRateLabel->setText(qt(line));
+    MissingRateLabel->setVisible(!line.empty());
 }
 
 void CalculatorViewController::showUnitPair(const UnitPair& pair) {
@@ -242,9 +258,18 @@ void CalculatorViewController::restoreUnitsAwaitingRates() {
     if (!selected.storedPairAwaitsRates)
         return;
     const UnitNameIndex names = UnitNameIndex::ofSharedCatalogue();
-    const auto pair = lookUpStoredPair(names, selected.storedPair(appDelegate.store())).pair;
-    if (!pair)
+    const StoredPairLookup found =
+        lookUpStoredPair(names, selected.storedPair(appDelegate.store()), ratesArrived());
+    if (!found.pair) {
+        if (found.awaitsRates)
+            return;
+        // The rates came without a stored currency: the fallback stays, and is stored.
+        selected.storeSelectedUnits(selected.name0, selected.shortName0, selected.name1,
+                                    selected.shortName1, names, appDelegate.store(), this);
+        showMissingRate(found.missingRate);
         return;
+    }
+    const auto& pair = found.pair;
     const QString oldUnit0 = " " + qt(selected.shortName0);
     showUnitPair(*pair);
     selected.storeSelectedUnits(Unit0LongNameLabel->text().toStdString(), selected.shortName0,
@@ -338,6 +363,7 @@ void CalculatorViewController::setNumber1Text(const std::string& text) {
 }
 
 void CalculatorViewController::setUnit0LongNameLabel(const std::string& text) {
+    showMissingRate({}); // a pair shown since says nothing of a missing rate
     if (Unit0LongNameLabel)
         Unit0LongNameLabel->setText(qt(text));
 }

@@ -25,6 +25,7 @@ class KeyButton;
 class NumberRowLabel;
 class UnitNameIndex;
 struct UnitPair;
+struct StoredPairLookup;
 
 // The main screen: keypad, the two number rows and the mode keys. Calculator
 // mode is exactly the state in which row 1 is hidden.
@@ -39,6 +40,8 @@ class CalculatorViewController final : public AnyViewController,
 
     QPointer<NumberRowLabel> Number0Label, Number1Label;
     QPointer<QLabel> Unit0LongNameLabel, Unit1LongNameLabel;
+    // Says which stored currency the rates no longer carry, over the fallback pair.
+    QPointer<QLabel> MissingRateLabel;
     QPointer<KeyButton> Button0Large, Button1, Button2, Button3, Button4, Button5, Button6, Button7,
         Button8, Button9;
     QPointer<KeyButton> AdditionButton, SubtractionButton, MultiplicationButton, DivisionButton;
@@ -97,8 +100,9 @@ class CalculatorViewController final : public AnyViewController,
     void applyLook();
     void connectActions();
     void setUp();
-    // True when the stored pair awaits rates and only a fallback is shown.
-    bool restoreUnits(const UnitNameIndex& names);
+    // What came of the stored pair; a fallback is shown when it was not found.
+    StoredPairLookup restoreUnits(const UnitNameIndex& names);
+    void showMissingRate(const std::string& line);
     void showUnitPair(const UnitPair& pair);
     void buildRowMenus();
     KeyButton* operatorButton(Mode mode) const;

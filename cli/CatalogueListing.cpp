@@ -3,6 +3,7 @@
 #include "cli/CurrencyLoading.h"
 #include "cli/TextFolding.h"
 #include "cli/UsageError.h"
+#include "units/CurrencyRates.h"
 
 #include <charconv>
 #include <ostream>
@@ -14,7 +15,7 @@ namespace {
 void printCategory(const CliContext& context, std::size_t c) {
     const Category& category = context.catalogue[c];
     context.output << "#\t" << c << '\t' << category.nameSingle;
-    if (c == 0 && category.unitDefinitions.empty())
+    if (c == 0 && !carriesRatesOfADocument(category))
         context.output << " (no rates known; " << CurrencyLoading::missingRatesHint << ')';
     context.output << '\n';
     const auto& units = category.unitDefinitions;

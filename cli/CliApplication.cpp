@@ -8,6 +8,7 @@
 #include "cli/LineConverter.h"
 #include "cli/UnitResolver.h"
 #include "cli/UsageError.h"
+#include "units/CurrencyRates.h"
 #include "units/UnitCatalogueBuilder.h"
 
 #include <QLocale>
@@ -38,7 +39,8 @@ QLocale localeFrom(const CliOptions& options) {
 }
 
 UnitResolver makeResolver(const CliContext& context) {
-    const bool noRates = context.catalogue.empty() || context.catalogue[0].unitDefinitions.empty();
+    const bool noRates =
+        context.catalogue.empty() || !carriesRatesOfADocument(context.catalogue[0]);
     std::function<UnitCatalogue()> absentCurrencies;
     if (noRates)
         absentCurrencies = [&context] { return CurrencyLoading::allCurrencies(context); };

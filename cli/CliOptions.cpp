@@ -181,8 +181,8 @@ Keys (spaces are ignored):
 Values (convert, --batch): an optional + or -, digits, an optional point
 and digits, an optional exponent: 3, -1.25, .5, 5., +2, 1e3, 2.5E-4. Also
 as the locale writes them, in well-formed groups of three: 1,500.25 under
-en_GB, 1.000,5 under de_DE; a text that reads two ways (1.000 under de_DE)
-is refused.
+en_GB, 1.000,5 under de_DE. The locale's way comes first (1.000 under de_DE
+is a thousand); a text that fits neither way (0,500 under en_GB) is refused.
 
 Units are found by their long name ("Mile (mile, mi)"), the long name
 without the brackets in any case ("mile", "Kilometre"), a symbol in the

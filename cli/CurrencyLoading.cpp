@@ -2,6 +2,7 @@
 
 #include "cli/RatesFile.h"
 #include "cli/UsageError.h"
+#include "platform/CurrencyUpdate.h"
 #include "platform/KeptRatesDocument.h"
 #include "platform/RatesDocument.h"
 #include "units/CurrencyRates.h"
@@ -14,15 +15,12 @@ namespace ratio {
 
 namespace {
 
-bool apply(CliContext& context, const RatesDocument& document, const QDate& day) {
-    const RateLookup rates = [&document](std::string_view code) { return document.rate(code); };
-    const std::string date = shortDateText(context.locale, day);
-    const bool applied = applyCurrencyRates(context.catalogue, context.localization.strings(),
-                                            rates, context.facts.currencyCode, date);
+void apply(CliContext& context, const RatesDocument& document, const QDate& day) {
+    applyRatesDocument(context.catalogue, context.localization.strings(), document, context.locale,
+                       day);
     if (!context.britishIsActive())
-        applyCurrencyRates(context.britishCatalogue, Localization::sharedBritishStrings(), rates,
-                           context.facts.currencyCode, date);
-    return applied;
+        applyRatesDocument(context.britishCatalogue, Localization::sharedBritishStrings(), document,
+                           context.locale, day);
 }
 
 void reportSkipped(const CliContext& context, const std::string& source,
@@ -50,14 +48,14 @@ void loadKept(CliContext& context) {
     if (!stored)
         return;
     const std::string source = "kept rate document '" + kept.filePath().toStdString() + "'";
-    const RatesDocument document = RatesDocument::read(stored->document);
+    const RatesDocument& document = stored->rates;
     if (!document.usable()) {
         context.errors << "ratio-cli: " << source << " is not usable (" << document.problem << "); "
                        << CurrencyLoading::missingRatesHint << '\n';
         return;
     }
     reportSkipped(context, source, document);
-    apply(context, document, document.day(stored->downloaded));
+    apply(context, document, stored->ratesDay());
 }
 
 } // namespace
@@ -83,7 +81,9 @@ std::vector<UnitResolver::Alias> CurrencyLoading::codeAliases(const UnitCatalogu
 
 UnitCatalogue CurrencyLoading::allCurrencies(const CliContext& context) {
     UnitCatalogue all(1);
-    const RateLookup anyRate = [](std::string_view) { return std::optional<std::string>("1"); };
+    RateTexts anyRate;
+    for (const CurrencyTableRow& row : currencyTable().subspan(1))
+        anyRate.emplace(row.code, "1");
     UnitCatalogue british(1);
     applyCurrencyRates(all, context.localization.strings(), anyRate, {}, {});
     applyCurrencyRates(british, Localization::sharedBritishStrings(), anyRate, {}, {});

@@ -1,7 +1,7 @@
 #include "cli/LineConverter.h"
 
-#include "cli/ValueText.h"
 #include "engine/ConversionChain.h"
+#include "engine/LocaleNumber.h"
 
 namespace ratio {
 
@@ -10,6 +10,20 @@ namespace {
 constexpr std::size_t maximumRememberedPairs = 4096;
 // Some thousands of failed pairs of names of everyday length.
 constexpr std::size_t maximumFailedBytes = 1 << 20;
+
+// The value, or none with `problem` saying why.
+std::optional<BDouble> valueOf(std::string_view value, std::string_view decimalSeparator,
+                               std::string_view groupingSeparator, std::string& problem) {
+    auto read = LocaleNumber::read(value, decimalSeparator, groupingSeparator);
+    if (auto* number = std::get_if<LocaleNumber>(&read))
+        return std::move(number->value);
+    const std::string quoted = "'" + std::string(value) + "'";
+    problem = std::get<LocaleNumber::Problem>(read) == LocaleNumber::Problem::ExponentOutOfRange
+                  ? "exponent out of range (at most " +
+                        std::to_string(LocaleNumber::maximumExponent) + "): " + quoted
+                  : "not a decimal number: " + quoted;
+    return std::nullopt;
+}
 } // namespace
 
 LineConverter::LineConverter(const UnitCatalogue& catalogue, const UnitResolver& resolver,
@@ -55,7 +69,7 @@ const LineConverter::Resolved* LineConverter::resolve(std::string_view from, std
 
 bool LineConverter::convertLine(std::string_view value, std::string_view from, std::string_view to,
                                 std::string& out, std::string& problem) {
-    const auto number = ValueText::parse(value, decimalSeparator, groupingSeparator, &problem);
+    const auto number = valueOf(value, decimalSeparator, groupingSeparator, problem);
     if (!number)
         return false;
     const Resolved* units = resolve(from, to, problem);

@@ -2,9 +2,8 @@
 
 #include "cli/CliApplication.h"
 #include "platform/CurrencyRateRequest.h"
-#include "platform/CurrencyUpdate.h"
+#include "platform/DownloadedRates.h"
 #include "platform/KeptRatesDocument.h"
-#include "platform/RatesDocument.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -46,25 +45,36 @@ std::string isoText(const QDate& day) {
     return day.toString(Qt::ISODate).toStdString();
 }
 
-// A damaged rate makes the whole answer suspect: it is named, and not kept.
-bool refuseUnreadableRates(const RatesDocument& rates, const std::string& address,
-                           std::ostream& errors) {
-    if (rates.skipped.empty())
-        return false;
-    for (const RatesDocument::SkippedRate& skipped : rates.skipped)
-        errors << "ratio-cli: update-rates: unreadable rate for " << skipped.code << ": "
-               << skipped.why << '\n';
-    errors << "ratio-cli: update-rates: the answer from " << address
-           << " has unreadable rates; the kept rates are unchanged\n";
-    return true;
-}
-
-// The day the kept document's rates are of, when there is one.
-std::optional<QDate> keptRatesDay(const KeptRatesDocument& kept) {
-    const auto stored = kept.load();
-    if (!stored)
-        return std::nullopt;
-    return RatesDocument::read(stored->document).day(stored->downloaded);
+// Why the answer is not kept, on `errors`, and the exit status; the kept
+// rates being newer is no failure, and goes to `output`.
+int refusal(const DownloadedRates& downloaded, const std::string& address, std::ostream& output,
+            std::ostream& errors) {
+    const std::string from = "the answer from " + address;
+    const std::string unchanged = "; the kept rates are unchanged\n";
+    switch (downloaded.verdict) {
+    case DownloadedRates::Verdict::Unusable:
+        errors << "ratio-cli: update-rates: " << from
+               << " is not a usable rate document: " << downloaded.rates.problem << unchanged;
+        return ExitFailed;
+    case DownloadedRates::Verdict::UnreadableRates:
+        for (const RatesDocument::SkippedRate& skipped : downloaded.rates.skipped)
+            errors << "ratio-cli: update-rates: unreadable rate for " << skipped.code << ": "
+                   << skipped.why << '\n';
+        errors << "ratio-cli: update-rates: " << from << " has unreadable rates" << unchanged;
+        return ExitFailed;
+    case DownloadedRates::Verdict::ImplausiblyLate:
+        errors << "ratio-cli: update-rates: " << from << " has rates of " << isoText(downloaded.day)
+               << ", a day still to come" << unchanged;
+        return ExitFailed;
+    case DownloadedRates::Verdict::KeptIsNewer:
+        output << "the kept rates of " << isoText(downloaded.keptDay)
+               << " are newer than the rates of " << isoText(downloaded.day) << " from " << address
+               << unchanged;
+        return ExitSuccess;
+    case DownloadedRates::Verdict::Keep:
+        break;
+    }
+    return ExitSuccess;
 }
 
 } // namespace
@@ -79,35 +89,18 @@ int RatesUpdate::run(int timeoutSeconds, std::ostream& output, std::ostream& err
                << "; the kept rates are unchanged\n";
         return ExitFailed;
     }
-    const RatesDocument rates = RatesDocument::read(*document);
-    if (!rates.usable()) {
-        errors << "ratio-cli: update-rates: the answer from " << address
-               << " is not a usable rate document: " << rates.problem
-               << "; the kept rates are unchanged\n";
-        return ExitFailed;
-    }
-    if (refuseUnreadableRates(rates, address, errors))
-        return ExitFailed;
     const QDate today = QDate::currentDate();
-    const QDate day = rates.day(today);
-    if (isImplausiblyLate(day, today)) {
-        errors << "ratio-cli: update-rates: the answer from " << address << " has rates of "
-               << isoText(day) << ", a day still to come; the kept rates are unchanged\n";
-        return ExitFailed;
-    }
     const KeptRatesDocument kept;
-    if (const auto keptDay = keptRatesDay(kept); keptDay && *keptDay > day) {
-        output << "the kept rates of " << isoText(*keptDay) << " are newer than the rates of "
-               << isoText(day) << " from " << address << "; the kept rates are unchanged\n";
-        return ExitSuccess;
-    }
+    const DownloadedRates downloaded = DownloadedRates::judge(*document, kept, today);
+    if (downloaded.verdict != DownloadedRates::Verdict::Keep)
+        return refusal(downloaded, address, output, errors);
     if (!kept.save(*document, today)) {
         errors << "ratio-cli: update-rates: cannot write " << kept.filePath().toStdString()
                << "; the kept rates are unchanged\n";
         return ExitFailed;
     }
-    output << "rates of " << isoText(day) << ": " << rates.rates.size() << " currencies, kept in "
-           << kept.filePath().toStdString() << '\n';
+    output << "rates of " << isoText(downloaded.day) << ": " << downloaded.rates.rates.size()
+           << " currencies, kept in " << kept.filePath().toStdString() << '\n';
     return ExitSuccess;
 }
 

@@ -14,8 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort(); // a usable document carries rates
     ratio::UnitCatalogue catalogue(1);
     const bool applied = ratio::applyCurrencyRates(
-        catalogue, ratio::Localization::sharedBritishStrings(),
-        [&document](std::string_view code) { return document.rate(code); }, "USD", "date");
+        catalogue, ratio::Localization::sharedBritishStrings(), document.rates, "USD", "date");
     if (applied != !catalogue.front().unitDefinitions.empty())
         std::abort();
     if (!document.usable() && applied)

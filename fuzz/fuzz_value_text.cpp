@@ -1,14 +1,17 @@
-// Any text as a value: parsed exactly or refused with a reason, never more.
-#include "cli/ValueText.h"
+// Any text as a value: read exactly or refused, under both kinds of separators.
+#include "engine/LocaleNumber.h"
 
 #include <cstdint>
 #include <cstdlib>
+#include <variant>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    std::string problem;
-    const auto value = ratio::ValueText::parse(text, &problem);
-    if (value.has_value() == !problem.empty())
-        std::abort(); // exactly one of a value and a reason
+    for (const auto& [decimal, grouping] : {std::pair{".", ","}, std::pair{",", "."}}) {
+        const auto read = ratio::LocaleNumber::read(text, decimal, grouping);
+        if (const auto* number = std::get_if<ratio::LocaleNumber>(&read))
+            if (number->decimalInputPlace < -1)
+                std::abort();
+    }
     return 0;
 }

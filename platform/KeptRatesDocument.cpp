@@ -1,7 +1,5 @@
 #include "platform/KeptRatesDocument.h"
 
-#include "units/CurrencyRates.h"
-
 #include <QDir>
 #include <QFile>
 #include <QList>
@@ -65,9 +63,10 @@ std::optional<KeptRatesDocument::Kept> KeptRatesDocument::load() const {
     const QDate downloaded = QDate::fromString(QString::fromLatin1(fields[2]), Qt::ISODate);
     bool sizeIsNumber = false;
     const qlonglong size = fields[3].toLongLong(&sizeIsNumber);
-    Kept kept{content.mid(lineEnd + 1), downloaded};
+    Kept kept{content.mid(lineEnd + 1), downloaded, {}};
     if (!downloaded.isValid() || !sizeIsNumber || size != kept.document.size() || !file.atEnd())
         return std::nullopt;
+    kept.rates = RatesDocument::read(kept.document);
     return kept;
 }
 

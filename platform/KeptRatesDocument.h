@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/RatesDocument.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QString>
@@ -17,6 +19,10 @@ class KeptRatesDocument {
     struct Kept {
         QByteArray document;
         QDate downloaded;
+        RatesDocument rates; // the document, read
+
+        // The day the kept rates are of: the document's own, or its download day.
+        QDate ratesDay() const { return rates.day(downloaded); }
     };
 
     // `folder` is created on the first save.

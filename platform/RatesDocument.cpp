@@ -1,7 +1,5 @@
 #include "platform/RatesDocument.h"
 
-#include "units/CurrencyRates.h"
-
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -49,12 +47,6 @@ void readCube(const QXmlStreamAttributes& attributes, RatesDocument& document,
 }
 
 } // namespace
-
-std::optional<std::string> RatesDocument::rate(std::string_view code) const {
-    if (const auto found = rates.find(code); found != rates.end())
-        return found->second;
-    return std::nullopt;
-}
 
 RatesDocument RatesDocument::read(const QByteArray& bytes) {
     RatesDocument document;

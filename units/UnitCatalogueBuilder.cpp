@@ -1,6 +1,7 @@
 #include "units/UnitCatalogueBuilder.h"
 
 #include "units/CategoryTable.h"
+#include "units/CurrencyRates.h"
 
 #include <optional>
 #include <utility>
@@ -100,6 +101,8 @@ void buildUnitCatalogue(UnitCatalogue& catalogue, const LocalizedStrings& string
                                initiallyAdded(row.added, language), -1, std::move(*chain));
         }
     }
+    if (!catalogue.empty()) // the currency category: rates bring the rest
+        setFixedRateCurrencies(catalogue.front(), strings);
 }
 
 void buildUnitCatalogue() {

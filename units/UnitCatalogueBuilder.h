@@ -13,7 +13,8 @@ namespace ratio {
 // categories 1 to 12, named from `strings`; `british` supplies the English half
 // of the joined names, `language` the few units that differ by language. The
 // catalogue's previous content is replaced, so its indices are always the
-// section numbers. The currency category stays empty.
+// section numbers. The currency category holds the euro and the currencies
+// of fixed rate until rates arrive.
 void buildUnitCatalogue(UnitCatalogue& catalogue, const LocalizedStrings& strings,
                         Language language, const LocalizedStrings& british);
 

@@ -1,6 +1,9 @@
 #include "units/UnitPairRestore.h"
 
+#include "units/CurrencyRates.h"
 #include "units/UnitCatalogueBuilder.h"
+
+#include <algorithm>
 
 namespace ratio {
 
@@ -23,13 +26,32 @@ std::optional<UnitPair> findEitherWay(const CatalogueNames& active, const Catalo
     return findStoredPair(british, stored.britishName0, stored.britishName1);
 }
 
-StoredPairLookup lookUpWithBritishNames(const UnitNameIndex& names, const StoredPairNames& stored) {
+// The line for the first stored currency that the catalogue lacks.
+std::string missingCurrencyLine(const UnitNameIndex& names, const StoredPairNames& stored) {
+    const std::vector<std::string>& all = names.activeNamesWithAllCurrencies().front();
+    const std::vector<std::string>& british = names.britishNamesWithAllCurrencies().front();
+    const std::vector<std::string>& present = names.activeNames().front();
+    for (std::size_t row = 0; row < all.size() && row < currencyTable().size(); ++row) {
+        const bool stored0 = all[row] == stored.name0 || british[row] == stored.britishName0;
+        const bool stored1 = all[row] == stored.name1 || british[row] == stored.britishName1;
+        if ((stored0 || stored1) &&
+            std::find(present.begin(), present.end(), all[row]) == present.end())
+            return missingRateLine(all[row], currencyTable()[row].shortName);
+    }
+    return {};
+}
+
+// Once `ratesArrived`, a currency they did not bring is not waited for any longer.
+StoredPairLookup lookUpWithBritishNames(const UnitNameIndex& names, const StoredPairNames& stored,
+                                        bool ratesArrived) {
     if (auto pair = findEitherWay(names.activeNames(), names.britishNames(), stored))
-        return {pair, false};
+        return {pair, false, {}};
     const bool awaitsRates = findEitherWay(names.activeNamesWithAllCurrencies(),
                                            names.britishNamesWithAllCurrencies(), stored)
                                  .has_value();
-    return {std::nullopt, awaitsRates};
+    if (awaitsRates && ratesArrived)
+        return {std::nullopt, false, missingCurrencyLine(names, stored)};
+    return {std::nullopt, awaitsRates, {}};
 }
 
 // The stored names with the British names of the same units, found in the
@@ -75,13 +97,14 @@ std::optional<UnitPair> findStoredPair(const CatalogueNames& names, const std::s
     return pair;
 }
 
-StoredPairLookup lookUpStoredPair(const UnitNameIndex& names, const StoredPairNames& stored) {
+StoredPairLookup lookUpStoredPair(const UnitNameIndex& names, const StoredPairNames& stored,
+                                  bool ratesArrived) {
     // Settings written before the British names were kept have only the
     // names of the language of their run, which may not be this run's.
     const bool older = stored.britishName0.empty() && stored.britishName1.empty();
     if (older && !findStoredPair(names.activeNamesWithAllCurrencies(), stored.name0, stored.name1))
-        return lookUpWithBritishNames(names, withBritishNames(stored, names));
-    return lookUpWithBritishNames(names, stored);
+        return lookUpWithBritishNames(names, withBritishNames(stored, names), ratesArrived);
+    return lookUpWithBritishNames(names, stored, ratesArrived);
 }
 
 std::optional<UnitPair> defaultPair(const UnitCatalogue& catalogue) {

@@ -34,6 +34,9 @@ struct StoredPairLookup {
     // Not found, but two currencies that rates yet to arrive would bring: the
     // stored pair is still good and must not be replaced by a fallback.
     bool awaitsRates = false;
+    // Not found, and rates have arrived without a stored currency: the line
+    // that says so (missingRateLine), shown over the fallback.
+    std::string missingRate;
 };
 
 // Finds the two long names in `names`. A few long names occur in more than
@@ -48,8 +51,10 @@ std::optional<UnitPair> findStoredPair(const CatalogueNames& names, const std::s
 // The stored pair by its names in this run's language first, then by its
 // British names, which survive a change of language. Where the British names
 // are absent (settings from before they were kept), they are taken from the
-// stored names in any language.
-StoredPairLookup lookUpStoredPair(const UnitNameIndex& names, const StoredPairNames& stored);
+// stored names in any language. Once `ratesArrived`, a currency they did not
+// bring is not waited for any longer.
+StoredPairLookup lookUpStoredPair(const UnitNameIndex& names, const StoredPairNames& stored,
+                                  bool ratesArrived = false);
 
 // The first two units of the second category (mile and kilometre); none when
 // the catalogue has no such units.

@@ -141,10 +141,11 @@ class MainScreen {
     QString row0() { return screen().Number0Label->text(); }
     QString row1() { return screen().Number1Label->text(); }
 
-    // A rate document taken in as a download on `day` would be.
-    void applyRates(const QByteArray& document, QDate day) {
+    // Rate elements in a document taken in as a download on `day` would be.
+    void applyRates(const QByteArray& rates, QDate day) {
         ASSERT_TRUE(applyDownloadedRates(unitCatalogue(), Localization::shared().strings(),
-                                         KeptRatesDocument(folder.path()), document, locale, day));
+                                         KeptRatesDocument(folder.path()),
+                                         "<Cube>" + rates + "</Cube>", locale, day));
     }
 
     UnitsViewController* openSelection() { return ratio::openSelection(screen()); }

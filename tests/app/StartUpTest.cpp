@@ -127,16 +127,19 @@ TEST_F(StartUpTest, RestoresAStoredPairOrFallsBackToTheDefault) {
 
 // A currency pair whose rates are missing (the kept document is damaged) is
 // shown as the default pair but stays stored, and comes back when rates
-// arrive, with whatever was typed; units the user chose meanwhile stay.
+// arrive, with whatever was typed; units the user chose meanwhile stay. Rates
+// that arrive without a stored currency end the wait, and a line says why.
 TEST_F(StartUpTest, AStoredCurrencyPairWaitsForItsRates) {
     const std::string euro = "Euro (\u20ac, EUR)", dollar = "United States dollar ($, USD)";
     const std::string mile = "Mile (mile, mi)", km = "Kilometre (km)";
+    const std::string ruble = "Russian ruble (₽, RUB, руб)";
     const struct {
         const char* what;
         std::string unit0, unit1; // stored
         std::function<void(Launch&)> meanwhile;
         std::string shown0, shown1;
         QString row0, row1;
+        std::string missingRate = "";
     } cases[] = {
         {"nothing done", euro, dollar, [](Launch&) {}, euro, dollar, "0 \u20ac", "0 $"},
         {"a number typed", euro, dollar,
@@ -148,17 +151,22 @@ TEST_F(StartUpTest, AStoredCurrencyPairWaitsForItsRates) {
          [](Launch& launch) { QTest::mouseClick(launch.screen->SwitchButton, Qt::LeftButton); }, km,
          mile, "0 km", "0 mile"},
         {"units picked", euro, dollar, pickMileAndKilometre, mile, km, "0 mile", "0 km"},
+        {"no rate for the ruble", ruble, euro, [](Launch&) {}, mile, km, "0 mile", "0 km",
+         ruble + ": 1 € = ? ₽"},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.what);
         store.setText("unit0", row.unit0);
         store.setText("unit1", row.unit1);
-        store.put("unit0BritishName", StoredValue::ofText(row.unit0 == euro ? euro : dollar));
-        store.put("unit1BritishName", StoredValue::ofText(row.unit1 == euro ? euro : dollar));
+        const auto british = [&](const std::string& name) { // one pair is stored in German
+            return name.starts_with("US-Dollar") ? dollar : name;
+        };
+        store.put("unit0BritishName", StoredValue::ofText(british(row.unit0)));
+        store.put("unit1BritishName", StoredValue::ofText(british(row.unit1)));
         damageKeptDocument();
         CannedHttpServer server(httpAnswer("200 OK", rateDocument));
         Launch launch(store, dataFolder());
-        EXPECT_TRUE(unitCatalogue()[0].unitDefinitions.empty());
+        EXPECT_FALSE(carriesRatesOfADocument(unitCatalogue()[0]));
         EXPECT_EQ(launch.row0(), "0 mile");
         EXPECT_EQ(store.value("unit0").text(), row.unit0);
         EXPECT_EQ(store.value("unit1").text(), row.unit1);
@@ -171,7 +179,20 @@ TEST_F(StartUpTest, AStoredCurrencyPairWaitsForItsRates) {
         EXPECT_EQ(store.value("unit1").text(), row.shown1);
         EXPECT_EQ(launch.row0(), row.row0);
         EXPECT_EQ(launch.row1(), row.row1);
+        EXPECT_EQ(launch.screen->MissingRateLabel->text().toStdString(), row.missingRate);
+        EXPECT_EQ(launch.screen->MissingRateLabel->isVisibleTo(launch.screen.get()),
+                  !row.missingRate.empty());
     }
+}
+
+// The kuna converts at its fixed rate on a first start without any rates.
+TEST_F(StartUpTest, AStoredKunaPairConvertsWithoutRates) {
+    store.setText("unit0", "Euro (\u20ac, EUR)");
+    store.setText("unit1", "Croatian kuna (HRK, kn)");
+    Launch launch(store, dataFolder());
+    QTest::keyClicks(launch.screen.get(), "2");
+    EXPECT_EQ(launch.row0(), "2 \u20ac");
+    EXPECT_EQ(launch.row1(), "15.069 HRK");
 }
 
 // A settings file of garbage, or one that cannot be written, starts as a first launch.

@@ -236,9 +236,10 @@ TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
     UnitsViewController* screen = openSelection();
     const auto& lengths = screen->CategoriesWithAddedUnits[length].unitDefinitions;
     const std::string first = lengths[0].longName, second = lengths[1].longName;
-    // Down past the length header; Up and Down again leave the second unit current.
-    for (Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down, Qt::Key_Up,
-                        Qt::Key_Down, Qt::Key_Space})
+    // Down past the euro, the more currencies and the length header; Up and
+    // Down again leave the second unit current.
+    for (Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down,
+                        Qt::Key_Up, Qt::Key_Down, Qt::Key_Space})
         QTest::keyClick(screen->TableView, key);
     EXPECT_EQ(store.value("unit0").text(), first);
     EXPECT_EQ(store.value("unit1").text(), second);
@@ -273,8 +274,9 @@ TEST_F(UnitPickingTest, ASecondUnitFromTheFullListCompletesThePair) {
     }
 }
 
-// Before any rates the currencies' full list is empty and says why, by sight
-// and to a screen reader; other categories have no such line. Then currencies
+// Before any rates the currencies' full list holds the euro and the two
+// currencies of fixed rate, marked with their rates, and says why there are
+// no others, by sight and to a screen reader; other categories have no such line. Then currencies
 // of a rate document convert. A document arriving while the list is open
 // leaves the rows it shows; its full list has the new currencies.
 TEST_F(UnitPickingTest, CurrenciesBeforeAndAsRateDocumentsArrive) {
@@ -283,7 +285,8 @@ TEST_F(UnitPickingTest, CurrenciesBeforeAndAsRateDocumentsArrive) {
     UnitsViewController* screen = openSelection();
     AdditionalUnitsViewController* units = openMore(screen, currency);
     ASSERT_NE(units, nullptr);
-    EXPECT_EQ(units->listModel().rowCount(), 0);
+    ASSERT_EQ(units->listModel().rowCount(), 3);
+    EXPECT_TRUE(units->listModel().entry(2)->text.endsWith(" · 1 € ≡ 7.53450 HRK"));
     ASSERT_NE(units->NoRatesLabel, nullptr);
     EXPECT_TRUE(units->NoRatesLabel->isVisible());
     EXPECT_EQ(units->NoRatesLabel->text(), why);

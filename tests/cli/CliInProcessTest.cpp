@@ -5,8 +5,9 @@
 #include "cli/EverydayNames.h"
 #include "cli/TextFolding.h"
 #include "cli/UnitResolver.h"
-#include "cli/ValueText.h"
+#include "engine/PastedNumber.h"
 #include "localization/Localization.h"
+#include "platform/LocaleFacts.h"
 #include "units/UnitCatalogueBuilder.h"
 
 #include <QFile>
@@ -94,7 +95,7 @@ TEST(CliUsage, ErrorsNameTheProblemAndExitWithTwo) {
          "units of two categories: 'kg' (Kilogram (kg) in Mass) "
          "and 'km' (Kilometre (km) in Length)"},
         {{"convert", "1", "EUR", "USD"},
-         "no currency rates are known for 'EUR'; run 'ratio-cli update-rates'"},
+         "no currency rates are known for 'USD'; run 'ratio-cli update-rates'"},
         {{"--rates", "/nonexistent/rates.xml", "1"},
          "cannot read rates file '/nonexistent/rates.xml': No such file"},
         {{"--locale", "xx_NOWHERE", "1"}, "unknown locale"},
@@ -228,7 +229,7 @@ TEST(CliValues, ExponentsSignsAndTheLocalesGroupsAreReadExactly) {
          "123,456,789,012,345,678,901,234,567.89 km\n"},
         {"en_GB", ".5", "0.0005 km\n"}, {"en_GB", "-.5", "-0.0005 km\n"},
         {"en_GB", "5.", "0.005 km\n"},
-        {"en_GB", "1,000", "1 km\n"}, // what ratio-cli itself prints
+        {"en_GB", "1,000", "1 km\n"}, {"de_DE", "1.000", "1 km\n"}, // what ratio-cli prints
         {"en_GB", "-1,500.25", "-1.50025 km\n"}, {"en_GB", "1,000,000e-3", "1 km\n"},
         {"de_DE", "1.000,5", "1,0005 km\n"}, {"de_DE", "1.000.000", "1.000 km\n"},
         {"de_DE", "1,5", "0,0015 km\n"}, {"de_DE", ",5", "0,0005 km\n"},
@@ -242,11 +243,10 @@ TEST(CliValues, ExponentsSignsAndTheLocalesGroupsAreReadExactly) {
         EXPECT_EQ(outcome.output, output) << locale << " " << text << ": " << outcome.errors;
     }
     const std::pair<const char*, const char*> refused[] = {
-        {"en_GB", "1e"},       {"en_GB", "e3"},     {"en_GB", "1e3.5"},     {"en_GB", "1e100001"},
-        {"en_GB", "+-1"},      {"en_GB", "."},      {"en_GB", "1,5"},       {"en_GB", " 1"},
-        {"en_GB", "1,00"},     {"en_GB", "1,0000"}, {"en_GB", "12345,678"}, {"en_GB", "0,500"},
-        {"en_GB", ",500"},     {"en_GB", "1,000,"}, {"en_GB", "1.000,5"},   {"de_DE", "1.000"},
-        {"de_DE", "1,500.25"},
+        {"en_GB", "1e"},   {"en_GB", "e3"},     {"en_GB", "1e3.5"},     {"en_GB", "1e100001"},
+        {"en_GB", "+-1"},  {"en_GB", "."},      {"en_GB", "1,5"},       {"en_GB", "1 000"},
+        {"en_GB", "1,00"}, {"en_GB", "1,0000"}, {"en_GB", "12345,678"}, {"en_GB", "0,500"},
+        {"en_GB", ",500"}, {"en_GB", "1,000,"}, {"en_GB", "1.000,5"},   {"de_DE", "1,500.25"},
     };
     for (const auto& [locale, text] : refused) {
         const Outcome outcome = run({"--locale", locale, "convert", text, "m", "km"});
@@ -254,11 +254,40 @@ TEST(CliValues, ExponentsSignsAndTheLocalesGroupsAreReadExactly) {
         EXPECT_NE(outcome.errors.find("'" + std::string(text) + "'"), std::string::npos)
             << outcome.errors;
     }
-    EXPECT_NE(run({"--locale", "de_DE", "convert", "1.000", "m", "km"}).errors.find("two readings"),
-              std::string::npos);
-    std::string problem;
-    EXPECT_FALSE(ValueText::parse("1e999999999999999999999", &problem));
-    EXPECT_NE(problem.find("exponent out of range"), std::string::npos);
+    EXPECT_NE(
+        run({"convert", "1e999999999999999999999", "m", "km"}).errors.find("exponent out of range"),
+        std::string::npos);
+}
+
+// The window's paste and ratio-cli's values read every text alike, in each
+// locale the app is driven in: the locale's own way, a point, or nothing.
+TEST(ReadersAgree, NumbersInEachLocalesWay) {
+    // clang-format off
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"en_GB", "1,000", "1000"}, {"en_GB", "1,234.5", "1234.5"}, {"en_GB", "0,500", nullptr},
+        {"en_GB", "1,5", nullptr}, {"en_GB", "1.000,5", nullptr}, {"en_GB", "-2.5e3", "-2500"},
+        {"de_DE", "1.000", "1000"}, {"de_DE", "1.000,5", "1000.5"}, {"de_DE", "0.500", "0.5"},
+        {"de_DE", "1.5", "1.5"}, {"de_DE", "1,500.25", nullptr}, {"de_DE", "12.34.567", nullptr},
+        {"fr_FR", "1\u202F234,5", "1234.5"}, {"fr_FR", "1 234,5", "1234.5"},
+        {"fr_FR", "1.5", "1.5"}, {"fr_FR", "1 23", nullptr},
+        {"ar_EG", "١٬٢٣٤٫٥", "1234.5"}, {"ar_EG", "٣٫١٤", "3.14"}, {"ar_EG", "1.5", "1.5"},
+        {"ar_EG", "١٬٢٣", nullptr}, {"en_GB", "١٢٣", "123"}, {"de_CH", "1’000.5", "1000.5"},
+    };
+    // clang-format on
+    for (const auto& [locale, text, value] : cases) {
+        SCOPED_TRACE(std::string(locale) + " " + text);
+        const LocaleFacts facts = LocaleFacts::of(QLocale(locale));
+        const auto pasted =
+            PastedNumber::read(text, facts.decimalSeparator, facts.groupingSeparator, "");
+        const Outcome cli =
+            run({"--locale", locale, "--plain", "--exact", "convert", text, "m", "m"});
+        EXPECT_EQ(pasted ? std::optional(pasted->value) : std::nullopt,
+                  value ? BDouble::fromText(value) : std::nullopt);
+        EXPECT_EQ(cli.status, value ? 0 : 2) << cli.errors;
+        const std::string number = cli.output.substr(0, cli.output.find('\n'));
+        EXPECT_EQ(cli.output.empty() ? std::nullopt : BDouble::fromText(number),
+                  pasted ? std::optional(pasted->value) : std::nullopt);
+    }
 }
 
 TEST(CliOutput, PlainPlacesAndExactDigits) {

@@ -4,7 +4,12 @@
 #include "support/CannedHttpServer.h"
 #include "support/CoreApplication.h"
 
+#include "engine/ConversionChain.h"
+#include "localization/Localization.h"
+#include "platform/CurrencyUpdate.h"
 #include "platform/KeptRatesDocument.h"
+#include "units/CurrencyRates.h"
+#include "units/UnitCatalogueBuilder.h"
 
 #include <QDate>
 #include <QDirIterator>
@@ -112,7 +117,7 @@ class CliProcessTest : public ::testing::Test {
     // An event loop serves the local server while ratio-cli runs.
     static void SetUpTestSuite() { testing::ensureCoreApplication(); }
 
-    Result run(const QStringList& arguments) {
+    Result run(const QStringList& arguments, const QByteArray& input = {}) {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", home.path());
@@ -128,6 +133,7 @@ class CliProcessTest : public ::testing::Test {
         QTimer::singleShot(20000, &loop, &QEventLoop::quit);
         process.start(RATIO_CLI_PATH,
                       QStringList{"--locale", "en_GB", "--language", "en-GB"} + arguments);
+        process.write(input);
         process.closeWriteChannel();
         loop.exec();
         if (process.state() != QProcess::NotRunning) {
@@ -294,6 +300,102 @@ TEST_F(CliProcessTest, AGoodUpdateIsKeptAndReadFromThenOnWithoutWritingAnything)
     // Named with the document's own date, not the day it was downloaded.
     EXPECT_TRUE(run({"--list", "currency"}).output.startsWith("#\t0\tCurrency 04/12/2026\n"));
     EXPECT_EQ(filesUnderHome(), before);
+}
+
+// The same answer through the window's download and through update-rates
+// followed by the window's offline start and ratio-cli's conversions: the
+// same verdict, the same currencies, the same values, whatever way the
+// document is written.
+TEST_F(CliProcessTest, UpdateRatesAndTheWindowReadEveryDocumentAlike) {
+    const auto feed = [](const QByteArray& rates, const QByteArray& end = "\n") {
+        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + end +
+               "<gesmes:Envelope xmlns:gesmes=\"http://www.gesmes.org/xml/2002-08-01\" "
+               "xmlns=\"http://www.ecb.int/vocabulary/2002-08-01/eurofxref\">" +
+               end + "<Cube><Cube time='2026-12-04'>" + end + rates + "</Cube></Cube>" + end +
+               "</gesmes:Envelope>" + end;
+    };
+    const QByteArray single = "<Cube currency='USD' rate='1.0854'/><Cube currency='JPY' "
+                              "rate='160.5'/><Cube currency='BGN' rate='1.9558'/>";
+    QByteArray doubled = single;
+    doubled.replace('\'', '"');
+    const QByteArray bom = "\xEF\xBB\xBF";
+    const struct {
+        const char* what;
+        QByteArray document;
+        const char* usd; // its rate, or nullptr when the document is refused
+        const char* jpy; // nullptr when missing
+    } cases[] = {
+        {"single quotes", feed(single), "1.0854", "160.5"},
+        {"double quotes", feed(doubled), "1.0854", "160.5"},
+        {"any spacing, an element over lines",
+         feed("<Cube\n\tcurrency = \"USD\"\n\trate =\t'1.0854'\n/>\n<Cube rate=\"160.5\"   "
+              "currency=\"JPY\"></Cube>"),
+         "1.0854", "160.5"},
+        {"a byte-order mark and CRLF", bom + feed(single, "\r\n"), "1.0854", "160.5"},
+        {"a namespace prefix",
+         "<e:Cube xmlns:e=\"urn:rates\"><e:Cube time='2026-12-04'>"
+         "<e:Cube currency='USD' rate='1.0854'/><e:Cube currency='JPY' rate='160.5'/>"
+         "</e:Cube></e:Cube>",
+         "1.0854", "160.5"},
+        {"the first element wins",
+         feed(single + "<Cube currency='USD' rate='9'/><Cube currency='JPY' rate='9'/>"), "1.0854",
+         "160.5"},
+        {"a missing rate", feed("<Cube currency='USD' rate='1.0854'/>"), "1.0854", nullptr},
+        {"a spoiled rate",
+         feed("<Cube currency='USD' rate='1.0854'/><Cube currency='JPY' "
+              "rate='1,6'/>"),
+         nullptr, nullptr},
+        {"not XML", "<Cube currency='USD' rate='1.0854'/><Cube", nullptr, nullptr},
+    };
+    QByteArray lines; // one euro in each currency of the table
+    for (const CurrencyTableRow& row : currencyTable().subspan(1))
+        lines += QByteArray("1\tEUR\t") + row.code + "\n";
+    const LocalizedStrings& strings = Localization::sharedBritishStrings();
+    const QLocale british("en_GB");
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.what);
+        QFile::remove(kept().filePath());
+        QTemporaryDir windowData;
+        UnitCatalogue downloaded;
+        buildUnitCatalogue(downloaded, strings, Language::EnglishBritish, strings);
+        const bool taken =
+            applyDownloadedRates(downloaded, strings, KeptRatesDocument(windowData.path()),
+                                 row.document, british, QDate(2026, 12, 4));
+        int status = -1;
+        {
+            const CannedHttpServer server(httpAnswer("200 OK", row.document));
+            status = run({"update-rates"}).status;
+        }
+        EXPECT_EQ(taken, row.usd != nullptr);
+        EXPECT_EQ(status, row.usd ? 0 : 1);
+
+        UnitCatalogue offline; // the window's next start, from what update-rates kept
+        buildUnitCatalogue(offline, strings, Language::EnglishBritish, strings);
+        applyKeptRates(offline, strings, kept(), british);
+        const QList<QByteArray> converted =
+            run({"--plain", "--exact", "--batch"}, lines).output.split('\n');
+        const auto& units = offline[0].unitDefinitions;
+        for (std::size_t r = 1; r < currencyTable().size(); ++r) {
+            const CurrencyTableRow& currency = currencyTable()[r];
+            SCOPED_TRACE(currency.code);
+            const auto unit =
+                std::find_if(units.begin(), units.end(), [&](const UnitDefinition& u) {
+                    return u.shortName == currency.shortName;
+                });
+            const QByteArray& cli = converted.value(static_cast<qsizetype>(r - 1));
+            ASSERT_EQ(unit != units.end(), !cli.isEmpty());
+            if (unit != units.end()) {
+                EXPECT_EQ(convert(1, units.front().metricsCalculations, unit->metricsCalculations),
+                          BDouble::fromText(cli.toStdString()));
+            }
+            const char* expected = currency.fixedRate                         ? currency.fixedRate
+                                   : std::string_view(currency.code) == "USD" ? row.usd
+                                   : std::string_view(currency.code) == "JPY" ? row.jpy
+                                                                              : nullptr;
+            EXPECT_EQ(cli.isEmpty() ? std::nullopt : BDouble::fromText(cli.toStdString()),
+                      expected ? BDouble::fromText(expected) : std::nullopt);
+        }
+    }
 }
 
 TEST_F(CliProcessTest, LongBatchesOfGoodOrBadLinesNeedNoMoreMemoryThanShortOnes) {

@@ -1,11 +1,13 @@
-// Numbers brought in from the clipboard: which texts are numbers in which
-// locale, and that entering one equals typing it after a clear.
+// Numbers written the locale's way, as the paste and ratio-cli read them:
+// which texts are numbers in which locale, with what typed places, and that
+// entering one equals typing it after a clear.
 #include "engine/PastedNumber.h"
 #include "support/FakeDisplayHost.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <variant>
 
 namespace ratio {
 namespace {
@@ -16,7 +18,7 @@ struct Separators {
 };
 constexpr Separators british{".", ","}, german{",", "."}, arabic{"٫", "٬"}, french{",", "\u202F"};
 
-TEST(PastedNumber, ReadsWhatSpreadsheetsPagesAndRowsWrite) {
+TEST(LocaleNumber, ReadsWhatSpreadsheetsPagesAndRowsWrite) {
     const struct {
         Separators locale;
         const char* text;
@@ -31,16 +33,21 @@ TEST(PastedNumber, ReadsWhatSpreadsheetsPagesAndRowsWrite) {
         {german, "1.234,5", "1234.5", 1}, {german, "1234,5", "1234.5", 1},
         {german, "1.234", "1234", -1}, // the locale's grouping wins
         {german, "1.5", "1.5", 1},     // no grouping in threes: a decimal point
-        {german, "12.345.678", "12345678", -1}, {arabic, "١٬٢٣٤٫٥", "1234.5", 1},
+        {german, "12.345.678", "12345678", -1}, {german, "0.500", "0.5", 3}, // no group: a point
+        {arabic, "١٬٢٣٤٫٥", "1234.5", 1}, {british, "1e5", "100000", -1},
+        {british, "2.50E-3", "0.0025", 5}, {british, "1,000e-3", "1", 3},
+        {german, "1,5e+2", "150", -1},
         {arabic, "1٬234٫5", "1234.5", 1}, {arabic, "\u061C-1٬234.5", "-1234.5", 1},
         {arabic, "٣٫١٤", "3.14", 2}, {french, "1 234,5", "1234.5", 1},
         {french, "1\u00A0234,5", "1234.5", 1}, {british, "１２３", "123", -1},
         // Not numbers, or numbers of another locale that would be misread.
         {british, "1,5"}, {british, "12,34,567"}, {british, "1,2345"}, {british, ",123"},
         {british, "1.2.3"}, {british, "12 km"}, {british, "mile"}, {british, ""}, {british, "  "},
-        {british, "-"}, {british, "."}, {british, "--5"}, {british, "5-"}, {british, "1e5"},
+        {british, "-"}, {british, "."}, {british, "--5"}, {british, "+-5"}, {british, "5-"},
         {british, "0x10"}, {british, "12\n13"}, {british, "\xFF\xFE"}, {german, "1,2,3"},
-        {german, "1.234.5"},
+        {german, "1.234.5"}, {british, "0,500"}, {british, "-0,500"}, {british, "01,000"},
+        {british, "1,000,00"}, {british, "1e"}, {british, "e3"}, {british, "1e3.5"},
+        {british, "1e100001"}, {british, "1e1e1"}, {british, "1\xC0\xB5"}, // an overlong "5"
         // clang-format on
     };
     for (const auto& row : cases) {
@@ -54,6 +61,8 @@ TEST(PastedNumber, ReadsWhatSpreadsheetsPagesAndRowsWrite) {
         EXPECT_EQ(read->value, *BDouble::fromText(row.value)) << row.text;
         EXPECT_EQ(read->decimalInputPlace, row.places) << row.text;
     }
+    EXPECT_EQ(std::get<LocaleNumber::Problem>(LocaleNumber::read("1e100001", ".", ",")),
+              LocaleNumber::Problem::ExponentOutOfRange);
 }
 
 TEST(PastedNumber, ReadsAHundredThousandDigitsExactly) {

@@ -17,8 +17,8 @@
 namespace ratio {
 namespace {
 
-const QByteArray sampleDocument = "<Cube currency='USD' rate='1.0854'/>\n"
-                                  "<Cube currency='GBP' rate='0.8431'/>\n";
+const QByteArray sampleDocument = "<Cube><Cube currency='USD' rate='1.0854'/>\n"
+                                  "<Cube currency='GBP' rate='0.8431'/></Cube>\n";
 const QByteArray errorPage = "<html><body><h1>503 Service Unavailable</h1></body></html>";
 
 const QDate downloadDay(2026, 3, 2);
@@ -83,7 +83,8 @@ TEST_F(KeptRatesTest, DownloadedThenRestoredWithItsOwnDate) {
     UnitCatalogue restarted = testing::catalogueWithCurrencyCategory();
     ASSERT_EQ(applyKeptRates(restarted, strings, kept, british), downloadDay);
     EXPECT_EQ(restarted[0].nameSingle, "Currency 02/03/2026");
-    EXPECT_EQ(testing::shortNames(restarted[0]), (std::vector<std::string>{"€", "$", "£"}));
+    EXPECT_EQ(testing::shortNames(restarted[0]),
+              (std::vector<std::string>{"€", "$", "£", "лв", "HRK"}));
     EXPECT_TRUE(restarted[0].unitDefinitions[2].added) << "£ is the British locale's currency";
 }
 

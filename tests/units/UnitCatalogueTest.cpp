@@ -47,7 +47,8 @@ std::string shortNames(const Category& category, bool addedOnly) {
 }
 
 TEST(CatalogueShape, UnitsAndCompactListsPerLanguage) {
-    const std::vector<size_t> usual{0, 29, 10, 20, 5, 20, 18, 8, 4, 4, 9, 3, 2};
+    // The currencies: the euro, the lev and the kuna, which need no rates.
+    const std::vector<size_t> usual{3, 29, 10, 20, 5, 20, 18, 8, 4, 4, 9, 3, 2};
     for (Language language : {Language::EnglishBritish, Language::ChineseSimplified,
                               Language::Japanese, Language::ChineseTraditional}) {
         std::vector<size_t> counts;

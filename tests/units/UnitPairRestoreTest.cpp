@@ -1,5 +1,6 @@
 // The selected pair in the store: found again after a change of language, and
 // kept while the rates of its currencies have not arrived.
+#include "engine/ConversionChain.h"
 #include "support/MemoryKeyValueStore.h"
 #include "units/CurrencyRates.h"
 #include "units/SelectedUnits.h"
@@ -15,21 +16,19 @@ namespace {
 
 using testing::MemoryKeyValueStore;
 
-const char* const ratesWithDollar = "<Cube currency='USD' rate='1.0854'/>"
-                                    "<Cube currency='JPY' rate='160.25'/>"
-                                    "<Cube currency='CHF' rate='0.9412'/>";
-const char* const ratesWithoutDollar = "<Cube currency='GBP' rate='0.8431'/>";
+const RateTexts ratesWithDollar{{"USD", "1.0854"}, {"JPY", "160.25"}, {"CHF", "0.9412"}};
+const RateTexts ratesWithoutDollar{{"GBP", "0.8431"}};
 
 constexpr std::size_t currency = 0, length = 1, pressure = 7;
 
 // One run of the application in a language: its catalogue, with currencies
 // when a rate document has arrived.
 struct LanguageRun {
-    explicit LanguageRun(Language language, const char* rates = ratesWithDollar)
+    explicit LanguageRun(Language language, const RateTexts* rates = &ratesWithDollar)
         : language(language), strings(Localization::makeStrings(language)) {
         buildUnitCatalogue(catalogue, *strings, language, Localization::sharedBritishStrings());
         if (rates) {
-            EXPECT_TRUE(applyCurrencyRates(catalogue, *strings, rates, "EUR", "04/12/2026"));
+            EXPECT_TRUE(applyCurrencyRates(catalogue, *strings, *rates, "EUR", "04/12/2026"));
         }
     }
 
@@ -131,22 +130,29 @@ TEST(StoredPairFromOlderSettings, IsFoundByItsNamesInAnyLanguage) {
 }
 
 // A stored pair of currencies waits for their rates instead of giving way to
-// the fallback; anything else that is not found does not wait.
-TEST(StoredPairBeforeRates, WaitsOnlyForCurrencies) {
+// the fallback, until rates arrive without one of them; anything else that is
+// not found does not wait. A currency of fixed rate needs no rates.
+TEST(StoredPairBeforeRates, WaitsOnlyForCurrenciesRatesMayBring) {
     const std::string euro = "Euro (\u20ac, EUR)", dollar = "United States dollar ($, USD)";
-    const std::string mile = "Mile (mile, mi)";
+    const std::string mile = "Mile (mile, mi)", kuna = "Croatian kuna (HRK, kn)";
+    const std::string ruble = "Russian ruble (₽, RUB, руб)";
     const struct {
         const char* what;
-        const char* rates;
+        const RateTexts* rates;
         StoredPairNames stored;
         bool found, awaitsRates;
+        std::string missingRate = "";
     } cases[] = {
         // clang-format off
         {"no rates yet", nullptr, {euro, dollar, euro, dollar}, false, true},
         {"stored without British names", nullptr, {euro, dollar, "", ""}, false, true},
         {"stored in German", nullptr, {"US-Dollar ($, USD)", euro, dollar, euro}, false, true},
-        {"rates without one of them", ratesWithoutDollar, {euro, dollar, euro, dollar}, false, true},
-        {"rates with both", ratesWithDollar, {euro, dollar, euro, dollar}, true, false},
+        {"rates without one of them", &ratesWithoutDollar, {euro, dollar, euro, dollar}, false,
+         false, dollar + ": 1 € = ? $"},
+        {"rates without the ruble", &ratesWithDollar, {dollar, ruble, dollar, ruble}, false, false,
+         ruble + ": 1 € = ? ₽"},
+        {"rates with both", &ratesWithDollar, {euro, dollar, euro, dollar}, true, false},
+        {"the kuna before any rates", nullptr, {kuna, euro, kuna, euro}, true, false},
         {"a currency and a length", nullptr, {euro, mile, euro, mile}, false, false},
         {"one currency twice", nullptr, {euro, euro, euro, euro}, false, false},
         {"unknown names", nullptr, {"Thaler", "Ducat", "Thaler", "Ducat"}, false, false},
@@ -155,10 +161,18 @@ TEST(StoredPairBeforeRates, WaitsOnlyForCurrencies) {
     for (const auto& row : cases) {
         SCOPED_TRACE(row.what);
         const LanguageRun run(Language::EnglishBritish, row.rates);
-        const StoredPairLookup found = lookUpStoredPair(run.names(), row.stored);
+        const StoredPairLookup found = lookUpStoredPair(run.names(), row.stored, row.rates);
         EXPECT_EQ(found.pair.has_value(), row.found);
         EXPECT_EQ(found.awaitsRates, row.awaitsRates);
+        EXPECT_EQ(found.missingRate, row.missingRate);
     }
+    // The kuna pair converts at the fixed rate with no rates at all.
+    const LanguageRun offline(Language::EnglishBritish, nullptr);
+    const auto pair = lookUpStoredPair(offline.names(), {kuna, euro, kuna, euro}).pair;
+    ASSERT_TRUE(pair);
+    const auto converted = convert(BDouble(1), offline.unit(pair->unit1).metricsCalculations,
+                                   offline.unit(pair->unit0).metricsCalculations);
+    EXPECT_EQ(converted, BDouble::fromText("7.53450"));
 }
 
 // The British names always belong to the pair under "unit0" and "unit1": a
