@@ -140,7 +140,8 @@ LocaleNumber scaled(const BDouble& value, const Mantissa& mantissa, long exponen
     const BDouble scale =
         BDouble::tenToTheMinus(static_cast<unsigned long>(exponent < 0 ? -exponent : exponent));
     const long places = std::max(mantissa.places, 0) - exponent;
-    return {exponent < 0 ? value * scale : value / scale, places > 0 ? int(places) : -1};
+    // 10^-n is never zero, so the division always has a result.
+    return {exponent < 0 ? value * scale : *value.dividedBy(scale), places > 0 ? int(places) : -1};
 }
 
 } // namespace
