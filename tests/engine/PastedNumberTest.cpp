@@ -1,7 +1,7 @@
 // Numbers brought in from the clipboard: which texts are numbers in which
 // locale, and that entering one equals typing it after a clear.
 #include "engine/PastedNumber.h"
-#include "support/FakeDisplayHost.h"
+#include "support/RowRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -66,11 +66,10 @@ TEST(PastedNumber, ReadsAHundredThousandDigitsExactly) {
 
 // A converting calculator in the middle of something, so the entry must also end it.
 struct Busy {
-    testing::FakeDisplayHost host;
+    testing::RowRecorder host;
     OperatorMode mode;
     LegacyCalculator calculator{".", ",", &host, mode};
     explicit Busy(const char* keys) {
-        host.converterMode = true;
         host.chain1 = {MetricsCalculation{Operator::Multiplication, BDouble(3)}};
         calculator.diagnosticSink = nullptr;
         press(keys);
