@@ -66,9 +66,8 @@ const KeySpeech keySpeech[] = {
 } // namespace
 
 CalculatorViewController::CalculatorViewController(AppDelegate& appDelegate, QWidget* parent)
-    : AnyViewController(parent),
-      model(appDelegate.locale().decimalPoint().toStdString(),
-            appDelegate.locale().groupSeparator().toStdString()),
+    : AnyViewController(parent), model(appDelegate.locale().decimalPoint().toStdString(),
+                                       appDelegate.locale().groupSeparator().toStdString()),
       appDelegate(appDelegate), ui(std::make_unique<Ui::CalculatorViewController>()) {
     ui->setupUi(this);
     takeOutlets();
@@ -255,8 +254,8 @@ void CalculatorViewController::restoreUnitsAwaitingRates() {
     // Whatever was typed stays; only the units change under it.
     showUnitPair(*pair);
     selected.storeSelectedUnits(Unit0LongNameLabel->text().toStdString(), model.shortName0(),
-                                Unit1LongNameLabel->text().toStdString(), model.shortName1(),
-                                names, appDelegate.store(), this);
+                                Unit1LongNameLabel->text().toStdString(), model.shortName1(), names,
+                                appDelegate.store(), this);
     calculator.updateConversion();
 }
 
@@ -329,8 +328,6 @@ void CalculatorViewController::showDivisionByZeroAlert() {
 }
 
 void CalculatorViewController::switchToConverterMode() {
-    if (isConverterMode())
-        return;
     model.switchToConverterMode();
     Number1Label->show();
     ConverterButton->setBackgroundColor(darkGrayColor);
@@ -338,8 +335,6 @@ void CalculatorViewController::switchToConverterMode() {
 }
 
 void CalculatorViewController::switchToCalculatorMode() {
-    if (!isConverterMode())
-        return;
     model.switchToCalculatorMode();
     Number1Label->hide();
     ConverterButton->setBackgroundColor(lightGrayColor);

@@ -18,10 +18,11 @@ using namespace ratio;
 
 // The converter screen's model between two units with chains of two steps and one.
 void convertLeToMile(MainScreenModel& screen) {
-    screen.setUnits(UnitDefinition("Lê", "Lê", true, -1,
-                                   {{Operator::Multiplication, 5868000}, {Operator::Division, 121}}),
-                    UnitDefinition("mile", "mile", true, -1,
-                                   {{Operator::Multiplication, *BDouble::fromText("1609.344")}}));
+    screen.setUnits(
+        UnitDefinition("Lê", "Lê", true, -1,
+                       {{Operator::Multiplication, 5868000}, {Operator::Division, 121}}),
+        UnitDefinition("mile", "mile", true, -1,
+                       {{Operator::Multiplication, *BDouble::fromText("1609.344")}}));
 }
 
 std::string digits(std::size_t count) {

@@ -4,18 +4,15 @@
 
 namespace ratio {
 
-std::optional<KeypadKey> keypadKey(std::string_view characters,
-                                   std::string_view decimalSeparator) {
+std::optional<KeypadKey> keypadKey(std::string_view characters, std::string_view decimalSeparator) {
     if (characters.size() == 1 && characters[0] >= '0' && characters[0] <= '9')
         return static_cast<KeypadKey>(characters[0] - '0');
     if (!characters.empty() && characters == decimalSeparator)
         return KeypadKey::DecimalSeparator;
     static constexpr std::pair<std::string_view, KeypadKey> others[] = {
-        {"+", KeypadKey::Addition}, {"-", KeypadKey::Subtraction},
-        {"*", KeypadKey::Multiplication}, {"/", KeypadKey::Division},
-        {"=", KeypadKey::Equals},   {"\r", KeypadKey::Equals},
-        {"C", KeypadKey::Clear},    {"N", KeypadKey::ChangeSign},
-        {"X", KeypadKey::SwapUnits}};
+        {"+", KeypadKey::Addition}, {"-", KeypadKey::Subtraction}, {"*", KeypadKey::Multiplication},
+        {"/", KeypadKey::Division}, {"=", KeypadKey::Equals},      {"\r", KeypadKey::Equals},
+        {"C", KeypadKey::Clear},    {"N", KeypadKey::ChangeSign},  {"X", KeypadKey::SwapUnits}};
     for (const auto& [text, key] : others)
         if (characters == text)
             return key;

@@ -102,11 +102,13 @@ std::optional<PastedNumber> MainScreenModel::readNumber(std::string_view text,
 }
 
 bool MainScreenModel::paste(std::string_view text) {
-    if (auto number = readNumber(text, unit0.shortName); number || (number = readNumber(text, ""))) {
+    if (auto number = readNumber(text, unit0.shortName);
+        number || (number = readNumber(text, ""))) {
         calculator.enterNumber(number->value, number->decimalInputPlace);
         return true;
     }
-    const auto quantity = unit1.shortName.empty() ? std::nullopt : readNumber(text, unit1.shortName);
+    const auto quantity =
+        unit1.shortName.empty() ? std::nullopt : readNumber(text, unit1.shortName);
     const auto value = quantity ? convert(quantity->value, unit1.chain, unit0.chain) : std::nullopt;
     if (value)
         calculator.enterResult(*value);

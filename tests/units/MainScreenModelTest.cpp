@@ -143,9 +143,12 @@ TEST_F(MainScreenModelTest, AChainDividingByZeroLeavesRowOneAsItWas) {
 // mode; the next digit is a new number converted the other way. Twice is back.
 TEST_F(MainScreenModelTest, TheSwapExchangesRowsAndUnits) {
     const std::pair<const char*, const char*> cases[] = {
-        {"5X", "8.04672 km = 5 mile"},          {"5X2", "2 km = 1.24274238 mile"},
-        {"5+X2", "2 km = 1.24274238 mile"},     {"5X.5", "0.5 km = 0.3106856 mile"},
-        {"5X+1=", "9.04672 km = 5.62137119 mile"}, {"5XX2", "2 mile = 3.218688 km"},
+        {"5X", "8.04672 km = 5 mile"},
+        {"5X2", "2 km = 1.24274238 mile"},
+        {"5+X2", "2 km = 1.24274238 mile"},
+        {"5X.5", "0.5 km = 0.3106856 mile"},
+        {"5X+1=", "9.04672 km = 5.62137119 mile"},
+        {"5XX2", "2 mile = 3.218688 km"},
     };
     for (const auto& [keys, expected] : cases) {
         screen.setUnits(mile, km);
@@ -167,10 +170,16 @@ TEST_F(MainScreenModelTest, CopyThenPasteGivesBothRowsBack) {
         const char* keys;
         bool converter;
     } cases[] = {
-        {mile, km, "2", true},       {mile, km, "1234.5", true}, {km, mile, "1", true},
-        {mile, km, "7N", true},      {celsius, fahrenheit, "100", true},
-        {fahrenheit, celsius, "212", true}, {km, metre, "2.5", true}, {metre, km, "2500", true},
-        {mile, km, "1234.5", false}, {mile, km, "1/3=", false},
+        {mile, km, "2", true},
+        {mile, km, "1234.5", true},
+        {km, mile, "1", true},
+        {mile, km, "7N", true},
+        {celsius, fahrenheit, "100", true},
+        {fahrenheit, celsius, "212", true},
+        {km, metre, "2.5", true},
+        {metre, km, "2500", true},
+        {mile, km, "1234.5", false},
+        {mile, km, "1/3=", false},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.unit0.shortName + " " + row.keys);
@@ -201,7 +210,13 @@ TEST_F(MainScreenModelTest, PasteReadsEitherRowsUnit) {
         {"3.218688 km", "2 mile = 3.218688 km", "5 mile = 8.04672 km"},
         {" 3,218.688km\n", "2,000 mile = 3,218.688 km", "5 mile = 8.04672 km"},
         {"1 km", "0.62137119 mile = 1 km", "5 mile = 8.04672 km"},
-        {"km"}, {"3 m"}, {"3 kmh"}, {"3 mile km"}, {""}, {"mile 3"}, {"1,5 km"},
+        {"km"},
+        {"3 m"},
+        {"3 kmh"},
+        {"3 mile km"},
+        {""},
+        {"mile 3"},
+        {"1,5 km"},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.text);
