@@ -1,12 +1,11 @@
-// The application's hub: the two chains of the main screen, weak links to
-// the screens, and the start-up and activation steps.
+// The application's hub: weak links to the screens, and the start-up and
+// activation steps. The main screen's units and chains are its model's.
 //
 // Start-up: catalogue in the chosen language, the kept rate document, the
 // launch count, the main screen's set-up, the window shown, then on every
 // activation a rate request whose answer rebuilds the currency category.
 #pragma once
 
-#include "engine/MetricsCalculation.h"
 #include "platform/KeptRatesDocument.h"
 #include "units/KeyValueStore.h"
 
@@ -34,8 +33,6 @@ class AppDelegate : public QObject {
     static AppDelegate* shared();
 
     QPointer<QWidget> window;
-    MetricsCalculations MetricsCalculations0{MetricsCalculation{}};
-    MetricsCalculations MetricsCalculations1{MetricsCalculation{}};
     QPointer<CalculatorViewController> CalculatorViewControllerDelegate;
     QPointer<AnyViewController> UnitsViewControllerDelegate;
     QPointer<AnyViewController> AdditionalUnitsViewControllerDelegate;

@@ -6,7 +6,6 @@
 #include "app/NumberRowLabel.h"
 #include "app/PresentationStack.h"
 #include "app/ShareSheet.h"
-#include "engine/PastedNumber.h"
 #include "localization/Localization.h"
 #include "platform/DeviceFacts.h"
 #include "ui_CalculatorViewController.h"
@@ -73,9 +72,8 @@ const KeySpeech keySpeech[] = {
 } // namespace
 
 CalculatorViewController::CalculatorViewController(AppDelegate& appDelegate, QWidget* parent)
-    : AnyViewController(parent),
-      calculator(appDelegate.locale().decimalPoint().toStdString(),
-                 appDelegate.locale().groupSeparator().toStdString(), this),
+    : AnyViewController(parent), model(appDelegate.locale().decimalPoint().toStdString(),
+                                       appDelegate.locale().groupSeparator().toStdString()),
       appDelegate(appDelegate), ui(std::make_unique<Ui::CalculatorViewController>()) {
     ui->setupUi(this);
     takeOutlets();
@@ -175,6 +173,7 @@ void CalculatorViewController::connectActions() {
 }
 
 void CalculatorViewController::setUp() {
+    showRowsOfModel();
     buildRowMenus();
     appDelegate.CalculatorViewControllerDelegate = this;
     OperatorMode::shared().modeSwitchedSelector = [this](Mode oldMode, Mode newMode) {
@@ -205,18 +204,15 @@ void CalculatorViewController::setUp() {
     const UnitNameIndex names = UnitNameIndex::ofSharedCatalogue();
     const StoredPairLookup found = restoreUnits(names);
     const bool awaitsRates = found.awaitsRates;
-    setNumberLabelText(Number0Label, "0", SelectedUnits::shared().shortName0);
-    setNumberLabelText(Number1Label, "0", SelectedUnits::shared().shortName1);
     ConverterButton->setBackgroundColor(darkGrayColor);
-    ConverterButton->setText(qt(SelectedUnits::converterButtonTitle(shortName1())));
     SelectedUnits& selected = SelectedUnits::shared();
     const std::string name0 = Unit0LongNameLabel->text().toStdString();
     const std::string name1 = Unit1LongNameLabel->text().toStdString();
     // A fallback shown for currencies without rates yet is not stored over them.
     if (awaitsRates)
-        selected.showSelectedUnits(name0, selected.shortName0, name1, selected.shortName1, this);
+        selected.showSelectedUnits(name0, model.shortName0(), name1, model.shortName1(), this);
     else
-        selected.storeSelectedUnits(name0, selected.shortName0, name1, selected.shortName1, names,
+        selected.storeSelectedUnits(name0, model.shortName0(), name1, model.shortName1(), names,
                                     appDelegate.store(), this);
     selected.storedPairAwaitsRates = awaitsRates;
     showMissingRate(found.missingRate);
@@ -241,16 +237,26 @@ void CalculatorViewController::showMissingRate(const std::string& line) {
 }
 
 void CalculatorViewController::showUnitPair(const UnitPair& pair) {
-    const UnitCatalogue& catalogue = unitCatalogue();
-    const UnitDefinition& unit0 = catalogue[pair.unit0.category].unitDefinitions[pair.unit0.unit];
-    const UnitDefinition& unit1 = catalogue[pair.unit1.category].unitDefinitions[pair.unit1.unit];
+    const UnitDefinition& unit0 = pair.unit0.definition(unitCatalogue());
+    const UnitDefinition& unit1 = pair.unit1.definition(unitCatalogue());
     Unit0LongNameLabel->setText(qt(unit0.longName));
     Unit1LongNameLabel->setText(qt(unit1.longName));
-    appDelegate.MetricsCalculations0 = unit0.metricsCalculations;
-    appDelegate.MetricsCalculations1 = unit1.metricsCalculations;
-    SelectedUnits& selected = SelectedUnits::shared();
-    selected.shortName0 = unit0.shortName;
-    selected.shortName1 = unit1.shortName;
+    model.setUnits(unit0, unit1);
+}
+
+// The labels follow the model's rows from now on.
+void CalculatorViewController::showRowsOfModel() {
+    model.row0Changed = [this](const std::string& text) {
+        if (Number0Label)
+            Number0Label->setText(qt(text));
+    };
+    model.row1Changed = [this](const std::string& text) {
+        if (Number1Label)
+            Number1Label->setText(qt(text));
+    };
+    model.divisionByZero = [this] { showDivisionByZeroAlert(); };
+    model.row0Changed(model.row0());
+    model.row1Changed(model.row1());
 }
 
 void CalculatorViewController::restoreUnitsAwaitingRates() {
@@ -269,18 +275,11 @@ void CalculatorViewController::restoreUnitsAwaitingRates() {
         showMissingRate(found.missingRate);
         return;
     }
-    const auto& pair = found.pair;
-    const QString oldUnit0 = " " + qt(selected.shortName0);
-    showUnitPair(*pair);
-    selected.storeSelectedUnits(Unit0LongNameLabel->text().toStdString(), selected.shortName0,
-                                Unit1LongNameLabel->text().toStdString(), selected.shortName1,
-                                names, appDelegate.store(), this);
     // Whatever was typed stays; only the units change under it.
-    if (isConverterMode() && Number0Label && Number0Label->text().endsWith(oldUnit0)) {
-        QString row0 = Number0Label->text();
-        row0.chop(oldUnit0.size());
-        Number0Label->setText(row0 + " " + qt(selected.shortName0));
-    }
+    showUnitPair(*found.pair);
+    selected.storeSelectedUnits(Unit0LongNameLabel->text().toStdString(), model.shortName0(),
+                                Unit1LongNameLabel->text().toStdString(), model.shortName1(), names,
+                                appDelegate.store(), this);
     calculator.updateConversion();
 }
 
@@ -289,8 +288,9 @@ void CalculatorViewController::buildRowMenus() {
     row0Menu->addAction(qt(strings().Unit), this, &CalculatorViewController::showUnitSelection);
     row0Menu->addAction(qt(strings().Share), this,
                         [this] { shareText(Number0Label ? Number0Label->text() : QString()); });
+    // Copy gives a row's number as a spreadsheet reads it back: no grouping, no unit.
     row0Menu->addAction(qt(strings().Copy), this,
-                        [this] { copyRowNumber(Number0Label, shortName0()); });
+                        [this] { ShareSheet::copyToClipboard(qt(model.number0())); });
     row0Menu->addAction(qt(strings().Paste), this, &CalculatorViewController::pasteNumber);
     row1Menu = new QMenu(this);
     row1Menu->addAction(qt(strings().Unit), this, [this] {
@@ -303,7 +303,7 @@ void CalculatorViewController::buildRowMenus() {
     });
     row1Menu->addAction(qt(strings().Copy), this, [this] {
         if (isConverterMode())
-            copyRowNumber(Number1Label, shortName1());
+            ShareSheet::copyToClipboard(qt(model.number1()));
     });
     // The rows lie over their buttons; a right click or a long press on either opens the menu.
     for (QWidget* target :
@@ -332,36 +332,6 @@ bool CalculatorViewController::eventFilter(QObject* watched, QEvent* event) {
     return AnyViewController::eventFilter(watched, event);
 }
 
-bool CalculatorViewController::isConverterMode() const {
-    return Number1Label && !Number1Label->isHidden();
-}
-
-std::string CalculatorViewController::shortName0() const {
-    return SelectedUnits::shared().shortName0;
-}
-
-std::string CalculatorViewController::shortName1() const {
-    return SelectedUnits::shared().shortName1;
-}
-
-const MetricsCalculations& CalculatorViewController::metricsCalculations0() const {
-    return appDelegate.MetricsCalculations0;
-}
-
-const MetricsCalculations& CalculatorViewController::metricsCalculations1() const {
-    return appDelegate.MetricsCalculations1;
-}
-
-void CalculatorViewController::setNumber0Text(const std::string& text) {
-    if (Number0Label)
-        Number0Label->setText(qt(text));
-}
-
-void CalculatorViewController::setNumber1Text(const std::string& text) {
-    if (Number1Label)
-        Number1Label->setText(qt(text));
-}
-
 void CalculatorViewController::setUnit0LongNameLabel(const std::string& text) {
     showMissingRate({}); // a pair shown since says nothing of a missing rate
     if (Unit0LongNameLabel)
@@ -378,52 +348,33 @@ void CalculatorViewController::setConverterButtonTitle(const std::string& title)
         ConverterButton->setText(qt(title));
 }
 
-void CalculatorViewController::setNumberLabelText(NumberRowLabel* label,
-                                                  const std::string& numberText,
-                                                  const std::string& shortName) {
-    if (label)
-        label->setText(qt(calculator.insertGroupingSeparators(numberText) + " " + shortName));
-}
-
 void CalculatorViewController::showDivisionByZeroAlert() {
     DivisionByZeroAlert::present(qt(strings().OK_Yes), this);
 }
 
 void CalculatorViewController::switchToConverterMode() {
-    if (isConverterMode())
-        return;
-    if (Number0Label && !Number0Label->text().isNull())
-        Number0Label->setText(Number0Label->text() + " " + qt(shortName0()));
+    model.switchToConverterMode();
     Number1Label->show();
     ConverterButton->setBackgroundColor(darkGrayColor);
     CalculatorButton->setBackgroundColor(lightGrayColor);
 }
 
 void CalculatorViewController::switchToCalculatorMode() {
-    if (!isConverterMode())
-        return;
-    if (Number0Label)
-        Number0Label->setText(Number0Label->text().remove(" " + qt(shortName0())));
+    model.switchToCalculatorMode();
     Number1Label->hide();
     ConverterButton->setBackgroundColor(lightGrayColor);
     CalculatorButton->setBackgroundColor(darkGrayColor);
 }
 
+// The model swaps rows, units and numbers; the exchanged pair is stored and
+// its long names shown.
 void CalculatorViewController::swapUnits() {
     switchToConverterMode();
-    const QString row0 = Number0Label->text();
-    Number0Label->setText(Number1Label->text());
-    Number1Label->setText(row0);
-    const QString name0 = Unit0LongNameLabel->text();
-    Unit0LongNameLabel->setText(Unit1LongNameLabel->text());
-    Unit1LongNameLabel->setText(name0);
+    model.swapUnits();
     SelectedUnits& selected = SelectedUnits::shared();
-    const std::string oldShortName0 = selected.shortName0;
-    selected.storeSelectedUnits(Unit0LongNameLabel->text().toStdString(), selected.shortName1,
-                                Unit1LongNameLabel->text().toStdString(), oldShortName0,
-                                UnitNameIndex::ofSharedCatalogue(), appDelegate.store(), this);
-    std::swap(appDelegate.MetricsCalculations0, appDelegate.MetricsCalculations1);
-    calculator.swapNumbers();
+    selected.storeSelectedUnits(selected.name1, model.shortName0(), selected.name0,
+                                model.shortName1(), UnitNameIndex::ofSharedCatalogue(),
+                                appDelegate.store(), this);
 }
 
 void CalculatorViewController::showUnitSelection() {
@@ -490,26 +441,11 @@ void CalculatorViewController::showEvent(QShowEvent* event) {
 }
 
 QString CalculatorViewController::visibleResult() const {
-    const NumberRowLabel* row = isConverterMode() ? Number1Label : Number0Label;
-    return row ? row->text() : QString();
+    return qt(model.visibleResult());
 }
 
 void CalculatorViewController::pasteNumber() {
-    const std::string text = QGuiApplication::clipboard()->text().toStdString();
-    if (const auto number = PastedNumber::read(text, calculator.decimalSeparator,
-                                               calculator.groupingSeparator, shortName0()))
-        calculator.enterNumber(number->value, number->decimalInputPlace);
-}
-
-void CalculatorViewController::copyRowNumber(const NumberRowLabel* row,
-                                             const std::string& shortName) {
-    if (!row)
-        return;
-    QString number = row->text();
-    const QString unit = " " + qt(shortName);
-    if (number.endsWith(unit))
-        number.chop(unit.size());
-    ShareSheet::copyToClipboard(number.remove(qt(calculator.groupingSeparator)));
+    model.paste(QGuiApplication::clipboard()->text().toStdString());
 }
 
 void CalculatorViewController::showShareSheetPushed() {
@@ -532,35 +468,27 @@ bool CalculatorViewController::isKeypadDecimalKey(const QKeyEvent& event) {
            event.text() == QStringLiteral(".") || event.text() == QStringLiteral(",");
 }
 
-bool CalculatorViewController::pressCharacters(const QString& characters, int key) {
-    if (characters.size() == 1 && characters[0] >= u'0' && characters[0] <= u'9') {
-        calculator.enterDigit(characters[0].digitValue());
-        return true;
-    }
-    const std::pair<const char*, Mode> operators[] = {{"+", Mode::Addition},
-                                                      {"-", Mode::Subtraction},
-                                                      {"*", Mode::Multiplication},
-                                                      {"/", Mode::Division}};
-    for (auto [text, mode] : operators)
-        if (characters == QLatin1String(text)) {
-            calculator.selectOperator(mode);
-            return true;
-        }
-    if (characters == qt(calculator.decimalSeparator)) {
-        calculator.enterDecimalSeparator();
-        return true;
-    }
-    if (characters == QStringLiteral("\r") || characters == QStringLiteral("=")) {
-        equalPushed();
-        return true;
-    }
-    if (key == Qt::Key_Backspace || key == Qt::Key_Escape) {
-        calculator.clear();
-        return true;
-    }
-    return false;
+std::optional<KeypadKey> CalculatorViewController::typedKey(const QKeyEvent& event) const {
+    if (isKeypadDecimalKey(event))
+        return KeypadKey::DecimalSeparator;
+    if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+        return KeypadKey::Equals;
+    if (event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Escape)
+        return KeypadKey::Clear;
+    return keypadKey(event.text().toStdString(), calculator.decimalSeparator);
 }
 
+void CalculatorViewController::pressKey(KeypadKey key) {
+    if (key == KeypadKey::Equals)
+        equalPushed();
+    else if (key == KeypadKey::SwapUnits)
+        swapUnits();
+    else
+        model.press(key);
+}
+
+// Ctrl+C copies the visible result as the row shows it, unit and all, as
+// Share does; Ctrl+V reads it back (MainScreenModel::paste).
 void CalculatorViewController::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
         ShareSheet::copyToClipboard(visibleResult());
@@ -570,12 +498,9 @@ void CalculatorViewController::keyPressEvent(QKeyEvent* event) {
         pasteNumber();
         return;
     }
-    QString characters = event->text();
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        characters = QStringLiteral("\r");
-    if (isKeypadDecimalKey(*event))
-        characters = qt(calculator.decimalSeparator);
-    if (!pressCharacters(characters, event->key()))
+    if (const auto key = typedKey(*event))
+        pressKey(*key);
+    else
         AnyViewController::keyPressEvent(event);
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "app/AnyViewController.h"
-#include "engine/CalculatorDisplayHost.h"
-#include "engine/LegacyCalculator.h"
+#include "engine/KeypadKey.h"
+#include "units/MainScreenModel.h"
 #include "units/SelectedUnitsDisplay.h"
 
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QMenu;
@@ -27,11 +28,9 @@ class UnitNameIndex;
 struct UnitPair;
 struct StoredPairLookup;
 
-// The main screen: keypad, the two number rows and the mode keys. Calculator
-// mode is exactly the state in which row 1 is hidden.
-class CalculatorViewController final : public AnyViewController,
-                                       public CalculatorDisplayHost,
-                                       public SelectedUnitsDisplay {
+// The main screen: keypad, the two number rows and the mode keys, the
+// widgets over a MainScreenModel. Row 1 is shown exactly in converter mode.
+class CalculatorViewController final : public AnyViewController, public SelectedUnitsDisplay {
     Q_OBJECT
 
   public:
@@ -49,7 +48,8 @@ class CalculatorViewController final : public AnyViewController,
     QPointer<KeyButton> UnitButton, SwitchButton, CalculatorButton, ConverterButton;
     QPointer<QPushButton> Number0Button, Number1Button;
     QPointer<QToolButton> ShareButton;
-    LegacyCalculator calculator;
+    MainScreenModel model;
+    LegacyCalculator& calculator = model.calculator;
 
     void switchToConverterMode();
     void switchToCalculatorMode();
@@ -58,8 +58,6 @@ class CalculatorViewController final : public AnyViewController,
     void equalPushed();
     void blinkNumber();
     void highlightOperatorButton(Mode mode);
-    void setNumberLabelText(NumberRowLabel* label, const std::string& numberText,
-                            const std::string& shortName);
     void fadeInUnitButton();
     // Rates have rebuilt the currencies: a stored currency pair shown as a
     // fallback so far comes back, unless units were chosen since the start.
@@ -68,22 +66,13 @@ class CalculatorViewController final : public AnyViewController,
     void shareText(const QString& text);
     // The visible result: row 0 in calculator mode, row 1 in converter mode.
     QString visibleResult() const;
-    // Enters the clipboard's number into row 0 as if typed after a clear;
+    // Enters the clipboard's text into row 0 (see MainScreenModel::paste);
     // a clipboard without a number changes nothing.
     void pasteNumber();
-    // Puts a row's number on the clipboard as a spreadsheet reads it back:
-    // without grouping and unit, with the locale's decimal separator.
-    void copyRowNumber(const NumberRowLabel* row, const std::string& shortName);
-
-    // CalculatorDisplayHost
-    bool isConverterMode() const override;
-    std::string shortName0() const override;
-    std::string shortName1() const override;
-    const MetricsCalculations& metricsCalculations0() const override;
-    const MetricsCalculations& metricsCalculations1() const override;
-    void setNumber0Text(const std::string& text) override;
-    void setNumber1Text(const std::string& text) override;
-    void showDivisionByZeroAlert() override;
+    bool isConverterMode() const { return model.isConverterMode(); }
+    void showDivisionByZeroAlert();
+    // A keypad key, from the keyboard: equals blinks, the swap stores the pair.
+    void pressKey(KeypadKey key);
 
     // SelectedUnitsDisplay
     void setUnit0LongNameLabel(const std::string& text) override;
@@ -106,7 +95,8 @@ class CalculatorViewController final : public AnyViewController,
     void showUnitPair(const UnitPair& pair);
     void buildRowMenus();
     KeyButton* operatorButton(Mode mode) const;
-    bool pressCharacters(const QString& characters, int key);
+    void showRowsOfModel();
+    std::optional<KeypadKey> typedKey(const QKeyEvent& event) const;
     static bool isKeypadDecimalKey(const QKeyEvent& event);
 
     AppDelegate& appDelegate;

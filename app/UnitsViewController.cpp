@@ -330,9 +330,9 @@ void UnitsViewController::completeSelection() {
         CategoriesWithAddedUnits[index(SelectedSection0)].unitDefinitions[index(SelectedRow0)];
     const UnitDefinition& unit1 =
         CategoriesWithAddedUnits[index(SelectedSection1)].unitDefinitions[index(SelectedRow1)];
-    appDelegate.MetricsCalculations0 = unit0.metricsCalculations;
-    appDelegate.MetricsCalculations1 = unit1.metricsCalculations;
     QPointer<CalculatorViewController> main = mainScreen();
+    if (main)
+        main->model.setUnits(unit0, unit1);
     selected.storeSelectedUnits(unit0.longName, selected.shortName0, unit1.longName,
                                 selected.shortName1, UnitNameIndex::ofSharedCatalogue(),
                                 appDelegate.store(), main.data());

@@ -2,6 +2,7 @@
 // that the same key needs, timed the same way in the same run.
 #include "engine/BDouble.h"
 #include "engine/LegacyCalculator.h"
+#include "units/MainScreenModel.h"
 
 #include "SideBySide.h"
 
@@ -15,20 +16,14 @@ namespace {
 
 using namespace ratio;
 
-// A converter screen that keeps the texts, as a label would.
-struct KeepingHost : CalculatorDisplayHost {
-    MetricsCalculations chain0{{Operator::Multiplication, 5868000}, {Operator::Division, 121}};
-    MetricsCalculations chain1{{Operator::Multiplication, *BDouble::fromText("1609.344")}};
-    std::string row0, row1;
-    bool isConverterMode() const override { return true; }
-    std::string shortName0() const override { return "Lê"; }
-    std::string shortName1() const override { return "mile"; }
-    const MetricsCalculations& metricsCalculations0() const override { return chain0; }
-    const MetricsCalculations& metricsCalculations1() const override { return chain1; }
-    void setNumber0Text(const std::string& text) override { row0 = text; }
-    void setNumber1Text(const std::string& text) override { row1 = text; }
-    void showDivisionByZeroAlert() override {}
-};
+// The converter screen's model between two units with chains of two steps and one.
+void convertLeToMile(MainScreenModel& screen) {
+    screen.setUnits(
+        UnitDefinition("Lê", "Lê", true, -1,
+                       {{Operator::Multiplication, 5868000}, {Operator::Division, 121}}),
+        UnitDefinition("mile", "mile", true, -1,
+                       {{Operator::Multiplication, *BDouble::fromText("1609.344")}}));
+}
 
 std::string digits(std::size_t count) {
     std::string text;
@@ -61,9 +56,10 @@ struct BareGmpKey {
 // beside bare GMP doing the same work; both sides start from the same number
 // on every call, so both are timed the same way.
 void BM_DigitKey(benchmark::State& state) {
-    KeepingHost host;
     OperatorMode mode;
-    LegacyCalculator calculator(".", ",", &host, mode);
+    MainScreenModel screen(".", ",", mode);
+    convertLeToMile(screen);
+    LegacyCalculator& calculator = screen.calculator;
     const std::string text = digits(static_cast<std::size_t>(state.range(0)));
     const BDouble start = *BDouble::fromText(text);
     BareGmpKey bare(mpz_class{text});
@@ -72,7 +68,7 @@ void BM_DigitKey(benchmark::State& state) {
         [&] {
             calculator.Number0 = start;
             calculator.enterDigit(7);
-            benchmark::DoNotOptimize(host.row1.data());
+            benchmark::DoNotOptimize(screen.row1().data());
         },
         std::ref(bare));
 }
@@ -85,9 +81,10 @@ BENCHMARK(BM_DigitKey)
 
 // A digit key after as many decimal places (no reference: bare GMP's work is the same as above).
 void BM_DecimalDigitKey(benchmark::State& state) {
-    KeepingHost host;
     OperatorMode mode;
-    LegacyCalculator calculator(".", ",", &host, mode);
+    MainScreenModel screen(".", ",", mode);
+    convertLeToMile(screen);
+    LegacyCalculator& calculator = screen.calculator;
     calculator.diagnosticSink = nullptr;
     const std::size_t places = static_cast<std::size_t>(state.range(0));
     const BDouble start = *BDouble::fromText("1." + digits(places));
@@ -95,7 +92,7 @@ void BM_DecimalDigitKey(benchmark::State& state) {
         calculator.Number0 = start;
         calculator.DecimalInputPlace = static_cast<int>(places);
         calculator.enterDigit(7);
-        benchmark::DoNotOptimize(host.row1.data());
+        benchmark::DoNotOptimize(screen.row1().data());
     }
 }
 BENCHMARK(BM_DecimalDigitKey)->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);

@@ -3,13 +3,14 @@
 #include "cli/BatchRun.h"
 #include "cli/CatalogueListing.h"
 #include "cli/CliContext.h"
-#include "cli/CliSession.h"
 #include "cli/CurrencyLoading.h"
 #include "cli/LineConverter.h"
 #include "cli/UnitResolver.h"
 #include "cli/UsageError.h"
 #include "units/CurrencyRates.h"
+#include "units/MainScreenModel.h"
 #include "units/UnitCatalogueBuilder.h"
+#include "units/UnitPairRestore.h"
 
 #include <QLocale>
 
@@ -50,11 +51,12 @@ UnitResolver makeResolver(const CliContext& context) {
 }
 
 UnitResolver::Pair resolveUnits(const CliContext& context, const UnitResolver& resolver) {
-    if (context.catalogue.size() < 2 || context.catalogue[1].unitDefinitions.size() < 2)
+    const auto defaults = defaultPair(context.catalogue);
+    if (!defaults)
         throw UsageError("the catalogue has no default units");
-    const auto& defaults = context.catalogue[1].unitDefinitions;
-    const auto resolved = resolver.resolvePair(context.options.from.value_or(defaults[0].longName),
-                                               context.options.to.value_or(defaults[1].longName));
+    const auto resolved = resolver.resolvePair(
+        context.options.from.value_or(defaults->unit0.definition(context.catalogue).longName),
+        context.options.to.value_or(defaults->unit1.definition(context.catalogue).longName));
     if (const auto* problem = std::get_if<std::string>(&resolved))
         throw UsageError(*problem);
     return std::get<UnitResolver::Pair>(resolved);
@@ -62,19 +64,25 @@ UnitResolver::Pair resolveUnits(const CliContext& context, const UnitResolver& r
 
 int runKeys(CliContext& context, const UnitResolver& resolver) {
     const auto units = resolveUnits(context, resolver);
-    CliSession session(context.facts.decimalSeparator, context.facts.groupingSeparator,
-                       units.from.definition(context.catalogue),
-                       units.to.definition(context.catalogue), context.options.calculatorMode);
+    OperatorMode operatorMode;
+    MainScreenModel screen(context.facts.decimalSeparator, context.facts.groupingSeparator,
+                           operatorMode);
+    screen.setUnits(units.from.definition(context.catalogue),
+                    units.to.definition(context.catalogue));
+    if (context.options.calculatorMode)
+        screen.switchToCalculatorMode();
     if (context.options.trace)
-        session.diagnosticSink() = [&](const std::string& line) { context.errors << line << '\n'; };
-    session.onDivisionByZero = [&] { context.errors << "/ 0: Division 0\n"; };
+        screen.calculator.diagnosticSink = [&](const std::string& line) {
+            context.errors << line << '\n';
+        };
+    screen.divisionByZero = [&] { context.errors << "/ 0: Division 0\n"; };
     for (char key : context.options.keys) {
-        session.press(key);
+        screen.press(std::string_view(&key, 1));
         if (context.options.trace)
-            context.output << key << '\t' << session.row0() << '\t' << session.row1() << '\n';
+            context.output << key << '\t' << screen.row0() << '\t' << screen.row1() << '\n';
     }
     if (!context.options.trace)
-        context.output << session.row0() << '\n' << session.row1() << '\n';
+        context.output << screen.row0() << '\n' << screen.row1() << '\n';
     return ExitSuccess;
 }
 

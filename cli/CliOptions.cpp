@@ -1,12 +1,17 @@
 #include "cli/CliOptions.h"
 
+#include "engine/KeypadKey.h"
+
 #include <string_view>
 
 namespace ratio {
 
 namespace {
 
-constexpr std::string_view keyCharacters = "0123456789.+-*/=CNX";
+// A key of the keypad as written in KEYS, "." being the separator key in every locale.
+bool isKey(char key) {
+    return keypadKey(std::string_view(&key, 1), ".").has_value();
+}
 
 ParsedCliOptions failure(std::string message) {
     return {std::nullopt, std::move(message)};
@@ -57,12 +62,12 @@ bool setFlag(CliOptions& options, std::string_view name) {
 bool looksLikeOption(const std::string& argument) {
     if (argument.size() < 2 || argument[0] != '-')
         return false;
-    return argument[1] == '-' || keyCharacters.find(argument[1]) == std::string_view::npos;
+    return argument[1] == '-' || !isKey(argument[1]);
 }
 
 std::optional<std::string> badKey(const std::string& keys) {
     for (char key : keys)
-        if (keyCharacters.find(key) == std::string_view::npos)
+        if (!isKey(key))
             return "unknown key '" + std::string(1, key) + "'";
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "units/UnitCatalogue.h"
+#include "units/UnitPosition.h"
 
 #include <functional>
 #include <optional>
@@ -12,16 +13,6 @@
 #include <vector>
 
 namespace ratio {
-
-// Where a unit sits in the catalogue.
-struct UnitPosition {
-    std::size_t category = 0;
-    std::size_t unit = 0;
-    const UnitDefinition& definition(const UnitCatalogue& catalogue) const {
-        return catalogue[category].unitDefinitions[unit];
-    }
-    friend bool operator==(const UnitPosition&, const UnitPosition&) = default;
-};
 
 // Finds units by the names people type. A unit answers to its long name, the
 // long name without its bracketed symbols (and each " / " part of it), every

@@ -26,17 +26,13 @@ LegacyCalculator::LegacyCalculator(std::string_view decimalSeparator,
     : BaseCalculator(decimalSeparator, groupingSeparator), host(host), operatorMode(operatorMode) {}
 
 void LegacyCalculator::showNumber0(const std::string& numberText) {
-    if (!host)
-        return;
-    std::string text = insertGroupingSeparators(numberText);
-    if (host->isConverterMode())
-        text += " " + host->shortName0();
-    host->setNumber0Text(text);
+    if (host)
+        host->setNumber0Text(numberText);
 }
 
 void LegacyCalculator::showNumber1(const std::string& numberText) {
     if (host)
-        host->setNumber1Text(insertGroupingSeparators(numberText) + " " + host->shortName1());
+        host->setNumber1Text(numberText);
 }
 
 void LegacyCalculator::enterDigit(int digit) {
@@ -164,6 +160,18 @@ void LegacyCalculator::enterNumber(const BDouble& number, int decimalInputPlace)
     DecimalInputPlace = decimalInputPlace < 0 ? -1 : decimalInputPlace;
     status = DecimalInputPlace >= 0 ? Status::DecimalEntered : Status::IntegerEntered;
     showNumber0(entryText(Number0, DecimalInputPlace));
+    updateConversion();
+}
+
+void LegacyCalculator::enterResult(const BDouble& number) {
+    operatorMode.setModeEnum(Mode::None);
+    Number0 = number;
+    Number1 = 0;
+    CalculationInputBegan = false;
+    InputEnded = true;
+    DecimalInputPlace = -1;
+    status = Status::Cleared;
+    showNumber0(resultText(Number0));
     updateConversion();
 }
 

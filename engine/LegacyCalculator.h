@@ -1,8 +1,9 @@
 // The four-function calculator behind the keypad.
 //
-// A key changes the state below, row 0 is written from Number0, and
-// updateConversion takes Number0 through the two units' chains into Number1
-// and row 1. Operators work strictly from left to right.
+// A key changes the state below, row 0's number text is written from
+// Number0, and updateConversion takes Number0 through the two units' chains
+// into Number1 and row 1's number text. Operators work strictly from left to
+// right.
 #pragma once
 
 #include "engine/BaseCalculator.h"
@@ -41,6 +42,9 @@ class LegacyCalculator : public BaseCalculator {
     // `number` as if it had been typed after a clear, with `decimalInputPlace`
     // places (-1: no separator), at the cost of one key however long it is.
     void enterNumber(const BDouble& number, int decimalInputPlace);
+    // `number` as a finished result, as if just evaluated: shown to 8 places,
+    // and the next digit starts a new number.
+    void enterResult(const BDouble& number);
 
     // The number half of swapping the two rows: the screen exchanges the
     // texts, names and chains itself. The next digit starts a new number.

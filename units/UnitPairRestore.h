@@ -2,18 +2,12 @@
 
 #include "units/UnitCatalogue.h"
 #include "units/UnitNameIndex.h"
+#include "units/UnitPosition.h"
 
 #include <optional>
 #include <string>
 
 namespace ratio {
-
-// Where a unit stands in the catalogue.
-struct UnitPosition {
-    std::size_t category = 0;
-    std::size_t unit = 0;
-    bool operator==(const UnitPosition&) const = default;
-};
 
 struct UnitPair {
     UnitPosition unit0;

@@ -1,5 +1,5 @@
-// A number from the clipboard into row 0 by Ctrl+V, and the rows' Copy, in
-// locales with different separators, over the real clipboard.
+// A number from the clipboard into row 0 by Ctrl+V, Ctrl+C, and the rows'
+// Copy, in locales with different separators, over the real clipboard.
 #include "MainScreenFixture.h"
 #include "units/SelectedUnits.h"
 
@@ -15,6 +15,12 @@ struct Screen : MainScreen {
     void paste(const QString& text) {
         QGuiApplication::clipboard()->setText(text);
         QTest::keyClick(main.get(), Qt::Key_V, Qt::ControlModifier);
+    }
+    // Types `keys`, the locale's separator by the keypad's decimal key.
+    void typeKeys(const char* keys) {
+        for (QChar key : QString::fromUtf8(keys))
+            QTest::keyClick(main.get(), key.unicode() < 128 ? key.toLatin1() : '.',
+                            key.unicode() < 128 ? Qt::NoModifier : Qt::KeypadModifier);
     }
 };
 
@@ -72,9 +78,7 @@ TEST(Copy, RowMenusCopyTheNumberWithoutGroupingAndUnit) {
     for (const auto& row : cases) {
         SCOPED_TRACE(std::string(row.locale) + " " + row.keys);
         Screen screen(row.locale);
-        for (QChar key : QString::fromUtf8(row.keys))
-            QTest::keyClick(screen.main.get(), key.unicode() < 128 ? key.toLatin1() : '.',
-                            key.unicode() < 128 ? Qt::NoModifier : Qt::KeypadModifier);
+        screen.typeKeys(row.keys);
         QAction* copy0 = menuEntry(screen.main->Number0Label, "Copy");
         ASSERT_NE(copy0, nullptr);
         copy0->trigger();
@@ -93,6 +97,36 @@ TEST(Copy, RowMenusCopyTheNumberWithoutGroupingAndUnit) {
         QGuiApplication::clipboard()->setText("kept");
         copy1->trigger();
         EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
+    }
+}
+
+// Ctrl+C copies the visible result as the screen shows it, as Share does: in
+// converter mode row 1 with its grouping and unit, which Ctrl+V after other
+// keys takes back as the row-0 value that gives it, so both rows come back.
+TEST(CopyPaste, CtrlCThenCtrlVGivesTheShownRowsBack) {
+    const struct {
+        const char* locale;
+        const char* keys; // "K" first: in calculator mode
+        const char* copied;
+    } cases[] = {
+        {"en_GB", "1234.5", "1,986.735168 km"}, {"de_DE", "1234,5", "1.986,735168 km"},
+        {"ar_EG", "1234٫5", "1٬986٫735168 km"}, {"en_GB", "1/3=", "0.536448 km"},
+        {"en_GB", "W1", "0.62137119 mile"},     {"en_GB", "K1234.5", "1,234.5"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(std::string(row.locale) + " " + row.keys);
+        Screen screen(row.locale);
+        const char* keys = row.keys;
+        if (*keys == 'K' || *keys == 'W')
+            screen.press(std::string(1, *keys++).c_str());
+        screen.typeKeys(keys);
+        const QString row0 = screen.row0(), row1 = screen.row1();
+        QTest::keyClick(screen.main.get(), Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.copied));
+        QTest::keyClicks(screen.main.get(), "9+");
+        QTest::keyClick(screen.main.get(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(screen.row0(), row0);
+        EXPECT_EQ(screen.row1(), row1);
     }
 }
 

@@ -109,8 +109,8 @@ TEST_F(UnitPickingTest, TwoTapsInOneCategoryCompleteTheSelection) {
     main->UnitButton->setGraphicsEffect(nullptr); // the fade of the screen's first showing
     tap(screen, length, 0);
 
-    EXPECT_TRUE(sameChain(delegate.MetricsCalculations0, units[2].metricsCalculations));
-    EXPECT_TRUE(sameChain(delegate.MetricsCalculations1, units[0].metricsCalculations));
+    EXPECT_TRUE(sameChain(main->model.chain0(), units[2].metricsCalculations));
+    EXPECT_TRUE(sameChain(main->model.chain1(), units[0].metricsCalculations));
     EXPECT_EQ(store.value("unit0").text(), units[2].longName);
     EXPECT_EQ(store.value("unit1").text(), units[0].longName);
     EXPECT_EQ(LastSelection::read(store), (LastSelection{length, 2}));
@@ -215,7 +215,7 @@ TEST_F(UnitPickingTest, OpensCentredOnTheRememberedPositionOrAtTheTop) {
 TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
     QTest::keyClicks(main.get(), "42");
     const auto unit0 = store.value("unit0");
-    const MetricsCalculations chain0 = delegate.MetricsCalculations0;
+    const MetricsCalculations chain0 = main->model.chain0();
     for (const bool escape : {false, true}) { // Escape wherever the focus is on the screen
         UnitsViewController* screen = openSelection();
         EXPECT_EQ(screen->LastSelectedNumberIndex, 1);
@@ -229,7 +229,7 @@ TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
         EXPECT_TRUE(waitUntilClosed());
         EXPECT_EQ(row0(), "42 mile");
         EXPECT_EQ(store.value("unit0"), unit0);
-        EXPECT_TRUE(sameChain(delegate.MetricsCalculations0, chain0));
+        EXPECT_TRUE(sameChain(main->model.chain0(), chain0));
         EXPECT_FALSE(store.value(lastSelectedSectionKey).integer());
     }
 
@@ -268,8 +268,8 @@ TEST_F(UnitPickingTest, ASecondUnitFromTheFullListCompletesThePair) {
         const UnitDefinition& second = catalogueUnit(length, hidden);
         EXPECT_EQ(store.value("unit0").text(), firstUnit.longName);
         EXPECT_EQ(store.value("unit1").text(), second.longName);
-        EXPECT_TRUE(sameChain(delegate.MetricsCalculations0, firstUnit.metricsCalculations));
-        EXPECT_TRUE(sameChain(delegate.MetricsCalculations1, second.metricsCalculations));
+        EXPECT_TRUE(sameChain(main->model.chain0(), firstUnit.metricsCalculations));
+        EXPECT_TRUE(sameChain(main->model.chain1(), second.metricsCalculations));
         ASSERT_TRUE(waitUntilClosed());
     }
 }

@@ -2,7 +2,7 @@
 // which texts are numbers in which locale, with what typed places, and that
 // entering one equals typing it after a clear.
 #include "engine/PastedNumber.h"
-#include "support/FakeDisplayHost.h"
+#include "support/RowRecorder.h"
 
 #include <gtest/gtest.h>
 
@@ -75,11 +75,10 @@ TEST(PastedNumber, ReadsAHundredThousandDigitsExactly) {
 
 // A converting calculator in the middle of something, so the entry must also end it.
 struct Busy {
-    testing::FakeDisplayHost host;
+    testing::RowRecorder host;
     OperatorMode mode;
     LegacyCalculator calculator{".", ",", &host, mode};
     explicit Busy(const char* keys) {
-        host.converterMode = true;
         host.chain1 = {MetricsCalculation{Operator::Multiplication, BDouble(3)}};
         press(keys);
     }

@@ -9,27 +9,23 @@
 
 namespace ratio::testing {
 
-// A screen stand-in that records what the calculator shows.
-struct FakeDisplayHost : CalculatorDisplayHost {
-    bool converterMode = false;
-    std::string unit0 = "mile", unit1 = "km", row0, row1;
+// The least a calculator needs to run: chains, and rows that keep the number texts.
+struct RowRecorder : CalculatorDisplayHost {
+    std::string row0, row1;
     MetricsCalculations chain0{MetricsCalculation{}}, chain1{MetricsCalculation{}};
-    int alerts = 0;
 
-    bool isConverterMode() const override { return converterMode; }
-    std::string shortName0() const override { return unit0; }
-    std::string shortName1() const override { return unit1; }
     const MetricsCalculations& metricsCalculations0() const override { return chain0; }
     const MetricsCalculations& metricsCalculations1() const override { return chain1; }
     void setNumber0Text(const std::string& text) override { row0 = text; }
     void setNumber1Text(const std::string& text) override { row1 = text; }
-    void showDivisionByZeroAlert() override { ++alerts; }
+    void showDivisionByZeroAlert() override {}
 };
 
-// Presses keys as the keypad would (see pressKeypadKey).
+// Presses keys written as ratio-cli's key sequences ("." the separator key).
 inline void press(LegacyCalculator& calculator, std::string_view keys) {
-    for (char key : keys)
-        pressKeypadKey(calculator, key);
+    for (std::size_t at = 0; at < keys.size(); ++at)
+        if (const auto key = keypadKey(keys.substr(at, 1), "."))
+            pressKeypadKey(calculator, *key);
 }
 
 } // namespace ratio::testing

@@ -1,0 +1,257 @@
+// The main screen's model: keys into both rows, the two modes, the swap, and
+// what Copy gives and Paste takes back.
+#include "units/MainScreenModel.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ratio {
+namespace {
+
+MetricsCalculations chainOf(Operator op, const char* number) {
+    return {MetricsCalculation{op, *BDouble::fromText(number)}};
+}
+
+UnitDefinition unit(const char* shortName, MetricsCalculations chain) {
+    return UnitDefinition(shortName, shortName, true, -1, std::move(chain));
+}
+
+const UnitDefinition mile = unit("mile", chainOf(Operator::Multiplication, "1609.344"));
+const UnitDefinition km = unit("km", chainOf(Operator::Multiplication, "1000"));
+const UnitDefinition metre = unit("m", chainOf(Operator::Multiplication, "1"));
+const UnitDefinition celsius = unit("°C", chainOf(Operator::Addition, "273.15"));
+const UnitDefinition fahrenheit = unit("°F", {{Operator::Subtraction, 32},
+                                              {Operator::Multiplication, 5},
+                                              {Operator::Division, 9},
+                                              {Operator::Addition, *BDouble::fromText("273.15")}});
+
+class MainScreenModelTest : public ::testing::Test {
+  protected:
+    OperatorMode operatorMode;
+    MainScreenModel screen{".", ",", operatorMode};
+    std::vector<std::string> diagnostics;
+    int alerts = 0;
+
+    MainScreenModelTest() {
+        screen.setUnits(mile, km);
+        screen.calculator.diagnosticSink = [this](const std::string& line) {
+            diagnostics.push_back(line);
+        };
+        screen.divisionByZero = [this] { ++alerts; };
+    }
+    std::string rows() const { return screen.row0() + " = " + screen.row1(); }
+};
+
+TEST_F(MainScreenModelTest, KeySequencesShowTheExpectedRow) {
+    screen.switchToCalculatorMode();
+    // clang-format off
+    const std::pair<const char*, const char*> cases[] = {
+        {"C00", "0"}, {"1.50", "1.50"}, {"1.50=", "1.5"}, {"1/3=", "0.33333333"},
+        {"1/3=*3=", "1"}, {"2+3*", "5"}, {"2+3*4=", "20"}, {"5+=", "5"}, {"5+.=", "0."},
+        {".", "0."}, {".5", "0.5"}, {"1..5", "1.5"}, {"2+3=4", "4"}, {"2+3=*2=", "10"},
+        {"2-5=", "-3"}, {"2-5=7", "-7"}, {"2-5=.5", "0.5"}, {"1.N", "-1."}, {"1.20N", "-1.20"},
+        {"1/3=N", "-0.33333333"}, {"4N5", "-45"}, {"1.000000001=", "1"},
+        {"0.000000001*1000000000=", "1"},
+        {"123456789012345678901234567890", "123,456,789,012,345,678,901,234,567,890"},
+        {"999999999999999999999999999999+1=", "1,000,000,000,000,000,000,000,000,000,000"},
+    };
+    // clang-format on
+    for (const auto& [keys, row0] : cases) {
+        screen.press("C");
+        screen.press(keys);
+        EXPECT_EQ(screen.row0(), row0) << keys;
+    }
+}
+
+TEST_F(MainScreenModelTest, DivisionByZeroAlertsAndShowsTheDivisor) {
+    screen.press("5/0=");
+    EXPECT_EQ(alerts, 1);
+    EXPECT_EQ(screen.row0(), "0 mile");
+    EXPECT_TRUE(screen.calculator.Number0.isZero());
+    screen.press("7");
+    EXPECT_EQ(screen.row0(), "7 mile");
+    screen.press("/0.0+");
+    EXPECT_EQ(alerts, 2);
+}
+
+// Mode switches are reported only when the mode changes; typed decimal places
+// go to the diagnostic line.
+TEST_F(MainScreenModelTest, ReportsModeSwitchesAndTypedDecimalPlaces) {
+    std::vector<std::pair<Mode, Mode>> switches;
+    operatorMode.modeSwitchedSelector = [&](Mode from, Mode to) {
+        switches.emplace_back(from, to);
+    };
+    screen.press("2+3*4=C1.25");
+    const std::vector<std::pair<Mode, Mode>> expected{{Mode::None, Mode::Addition},
+                                                      {Mode::Addition, Mode::None},
+                                                      {Mode::None, Mode::Multiplication},
+                                                      {Mode::Multiplication, Mode::None}};
+    EXPECT_EQ(switches, expected);
+    EXPECT_EQ(diagnostics, (std::vector<std::string>{"DecimalSeparatorInputPlace 0",
+                                                     "DecimalSeparatorInputPlace 1"}));
+}
+
+// Clear converts zero too, which an offset (°C to °F) makes no zero. Row 0
+// carries its unit in converter mode only; row 1 follows every key in both.
+TEST_F(MainScreenModelTest, RowsCarryTheirUnitsAndConvertOnEveryKey) {
+    const std::pair<const char*, const char*> steps[] = {
+        {"C", "0 mile = 0 km"},
+        {"2", "2 mile = 3.218688 km"},
+        {"000", "2,000 mile = 3,218.688 km"},
+        {"N", "-2,000 mile = -3,218.688 km"},
+        {"+1=", "-1,999 mile = -3,217.078656 km"},
+    };
+    for (const auto& [keys, expected] : steps) {
+        screen.press(keys);
+        EXPECT_EQ(rows(), expected) << keys;
+    }
+    screen.switchToCalculatorMode();
+    screen.switchToCalculatorMode();
+    EXPECT_EQ(rows(), "-1,999 = -3,217.078656 km");
+    screen.press("C5");
+    EXPECT_EQ(rows(), "5 = 8.04672 km");
+    screen.switchToConverterMode();
+    screen.switchToConverterMode();
+    EXPECT_EQ(rows(), "5 mile = 8.04672 km");
+    screen.setUnits(celsius, fahrenheit);
+    EXPECT_EQ(rows(), "5 °C = 8.04672 °F"); // the numbers stay until a key converts
+    screen.press("C");
+    EXPECT_EQ(rows(), "0 °C = 32 °F");
+    screen.press("100");
+    EXPECT_EQ(rows(), "100 °C = 212 °F");
+}
+
+TEST_F(MainScreenModelTest, AChainDividingByZeroLeavesRowOneAsItWas) {
+    const UnitDefinition one = unit("mile", chainOf(Operator::Multiplication, "1"));
+    screen.setUnits(one, unit("km", chainOf(Operator::Multiplication, "2")));
+    screen.press("3");
+    EXPECT_EQ(screen.row1(), "1.5 km");
+    screen.setUnits(one, unit("km", chainOf(Operator::Multiplication, "0")));
+    screen.press("4");
+    EXPECT_EQ(rows(), "34 mile = 1.5 km");
+    EXPECT_EQ(screen.calculator.Number1, *BDouble::fromText("1.5"));
+    // Nor can a quantity of row 1 be taken back through such a chain.
+    screen.setUnits(unit("mile", chainOf(Operator::Multiplication, "0")), km);
+    EXPECT_FALSE(screen.paste("3 km"));
+    EXPECT_EQ(rows(), "34 mile = 1.5 km");
+}
+
+// The swap exchanges rows, units and chains without converting, in converter
+// mode; the next digit is a new number converted the other way. Twice is back.
+TEST_F(MainScreenModelTest, TheSwapExchangesRowsAndUnits) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"5X", "8.04672 km = 5 mile"},
+        {"5X2", "2 km = 1.24274238 mile"},
+        {"5+X2", "2 km = 1.24274238 mile"},
+        {"5X.5", "0.5 km = 0.3106856 mile"},
+        {"5X+1=", "9.04672 km = 5.62137119 mile"},
+        {"5XX2", "2 mile = 3.218688 km"},
+    };
+    for (const auto& [keys, expected] : cases) {
+        screen.setUnits(mile, km);
+        screen.switchToCalculatorMode();
+        screen.press("C");
+        screen.press(keys);
+        EXPECT_EQ(rows(), expected) << keys;
+        EXPECT_TRUE(screen.isConverterMode());
+        EXPECT_EQ(operatorMode.modeEnum(), Mode::None);
+    }
+}
+
+// Whatever the screen shows as its result, pasted back after other keys,
+// gives the rows shown again: row 1 with its unit comes back as the unit0
+// value that gives that quantity.
+TEST_F(MainScreenModelTest, CopyThenPasteGivesBothRowsBack) {
+    const struct {
+        const UnitDefinition &unit0, &unit1;
+        const char* keys;
+        bool converter;
+    } cases[] = {
+        {mile, km, "2", true},
+        {mile, km, "1234.5", true},
+        {km, mile, "1", true},
+        {mile, km, "7N", true},
+        {celsius, fahrenheit, "100", true},
+        {fahrenheit, celsius, "212", true},
+        {km, metre, "2.5", true},
+        {metre, km, "2500", true},
+        {mile, km, "1234.5", false},
+        {mile, km, "1/3=", false},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.unit0.shortName + " " + row.keys);
+        screen.setUnits(row.unit0, row.unit1);
+        row.converter ? screen.switchToConverterMode() : screen.switchToCalculatorMode();
+        screen.press("C");
+        screen.press(row.keys);
+        const auto shown = [&] { return row.converter ? rows() : screen.row0(); };
+        const std::string copied = screen.visibleResult(), before = shown();
+        EXPECT_EQ(copied, row.converter ? screen.row1() : screen.row0());
+        screen.press("9+");
+        ASSERT_TRUE(screen.paste(copied));
+        EXPECT_EQ(shown(), before);
+        EXPECT_EQ(operatorMode.modeEnum(), Mode::None);
+    }
+}
+
+// A pasted number goes into row 0: alone or after unit0 as typed, after unit1
+// converted back and finished; anything else changes nothing.
+TEST_F(MainScreenModelTest, PasteReadsEitherRowsUnit) {
+    const struct {
+        const char* text;
+        const char* rows = nullptr; // nullptr: not a number of this pair
+        const char* next = nullptr; // the rows after one more digit
+    } cases[] = {
+        {"2", "2 mile = 3.218688 km", "25 mile = 40.2336 km"},
+        {"2.50 mile", "2.50 mile = 4.02336 km", "2.505 mile = 4.03140672 km"},
+        {"3.218688 km", "2 mile = 3.218688 km", "5 mile = 8.04672 km"},
+        {" 3,218.688km\n", "2,000 mile = 3,218.688 km", "5 mile = 8.04672 km"},
+        {"1 km", "0.62137119 mile = 1 km", "5 mile = 8.04672 km"},
+        {"km"},
+        {"3 m"},
+        {"3 kmh"},
+        {"3 mile km"},
+        {""},
+        {"mile 3"},
+        {"1,5 km"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.text);
+        screen.press("C7+");
+        const std::string before = rows();
+        EXPECT_EQ(screen.paste(row.text), row.rows != nullptr);
+        EXPECT_EQ(rows(), row.rows ? row.rows : before);
+        if (!row.rows)
+            continue;
+        screen.press("5");
+        EXPECT_EQ(rows(), row.next);
+    }
+}
+
+TEST(CalculatorWithoutScreen, KeepsCountingWithoutWritingRows) {
+    OperatorMode operatorMode;
+    LegacyCalculator calculator(",", ".", nullptr, operatorMode);
+    calculator.enterNumber(BDouble(25), -1);
+    calculator.selectOperator(Mode::Division);
+    calculator.enterDigit(0);
+    calculator.evaluate();
+    EXPECT_TRUE(calculator.Number0.isZero());
+    EXPECT_TRUE(calculator.Number1.isZero());
+}
+
+TEST(MainScreenModel, MultiByteSeparatorsShowInTheRows) {
+    OperatorMode operatorMode;
+    MainScreenModel arabic("\u066B", "\u066C", operatorMode);
+    arabic.switchToCalculatorMode();
+    arabic.press("12345.");
+    EXPECT_EQ(arabic.row0(), "12\u066C345\u066B");
+    EXPECT_EQ(arabic.number0(), "12345\u066B");
+    arabic.press("/4=");
+    EXPECT_EQ(arabic.row0(), "3\u066C086\u066B25");
+}
+
+} // namespace
+} // namespace ratio
