@@ -2,6 +2,7 @@
 
 #include "units/CategoryTable.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -36,15 +37,58 @@ std::string nameText(const UnitRow::Name& name, const LocalizedStrings& strings,
     return {};
 }
 
-std::optional<MetricsCalculations> chainFrom(const std::vector<UnitRow::Step>& steps) {
+// The product of decimal texts joined by " × ".
+std::optional<BDouble> product(std::string_view text) {
+    static constexpr std::string_view times = " × ";
+    BDouble result = 1;
+    for (;;) {
+        const std::size_t end = text.find(times);
+        const std::optional<BDouble> factor = BDouble::fromText(text.substr(0, end));
+        if (!factor)
+            return std::nullopt;
+        result *= *factor;
+        if (end == std::string_view::npos)
+            return result;
+        text.remove_prefix(end + times.size());
+    }
+}
+
+std::optional<BDouble> unitFactor(std::string_view shortName, std::span<const UnitRow> table,
+                                  std::size_t depth);
+
+std::optional<BDouble> stepNumber(const UnitRow::Step& step, std::span<const UnitRow> table,
+                                  std::size_t depth) {
+    std::optional<BDouble> number = product(step.number);
+    if (number && !step.divisor.empty()) {
+        const std::optional<BDouble> divisor = product(step.divisor);
+        number = divisor ? number->dividedBy(*divisor) : std::nullopt;
+    }
+    if (number && !step.unit.empty()) {
+        const std::optional<BDouble> factor = unitFactor(step.unit, table, depth + 1);
+        number = factor ? std::optional(*number * *factor) : std::nullopt;
+    }
+    return number;
+}
+
+// The factor of the row of `table` with that short name; none when there is no
+// such row, its chain is not a single multiplication, or the rows name each
+// other in a circle (deeper than the table is long).
+std::optional<BDouble> unitFactor(std::string_view shortName, std::span<const UnitRow> table,
+                                  std::size_t depth) {
+    const auto row = std::find_if(table.begin(), table.end(), [&](const UnitRow& candidate) {
+        return candidate.shortName.kind == Kind::Quoted && candidate.shortName.text == shortName;
+    });
+    if (depth > table.size() || row == table.end() || row->chain.size() != 1 ||
+        row->chain.front().op != Operator::Multiplication)
+        return std::nullopt;
+    return stepNumber(row->chain.front(), table, depth);
+}
+
+std::optional<MetricsCalculations> chainFrom(const UnitRow& row, std::span<const UnitRow> table) {
     MetricsCalculations chain;
-    chain.reserve(steps.size());
-    for (const UnitRow::Step& step : steps) {
-        std::optional<BDouble> number = BDouble::fromText(step.number);
-        if (number && !step.divisor.empty()) {
-            std::optional<BDouble> divisor = BDouble::fromText(step.divisor);
-            number = divisor ? number->dividedBy(*divisor) : std::nullopt;
-        }
+    chain.reserve(row.chain.size());
+    for (const UnitRow::Step& step : row.chain) {
+        std::optional<BDouble> number = stepNumber(step, table, 0);
         if (!number)
             return std::nullopt;
         chain.push_back({step.op, std::move(*number)});
@@ -92,8 +136,8 @@ void buildUnitCatalogue(UnitCatalogue& catalogue, const LocalizedStrings& string
             if (row.creation == UnitRow::Creation::ExceptTraditionalChinese &&
                 language == Language::ChineseTraditional)
                 continue;
-            std::optional<MetricsCalculations> chain = chainFrom(row.chain);
-            if (!chain) // the tables hold only valid decimals; never a unit without a chain
+            std::optional<MetricsCalculations> chain = chainFrom(row, tables[index].units);
+            if (!chain) // the tables hold only sound definitions; never a unit without a chain
                 continue;
             units.emplace_back(nameText(row.shortName, strings, british),
                                nameText(row.longName, strings, british),
