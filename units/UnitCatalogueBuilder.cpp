@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace ratio {
 
@@ -40,23 +41,30 @@ std::string nameText(const UnitRow::Name& name, const LocalizedStrings& strings,
 // The product of decimal texts joined by " × ".
 std::optional<BDouble> product(std::string_view text) {
     static constexpr std::string_view times = " × ";
-    BDouble result = 1;
-    for (;;) {
-        const std::size_t end = text.find(times);
+    std::size_t end = text.find(times);
+    std::optional<BDouble> result = BDouble::fromText(text.substr(0, end));
+    while (result && end != std::string_view::npos) {
+        text.remove_prefix(end + times.size());
+        end = text.find(times);
         const std::optional<BDouble> factor = BDouble::fromText(text.substr(0, end));
         if (!factor)
             return std::nullopt;
-        result *= *factor;
-        if (end == std::string_view::npos)
-            return result;
-        text.remove_prefix(end + times.size());
+        *result *= *factor;
     }
+    return result;
 }
 
-std::optional<BDouble> unitFactor(std::string_view shortName, std::span<const UnitRow> table,
-                                  std::size_t depth);
+// A category's rows, and the factors of those that other rows have named so
+// far, each worked out once.
+struct TableFactors {
+    explicit TableFactors(std::span<const UnitRow> rows) : rows(rows), known(rows.size()) {}
+    std::span<const UnitRow> rows;
+    std::vector<std::optional<BDouble>> known;
+};
 
-std::optional<BDouble> stepNumber(const UnitRow::Step& step, std::span<const UnitRow> table,
+const BDouble* unitFactor(std::string_view shortName, TableFactors& table, std::size_t depth);
+
+std::optional<BDouble> stepNumber(const UnitRow::Step& step, TableFactors& table,
                                   std::size_t depth) {
     std::optional<BDouble> number = product(step.number);
     if (number && !step.divisor.empty()) {
@@ -64,30 +72,43 @@ std::optional<BDouble> stepNumber(const UnitRow::Step& step, std::span<const Uni
         number = divisor ? number->dividedBy(*divisor) : std::nullopt;
     }
     if (number && !step.unit.empty()) {
-        const std::optional<BDouble> factor = unitFactor(step.unit, table, depth + 1);
-        number = factor ? std::optional(*number * *factor) : std::nullopt;
+        const BDouble* factor = unitFactor(step.unit, table, depth + 1);
+        if (!factor)
+            return std::nullopt;
+        *number *= *factor;
     }
     return number;
 }
 
-// The factor of the row of `table` with that short name; none when there is no
-// such row, its chain is not a single multiplication, or the rows name each
-// other in a circle (deeper than the table is long).
-std::optional<BDouble> unitFactor(std::string_view shortName, std::span<const UnitRow> table,
-                                  std::size_t depth) {
-    const auto row = std::find_if(table.begin(), table.end(), [&](const UnitRow& candidate) {
-        return candidate.shortName.kind == Kind::Quoted && candidate.shortName.text == shortName;
-    });
-    if (depth > table.size() || row == table.end() || row->chain.size() != 1 ||
-        row->chain.front().op != Operator::Multiplication)
-        return std::nullopt;
-    return stepNumber(row->chain.front(), table, depth);
+// The factor of the row at `index`, a single multiplication; none when it is
+// not, or when the rows name each other in a circle (deeper than the table).
+const BDouble* factorAt(std::size_t index, TableFactors& table, std::size_t depth) {
+    const UnitRow& row = table.rows[index];
+    if (depth > table.rows.size() || row.chain.size() != 1 ||
+        row.chain.front().op != Operator::Multiplication)
+        return nullptr;
+    std::optional<BDouble>& known = table.known[index];
+    if (!known)
+        known = stepNumber(row.chain.front(), table, depth);
+    return known ? &*known : nullptr;
 }
 
-std::optional<MetricsCalculations> chainFrom(const UnitRow& row, std::span<const UnitRow> table) {
+const BDouble* unitFactor(std::string_view shortName, TableFactors& table, std::size_t depth) {
+    const auto row = std::find_if(table.rows.begin(), table.rows.end(), [&](const UnitRow& row) {
+        return row.shortName.kind == Kind::Quoted && row.shortName.text == shortName;
+    });
+    return row == table.rows.end()
+               ? nullptr
+               : factorAt(static_cast<std::size_t>(row - table.rows.begin()), table, depth);
+}
+
+// The chain of the row at `index`; a single multiplication through the
+// factors other rows may have needed already.
+std::optional<MetricsCalculations> chainFrom(std::size_t index, TableFactors& table) {
+    if (const BDouble* factor = factorAt(index, table, 0))
+        return MetricsCalculations{{Operator::Multiplication, *factor}};
     MetricsCalculations chain;
-    chain.reserve(row.chain.size());
-    for (const UnitRow::Step& step : row.chain) {
+    for (const UnitRow::Step& step : table.rows[index].chain) {
         std::optional<BDouble> number = stepNumber(step, table, 0);
         if (!number)
             return std::nullopt;
@@ -132,11 +153,13 @@ void buildUnitCatalogue(UnitCatalogue& catalogue, const LocalizedStrings& string
 
     for (std::size_t index = 0; index < tables.size(); ++index) {
         std::vector<UnitDefinition>& units = catalogue[index].unitDefinitions;
-        for (const UnitRow& row : tables[index].units) {
+        TableFactors factors(tables[index].units);
+        for (std::size_t r = 0; r < factors.rows.size(); ++r) {
+            const UnitRow& row = factors.rows[r];
             if (row.creation == UnitRow::Creation::ExceptTraditionalChinese &&
                 language == Language::ChineseTraditional)
                 continue;
-            std::optional<MetricsCalculations> chain = chainFrom(row, tables[index].units);
+            std::optional<MetricsCalculations> chain = chainFrom(r, factors);
             if (!chain) // the tables hold only sound definitions; never a unit without a chain
                 continue;
             units.emplace_back(nameText(row.shortName, strings, british),
