@@ -3,8 +3,10 @@
 #include "units/CategoryTable.h"
 #include "units/CurrencyRates.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace ratio {
 
@@ -37,15 +39,78 @@ std::string nameText(const UnitRow::Name& name, const LocalizedStrings& strings,
     return {};
 }
 
-std::optional<MetricsCalculations> chainFrom(const std::vector<UnitRow::Step>& steps) {
+// The product of decimal texts joined by " × ".
+std::optional<BDouble> product(std::string_view text) {
+    static constexpr std::string_view times = " × ";
+    std::size_t end = text.find(times);
+    std::optional<BDouble> result = BDouble::fromText(text.substr(0, end));
+    while (result && end != std::string_view::npos) {
+        text.remove_prefix(end + times.size());
+        end = text.find(times);
+        const std::optional<BDouble> factor = BDouble::fromText(text.substr(0, end));
+        if (!factor)
+            return std::nullopt;
+        *result *= *factor;
+    }
+    return result;
+}
+
+// A category's rows, and the factors of those that other rows have named so
+// far, each worked out once.
+struct TableFactors {
+    explicit TableFactors(std::span<const UnitRow> rows) : rows(rows), known(rows.size()) {}
+    std::span<const UnitRow> rows;
+    std::vector<std::optional<BDouble>> known;
+};
+
+const BDouble* unitFactor(std::string_view shortName, TableFactors& table, std::size_t depth);
+
+std::optional<BDouble> stepNumber(const UnitRow::Step& step, TableFactors& table,
+                                  std::size_t depth) {
+    std::optional<BDouble> number = product(step.number);
+    if (number && !step.divisor.empty()) {
+        const std::optional<BDouble> divisor = product(step.divisor);
+        number = divisor ? number->dividedBy(*divisor) : std::nullopt;
+    }
+    if (number && !step.unit.empty()) {
+        const BDouble* factor = unitFactor(step.unit, table, depth + 1);
+        if (!factor)
+            return std::nullopt;
+        *number *= *factor;
+    }
+    return number;
+}
+
+// The factor of the row at `index`, a single multiplication; none when it is
+// not, or when the rows name each other in a circle (deeper than the table).
+const BDouble* factorAt(std::size_t index, TableFactors& table, std::size_t depth) {
+    const UnitRow& row = table.rows[index];
+    if (depth > table.rows.size() || row.chain.size() != 1 ||
+        row.chain.front().op != Operator::Multiplication)
+        return nullptr;
+    std::optional<BDouble>& known = table.known[index];
+    if (!known)
+        known = stepNumber(row.chain.front(), table, depth);
+    return known ? &*known : nullptr;
+}
+
+const BDouble* unitFactor(std::string_view shortName, TableFactors& table, std::size_t depth) {
+    const auto row = std::find_if(table.rows.begin(), table.rows.end(), [&](const UnitRow& row) {
+        return row.shortName.kind == Kind::Quoted && row.shortName.text == shortName;
+    });
+    return row == table.rows.end()
+               ? nullptr
+               : factorAt(static_cast<std::size_t>(row - table.rows.begin()), table, depth);
+}
+
+// The chain of the row at `index`; a single multiplication through the
+// factors other rows may have needed already.
+std::optional<MetricsCalculations> chainFrom(std::size_t index, TableFactors& table) {
+    if (const BDouble* factor = factorAt(index, table, 0))
+        return MetricsCalculations{{Operator::Multiplication, *factor}};
     MetricsCalculations chain;
-    chain.reserve(steps.size());
-    for (const UnitRow::Step& step : steps) {
-        std::optional<BDouble> number = BDouble::fromText(step.number);
-        if (number && !step.divisor.empty()) {
-            std::optional<BDouble> divisor = BDouble::fromText(step.divisor);
-            number = divisor ? number->dividedBy(*divisor) : std::nullopt;
-        }
+    for (const UnitRow::Step& step : table.rows[index].chain) {
+        std::optional<BDouble> number = stepNumber(step, table, 0);
         if (!number)
             return std::nullopt;
         chain.push_back({step.op, std::move(*number)});
@@ -89,12 +154,14 @@ void buildUnitCatalogue(UnitCatalogue& catalogue, const LocalizedStrings& string
 
     for (std::size_t index = 0; index < tables.size(); ++index) {
         std::vector<UnitDefinition>& units = catalogue[index].unitDefinitions;
-        for (const UnitRow& row : tables[index].units) {
+        TableFactors factors(tables[index].units);
+        for (std::size_t r = 0; r < factors.rows.size(); ++r) {
+            const UnitRow& row = factors.rows[r];
             if (row.creation == UnitRow::Creation::ExceptTraditionalChinese &&
                 language == Language::ChineseTraditional)
                 continue;
-            std::optional<MetricsCalculations> chain = chainFrom(row.chain);
-            if (!chain) // the tables hold only valid decimals; never a unit without a chain
+            std::optional<MetricsCalculations> chain = chainFrom(r, factors);
+            if (!chain) // the tables hold only sound definitions; never a unit without a chain
                 continue;
             units.emplace_back(nameText(row.shortName, strings, british),
                                nameText(row.longName, strings, british),

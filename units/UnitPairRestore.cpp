@@ -4,10 +4,25 @@
 #include "units/UnitCatalogueBuilder.h"
 
 #include <algorithm>
+#include <string_view>
+#include <utility>
 
 namespace ratio {
 
 namespace {
+
+// Long names that earlier versions stored, and what the catalogue calls the
+// same units now, so that a settings file written before a rename restores.
+constexpr std::pair<std::string_view, std::string_view> renamedUnits[] = {
+    {"Gigibyte (GiB)", "Gibibyte (GiB)"},
+};
+
+std::string currentName(const std::string& name) {
+    for (const auto& [former, current] : renamedUnits)
+        if (name == former)
+            return std::string(current);
+    return name;
+}
 
 // The last position in `category` named `name`.
 std::optional<std::size_t> lastMatch(const std::vector<std::string>& category,
@@ -83,8 +98,9 @@ StoredPairNames withBritishNames(StoredPairNames stored, const UnitNameIndex& na
 
 } // namespace
 
-std::optional<UnitPair> findStoredPair(const CatalogueNames& names, const std::string& name0,
-                                       const std::string& name1) {
+std::optional<UnitPair> findStoredPair(const CatalogueNames& names, const std::string& storedName0,
+                                       const std::string& storedName1) {
+    const std::string name0 = currentName(storedName0), name1 = currentName(storedName1);
     if (name0.empty() || name1.empty() || name0 == name1)
         return std::nullopt;
     std::optional<UnitPair> pair;

@@ -37,8 +37,9 @@ struct StoredPairLookup {
 // one category (the Chinese fēn, lí and háo are lengths and areas), so each
 // name is matched in the category of the other's match: a stored length pair
 // never comes back as a length and an area. Among several pairs, the last one
-// in catalogue order wins. None when a name is missing, unknown, the two are
-// equal, or no category holds both.
+// in catalogue order wins. A name a unit had in an earlier version (the
+// misspelt "Gigibyte (GiB)") is read as its name today. None when a name is
+// missing, unknown, the two are equal, or no category holds both.
 std::optional<UnitPair> findStoredPair(const CatalogueNames& names, const std::string& name0,
                                        const std::string& name1);
 

@@ -33,11 +33,17 @@ struct UnitRow {
         Field field = nullptr;
     };
 
-    // One step; with a divisor, the number is the exact quotient number ÷ divisor.
+    // One step. Its number is the product of the decimal texts in `number`
+    // (joined by " × "), divided exactly by the product in `divisor` when there
+    // is one, and multiplied by the factor of the unit named `unit` (the short
+    // name of a row of the same table whose chain is a single multiplication).
+    // So a row reads as its definition: 0.0254 × 0.0254 m², 1852 ÷ 3600 m/s,
+    // an Imperial gallon ÷ 16.
     struct Step {
         Operator op = Operator::Multiplication;
         std::string_view number;
         std::string_view divisor;
+        std::string_view unit;
     };
 
     enum class InCompactList { No, Yes, InSimplifiedChinese, InTraditionalChinese };

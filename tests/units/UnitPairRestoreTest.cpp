@@ -156,6 +156,7 @@ TEST(StoredPairBeforeRates, WaitsOnlyForCurrenciesRatesMayBring) {
         {"a currency and a length", nullptr, {euro, mile, euro, mile}, false, false},
         {"one currency twice", nullptr, {euro, euro, euro, euro}, false, false},
         {"unknown names", nullptr, {"Thaler", "Ducat", "Thaler", "Ducat"}, false, false},
+        {"a former name", nullptr, {"Gigibyte (GiB)", "Byte (B)", "", ""}, true, false},
         // clang-format on
     };
     for (const auto& row : cases) {

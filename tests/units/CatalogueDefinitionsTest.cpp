@@ -1,0 +1,272 @@
+// The built catalogue against what references state: relations between its
+// units, exact, and every unit's value in its category's base unit beside
+// GNU units'.
+#include "units/UnitCatalogueBuilder.h"
+
+#include "engine/ConversionChain.h"
+#include "localization/EnglishBritishStrings.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace ratio {
+namespace {
+
+constexpr std::size_t length = 1, mass = 2, volume = 3, speed = 4, area = 5, information = 6,
+                      pressure = 7, power = 8, energy = 9, time = 10, temperature = 11, fuel = 12;
+
+const UnitCatalogue& catalogue() {
+    static const UnitCatalogue built = [] {
+        static const EnglishBritishStrings british;
+        UnitCatalogue units;
+        buildUnitCatalogue(units, british, Language::EnglishBritish, british);
+        return units;
+    }();
+    return built;
+}
+
+const UnitDefinition* unitIn(std::size_t category, const std::string& shortName) {
+    for (const UnitDefinition& unit : catalogue().at(category).unitDefinitions)
+        if (unit.shortName == shortName)
+            return &unit;
+    return nullptr;
+}
+
+// The unit with that short name, in `category` first (the Chinese fēn, lí and
+// háo are lengths and areas), else in any.
+const UnitDefinition* unitNamed(const std::string& shortName, std::size_t category) {
+    const UnitDefinition* unit = unitIn(category, shortName);
+    for (std::size_t c = 1; !unit && c < catalogue().size(); ++c)
+        unit = unitIn(c, shortName);
+    EXPECT_TRUE(unit) << "no unit " << shortName;
+    return unit;
+}
+
+BDouble decimal(const std::string& text) {
+    const std::optional<BDouble> number = BDouble::fromText(text);
+    EXPECT_TRUE(number) << text;
+    return number.value_or(BDouble());
+}
+
+// `count` of the first unit, times one of each further unit, in base units.
+// Base units are coherent (m, m², m/s, W, J, s), so a product of units of
+// several categories compares as the quantity it is: 1 kn × 1 h = 1 M.
+struct Quantity {
+    std::string count;
+    std::vector<std::string> units;
+
+    BDouble inBaseUnits(std::size_t category) const {
+        BDouble value = decimal(count);
+        for (std::size_t i = 0; i < units.size(); ++i) {
+            const UnitDefinition* unit = unitNamed(units[i], category);
+            const auto base =
+                unit ? applyForwards(unit->metricsCalculations, i == 0 ? value : 1) : std::nullopt;
+            value = i == 0 ? base.value_or(BDouble()) : value * base.value_or(BDouble());
+        }
+        return value;
+    }
+};
+
+TEST(CatalogueDefinitions, RelationsReferencesStateHoldExactly) {
+    const struct {
+        std::size_t category;
+        Quantity left, right;
+    } relations[] = {
+        // clang-format off
+        {length, {"1", {"yd"}}, {"0.9144", {"m"}}}, {length, {"1", {"M"}}, {"1852", {"m"}}},
+        {length, {"1", {"ls"}}, {"299792458", {"m"}}}, {length, {"12", {"in"}}, {"1", {"ft"}}},
+        {length, {"1760", {"yd"}}, {"1", {"mile"}}}, {length, {"1000", {"thou"}}, {"1", {"in"}}},
+        {length, {"1", {"fth"}}, {"2", {"yd"}}}, {length, {"3", {"市尺"}}, {"1", {"m"}}},
+        {length, {"2", {"市里"}}, {"1", {"km"}}}, {length, {"1", {"引"}}, {"100", {"市尺"}}},
+        {length, {"30000", {"毫"}}, {"1", {"m"}}}, {length, {"1", {"ly"}}, {"365.25", {"ld"}}},
+        {length, {"1", {"lh"}}, {"60", {"lm"}}},
+        {mass, {"1", {"t"}}, {"1000", {"kg"}}}, {mass, {"16", {"oz."}}, {"1", {"lb"}}},
+        {mass, {"1", {"st"}}, {"14", {"lb"}}}, {mass, {"1", {"tn. l."}}, {"1.12", {"tn. sh."}}},
+        {mass, {"1", {"lb"}}, {"0.45359237", {"kg"}}},
+        {volume, {"1", {"Imp.gal."}}, {"4.54609", {"l"}}},
+        {volume, {"1", {"in3"}}, {"16.387064", {"ml"}}},
+        {volume, {"1", {"US legal cup"}}, {"240", {"ml"}}},
+        {volume, {"1", {"Metric Tbsp."}}, {"15", {"ml"}}},
+        {volume, {"3", {"US tsp."}}, {"1", {"US Tbsp."}}},
+        {volume, {"2", {"US Tbsp."}}, {"1", {"US fl.oz."}}},
+        {volume, {"128", {"US fl.oz."}}, {"1", {"US.liq.gal."}}},
+        {volume, {"231", {"in3"}}, {"1", {"US.liq.gal."}}},
+        {volume, {"1728", {"in3"}}, {"1", {"ft3"}}},
+        {volume, {"2", {"Imp.cup"}}, {"1", {"Imp.pt."}}},
+        {volume, {"8", {"Imp.pt."}}, {"1", {"Imp.gal."}}},
+        {volume, {"32", {"Imp.Tbsp."}}, {"1", {"Imp.pt."}}},
+        {volume, {"1", {"m³"}}, {"1000", {"l"}}},
+        {speed, {"1", {"kn", "h"}}, {"1", {"M"}}}, {speed, {"1", {"mph", "h"}}, {"1", {"mile"}}},
+        {speed, {"3.6", {"km/h"}}, {"1", {"m/s"}}}, {speed, {"1", {"ft/s", "s"}}, {"1", {"ft"}}},
+        {area, {"1", {"ac"}}, {"4840", {"yd²"}}}, {area, {"640", {"ac"}}, {"1", {"mi²"}}},
+        {area, {"1", {"yd²"}}, {"1", {"yd", "yd"}}}, {area, {"1", {"in²"}}, {"1", {"in", "in"}}},
+        {area, {"1", {"ft²"}}, {"1", {"ft", "ft"}}}, {area, {"15", {"亩 / 畝"}}, {"1", {"ha"}}},
+        {area, {"1", {"顷 / 頃"}}, {"100", {"亩 / 畝"}}}, {area, {"1000", {"毫"}}, {"1", {"亩 / 畝"}}},
+        {area, {"121", {"Pêⁿ"}}, {"400", {"m²"}}}, {area, {"1", {"Kah"}}, {"2934", {"Pêⁿ"}}},
+        {area, {"1", {"Lê"}}, {"50", {"Hun"}}}, {area, {"1", {"Bó\u0358"}}, {"30", {"Pêⁿ"}}},
+        {information, {"1", {"YiB"}}, {"1208925819614629174706176", {"B"}}},
+        {information, {"1", {"GiB"}}, {"1073741824", {"B"}}},
+        {information, {"1", {"TB"}}, {"8000000000000", {"bit"}}},
+        {pressure, {"1", {"bar"}}, {"100000", {"Pa"}}},
+        {pressure, {"760", {"Torr"}}, {"1", {"atm"}}},
+        {pressure, {"1", {"atm"}}, {"101325", {"Pa"}}}, {pressure, {"1", {"mbar"}}, {"1", {"hPa"}}},
+        {pressure, {"1", {"mmHg"}}, {"133.322387415", {"Pa"}}},
+        {pressure, {"1", {"psi", "in²"}}, {"4.4482216152605", {"Pa", "m²"}}}, // a pound-force
+        {power, {"1", {"MW"}}, {"1000", {"kW"}}}, {power, {"1", {"hp(M)"}}, {"735.49875", {"W"}}},
+        {power, {"1", {"kW", "h"}}, {"3600", {"kJ"}}},
+        {energy, {"1", {"kcal"}}, {"4184", {"J"}}}, {energy, {"1", {"W", "s"}}, {"1", {"J"}}},
+        {time, {"1", {"y"}}, {"365", {"d"}}}, {time, {"1", {"w"}}, {"10080", {"min"}}},
+        {time, {"1", {"d"}}, {"86400000", {"ms"}}},
+        {temperature, {"212", {"°F"}}, {"100", {"°C"}}},
+        {temperature, {"-40", {"°F"}}, {"-40", {"°C"}}},
+        {temperature, {"0", {"°C"}}, {"273.15", {"K"}}},
+        {fuel, {"1", {"mpgUS", "US.liq.gal."}}, {"1", {"mpl", "l"}}},
+        // clang-format on
+    };
+    std::set<std::size_t> categories;
+    for (const auto& [category, left, right] : relations) {
+        SCOPED_TRACE(left.count + " " + left.units.front() + " = " + right.count + " " +
+                     right.units.front());
+        categories.insert(category);
+        const BDouble l = left.inBaseUnits(category), r = right.inBaseUnits(category);
+        EXPECT_TRUE(l == r) << l.fractionText() << " against " << r.fractionText();
+    }
+    EXPECT_EQ(categories.size(), catalogue().size() - 1); // every category but currencies
+}
+
+// GNU units' name for the unit, or where GNU units lacks it (or, for the
+// parsec and the Imperial tablespoon, defines it otherwise) the definition
+// written in its terms; as `units` reads "You have": one of the unit.
+struct GnuUnit {
+    std::size_t category;
+    std::string shortName, gnu;
+};
+
+const std::vector<GnuUnit> gnuNames{
+    // clang-format off
+    {length, "mile", "mile"}, {length, "km", "km"}, {length, "m", "m"}, {length, "yd", "yard"},
+    {length, "ft", "ft"}, {length, "dm", "dm"}, {length, "in", "inch"}, {length, "cm", "cm"},
+    {length, "mm", "mm"}, {length, "thou", "thou"}, {length, "μm", "micrometer"},
+    {length, "nm", "nm"}, {length, "Å", "angstrom"}, {length, "M", "nauticalmile"},
+    {length, "fth", "fathom"}, {length, "ls", "lightsecond"}, {length, "lm", "lightminute"},
+    {length, "ly", "lightyear"},
+    {mass, "tn. l.", "longton"}, {mass, "t", "tonne"}, {mass, "tn. sh.", "shortton"},
+    {mass, "st", "stone"}, {mass, "kg", "kg"}, {mass, "lb", "pound"}, {mass, "oz.", "ounce"},
+    {mass, "g", "gram"}, {mass, "mg", "mg"}, {mass, "μg", "microgram"},
+    {volume, "m³", "m^3"}, {volume, "ft3", "ft^3"}, {volume, "Imp.gal.", "brgallon"},
+    {volume, "US.liq.gal.", "usgallon"}, {volume, "US.dry.gal.", "drygallon"},
+    {volume, "Imp.qt.", "brquart"}, {volume, "l", "liter"}, {volume, "US.liq.qt.", "usquart"},
+    {volume, "Imp.pt.", "brpint"}, {volume, "US.liq.pt.", "uspint"}, {volume, "Imp.cup", "brcup"},
+    {volume, "US legal cup", "legalcup"}, {volume, "dl", "dl"}, {volume, "US fl.oz.", "usfloz"},
+    {volume, "in3", "in^3"}, {volume, "US Tbsp.", "ustablespoon"},
+    {volume, "US tsp.", "usteaspoon"}, {volume, "ml", "ml"},
+    {speed, "mph", "mph"}, {speed, "km/h", "km/hr"}, {speed, "m/s", "m/s"}, {speed, "ft/s", "ft/s"},
+    {speed, "kn", "knot"},
+    {area, "mi²", "mile^2"}, {area, "km²", "km^2"}, {area, "m²", "m^2"}, {area, "ha", "hectare"},
+    {area, "ac", "acre"}, {area, "cm²", "cm^2"}, {area, "mm²", "mm^2"}, {area, "in²", "inch^2"},
+    {area, "yd²", "yard^2"}, {area, "ft²", "ft^2"}, {area, "Kah", "jia"}, {area, "Hun", "fen"},
+    {area, "Pêⁿ", "ping"},
+    {information, "YiB", "YiB"}, {information, "YB", "YB"}, {information, "ZiB", "ZiB"},
+    {information, "ZB", "ZB"}, {information, "EiB", "EiB"}, {information, "EB", "EB"},
+    {information, "PiB", "PiB"}, {information, "PB", "PB"}, {information, "TiB", "TiB"},
+    {information, "TB", "TB"}, {information, "GiB", "GiB"}, {information, "GB", "GB"},
+    {information, "MiB", "MiB"}, {information, "MB", "MB"}, {information, "KiB", "KiB"},
+    {information, "KB", "kB"}, {information, "B", "byte"}, {information, "bit", "bit"},
+    {pressure, "bar", "bar"}, {pressure, "atm", "atm"}, {pressure, "Pa", "Pa"},
+    {pressure, "hPa", "hPa"}, {pressure, "mbar", "millibar"}, {pressure, "Torr", "torr"},
+    {pressure, "mmHg", "mmHg"}, {pressure, "psi", "psi"},
+    {power, "MW", "MW"}, {power, "kW", "kW"}, {power, "hp(M)", "metrichorsepower"},
+    {power, "W", "W"},
+    {energy, "kcal", "kcal"}, {energy, "kJ", "kJ"}, {energy, "cal", "calorie"}, {energy, "J", "J"},
+    {time, "y", "commonyear"}, {time, "w", "week"}, {time, "d", "day"}, {time, "h", "hour"},
+    {time, "min", "min"}, {time, "s", "s"}, {time, "ms", "ms"}, {time, "μs", "microsecond"},
+    {time, "ns", "ns"},
+    {temperature, "°C", "tempC(1)"}, {temperature, "°F", "tempF(1)"}, {temperature, "K", "K"},
+    {fuel, "mpgUS", "mile/usgallon"}, {fuel, "mpl", "mile/liter"},
+    // clang-format on
+};
+
+const std::vector<GnuUnit> lackedByGnu{
+    // clang-format off
+    {length, "市里", "500 m"}, // the Chinese market units of 1984: 市尺 = 1|3 m
+    {length, "引", "100|3 m"}, {length, "市丈", "10|3 m"}, {length, "市尺", "1|3 m"},
+    {length, "市寸", "1|30 m"}, {length, "市分", "1|300 m"}, {length, "厘 / 釐", "1|3000 m"},
+    {length, "毫", "1|30000 m"}, {length, "lh", "c hour"}, {length, "ld", "c day"},
+    {length, "pc", "648000 au / pi"},    // GNU units: au / tan(arcsec), 8e-12 shorter
+    {volume, "Imp.Tbsp.", "5|8 brfloz"}, // GNU units: 15 ml
+    {volume, "Metric Tbsp.", "15 ml"},
+    {area, "顷 / 頃", "100 * 10000|15 m^2"}, // 15 亩 = 1 ha
+    {area, "亩 / 畝", "10000|15 m^2"}, {area, "市分", "1|10 * 10000|15 m^2"},
+    {area, "厘 / 釐", "1|100 * 10000|15 m^2"}, {area, "毫", "1|1000 * 10000|15 m^2"},
+    {area, "Lê", "5 jia"}, {area, "Bó\u0358", "30 ping"},
+    // clang-format on
+};
+
+// GNU units' value of each "have" in `want`, from one process: the lines as
+// it prints them with -t, each expected to be a number.
+std::vector<std::string>
+gnuUnitsValues(const std::vector<std::pair<std::string, std::string>>& ask) {
+    // Only the standard definitions (-f ''), never a user's ~/.units; 40
+    // places keep the relative precision of the smallest units.
+    std::string command = "LC_ALL=C units -f '' -t -o '%.40f' <<'END'\n";
+    for (const auto& [have, want] : ask)
+        command += have + "\n" + want + "\n";
+    command += "END\n";
+    std::vector<std::string> lines;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return lines;
+    char buffer[256];
+    while (fgets(buffer, sizeof buffer, pipe)) {
+        std::istringstream line(buffer);
+        lines.emplace_back();
+        line >> lines.back();
+    }
+    pclose(pipe);
+    return lines;
+}
+
+// GNU units computes in doubles: within 1e-12 of the exact value.
+TEST(CatalogueDefinitions, EveryUnitAgreesWithGnuUnits) {
+    const std::string baseUnit[] = {"",    "m", "g", "l", "m/s", "m^2",   "bit",
+                                    "bar", "W", "J", "s", "K",   "mile/l"};
+    std::vector<const GnuUnit*> rows;
+    std::vector<std::pair<std::string, std::string>> ask;
+    std::set<std::pair<std::size_t, std::string>> named;
+    for (const auto* table : {&gnuNames, &lackedByGnu})
+        for (const GnuUnit& row : *table) {
+            EXPECT_TRUE(unitIn(row.category, row.shortName)) << "no unit " << row.shortName;
+            EXPECT_TRUE(named.emplace(row.category, row.shortName).second) << row.shortName;
+            rows.push_back(&row);
+            ask.emplace_back(row.gnu, baseUnit[row.category]);
+        }
+    std::size_t builtIn = 0;
+    for (std::size_t c = 1; c < catalogue().size(); ++c)
+        builtIn += catalogue()[c].unitDefinitions.size();
+    ASSERT_EQ(rows.size(), builtIn) << "every unit of the catalogue has its row here";
+
+    const std::vector<std::string> values = gnuUnitsValues(ask);
+    ASSERT_EQ(values.size(), ask.size())
+        << "GNU units (Debian package units) is missing or refused a line: "
+        << testing::PrintToString(values);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(rows[i]->shortName + " as " + rows[i]->gnu + " = " + values[i]);
+        const UnitDefinition* unit = unitIn(rows[i]->category, rows[i]->shortName);
+        ASSERT_TRUE(unit);
+        const BDouble ours = applyForwards(unit->metricsCalculations, 1).value_or(BDouble());
+        const BDouble theirs = decimal(values[i]);
+        BDouble difference = ours - theirs;
+        if (difference.isNegative())
+            difference.negate();
+        EXPECT_FALSE((ours * BDouble::tenToTheMinus(12) - difference).isNegative())
+            << "ours " << ours.decimalExpansion(30);
+    }
+}
+
+} // namespace
+} // namespace ratio
