@@ -92,13 +92,16 @@ void MainScreenModel::press(std::string_view keys) {
             press(*key);
 }
 
-std::optional<PastedNumber> MainScreenModel::readNumber(std::string_view text,
+std::optional<LocaleNumber> MainScreenModel::readNumber(std::string_view text,
                                                         std::string_view unit) const {
     text = withoutTrailingSpace(text);
     if (!text.ends_with(unit))
         return std::nullopt;
     text.remove_suffix(unit.size());
-    return PastedNumber::read(text, calculator.decimalSeparator, calculator.groupingSeparator, "");
+    auto number = LocaleNumber::read(text, calculator.decimalSeparator, calculator.groupingSeparator);
+    if (auto* read = std::get_if<LocaleNumber>(&number))
+        return std::move(*read);
+    return std::nullopt;
 }
 
 bool MainScreenModel::paste(std::string_view text) {

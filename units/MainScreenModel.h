@@ -7,7 +7,7 @@
 
 #include "engine/KeypadKey.h"
 #include "engine/LegacyCalculator.h"
-#include "engine/PastedNumber.h"
+#include "engine/LocaleNumber.h"
 #include "units/UnitDefinition.h"
 
 #include <functional>
@@ -78,7 +78,7 @@ class MainScreenModel final : private CalculatorDisplayHost {
 
     void showRow0();
     void showRow1();
-    std::optional<PastedNumber> readNumber(std::string_view text, std::string_view unit) const;
+    std::optional<LocaleNumber> readNumber(std::string_view text, std::string_view unit) const;
 
     bool converterMode = true;
     RowUnit unit0, unit1;

@@ -5,9 +5,9 @@
 #include "cli/EverydayNames.h"
 #include "cli/TextFolding.h"
 #include "cli/UnitResolver.h"
-#include "engine/PastedNumber.h"
 #include "localization/Localization.h"
 #include "platform/LocaleFacts.h"
+#include "units/MainScreenModel.h"
 #include "units/UnitCatalogueBuilder.h"
 
 #include <QFile>
@@ -277,16 +277,17 @@ TEST(ReadersAgree, NumbersInEachLocalesWay) {
     for (const auto& [locale, text, value] : cases) {
         SCOPED_TRACE(std::string(locale) + " " + text);
         const LocaleFacts facts = LocaleFacts::of(QLocale(locale));
+        OperatorMode mode;
+        MainScreenModel window(facts.decimalSeparator, facts.groupingSeparator, mode);
         const auto pasted =
-            PastedNumber::read(text, facts.decimalSeparator, facts.groupingSeparator, "");
+            window.paste(text) ? std::optional(window.calculator.Number0) : std::nullopt;
         const Outcome cli =
             run({"--locale", locale, "--plain", "--exact", "convert", text, "m", "m"});
-        EXPECT_EQ(pasted ? std::optional(pasted->value) : std::nullopt,
-                  value ? BDouble::fromText(value) : std::nullopt);
+        EXPECT_EQ(pasted, value ? BDouble::fromText(value) : std::nullopt);
         EXPECT_EQ(cli.status, value ? 0 : 2) << cli.errors;
         const std::string number = cli.output.substr(0, cli.output.find('\n'));
         EXPECT_EQ(cli.output.empty() ? std::nullopt : BDouble::fromText(number),
-                  pasted ? std::optional(pasted->value) : std::nullopt);
+                  pasted);
     }
 }
 
