@@ -32,7 +32,7 @@ TEST(PluralRule, EveryLanguageSortsCountsAsCldrDoes) {
         {PortuguesePortugal, "-o----------m"}, {Italian, "-o----------m"}, {Catalan, "-o-----------"},
         {Polish, "moffmmmmfmmmm"}, {Danish, "-o-----------"}, {Dutch, "-o-----------"},
         {Swedish, "-o-----------"}, {Finnish, "-o-----------"}, {Norwegian, "-o-----------"},
-        {Romanian, "foffff-----f-"}, {Slovac, "-off---------"}, {Czech, "-off---------"},
+        {Romanian, "foffff----ff-"}, {Slovac, "-off---------"}, {Czech, "-off---------"},
         {Turkish, "-o-----------"}, {Indonesian, "-------------"}, {Croatian, "-off---of-o--"},
         {Hungarian, "-o-----------"}, {Malay, "-------------"}, {Vietnamese, "-------------"},
         {Greek, "-o-----------"}, {Russian, "moffmmmofmomm"}, {Ukrainian, "moffmmmofmomm"},
