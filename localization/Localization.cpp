@@ -95,7 +95,7 @@ char asciiLower(char c) {
 std::function<std::vector<std::string>()> Localization::preferredLanguagesSource;
 
 std::optional<Language> Localization::languageFromRawValue(int raw) {
-    if (raw < 0 || raw > static_cast<int>(Language::Count))
+    if (raw < 0 || raw >= static_cast<int>(Language::Count))
         return std::nullopt;
     return static_cast<Language>(raw);
 }

@@ -58,7 +58,7 @@ class Localization {
         Count
     };
 
-    // The case with that raw value; none for values outside 0 to 35.
+    // The case with that raw value; none for values outside 0 to 34 (Count is no language).
     static std::optional<Language> languageFromRawValue(int raw);
 
     // Chooses from the first preferred language; British English for an empty list.

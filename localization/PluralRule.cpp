@@ -48,10 +48,11 @@ C polish(Count n) {
     return category == C::One ? C::Many : category; // 21, 31, ... take "many"
 }
 
+// 1 alone is "one"; 101, 201, ... end in 1 too but are "few".
 C romanian(Count n) {
     if (n == 1)
         return C::One;
-    return n == 0 || inRange(n % 100, 2, 19) ? C::Few : C::Other;
+    return n == 0 || inRange(n % 100, 1, 19) ? C::Few : C::Other;
 }
 
 C arabic(Count n) {

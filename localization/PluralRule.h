@@ -18,7 +18,7 @@ enum class PluralRule {
     Polish,                       // pl: one, few, many
     RussianUkrainian,             // ru, uk: one, few, many by the last two digits
     Croatian,                     // hr: one, few, other by the last two digits
-    Romanian,                     // ro: one, few (0 and 2 to 19 in each hundred), other
+    Romanian,                     // ro: one (1), few (0, and 1 to 19 in each hundred but 1), other
     Arabic,                       // ar: all six
     Hebrew,                       // he: one, two, many (tens above 10), other
 };

@@ -155,7 +155,7 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
         {"feet", "inches", "en-GB", "12 in\n"}, {"kilometers", "m", "en-GB", "1,000 m\n"},
         {"Metres per second", "km/h", "en-GB", "3.6 km/h\n"},
         {"long tons", "kg", "en-GB", "1,016.0469088 kg\n"},
-        {"liter", "Milliliter", "fr-FR", "1,000 ml\n"}, {"Acres", "ha", "ja-JP", "0.40468564 ha\n"},
+        {"liter", "Milliliter", "fr-FR", "1,000 ml\n"}, {"acres", "ha", "ja-JP", "0.40468564 ha\n"},
         // Everyday abbreviations, in any case, with a space.
         {"kph", "mph", "en-GB", "0.62137119 mph\n"}, {"LBS", "kg", "en-GB", "0.45359237 kg\n"},
         {"sq ft", "sqm", "de-DE", "0.09290304 m²\n"},

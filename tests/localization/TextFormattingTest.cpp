@@ -16,8 +16,10 @@ namespace ratio {
 namespace {
 
 // The counts at which CLDR's integer examples (plurals.xml) change category,
-// and a round million, which French, Italian, Portuguese and Spanish treat apart.
-constexpr std::array<long long, 13> counts{0, 1, 2, 3, 5, 11, 20, 21, 22, 25, 101, 111, 1000000};
+// and round numbers: a million, which French, Italian, Portuguese and Spanish
+// treat apart, and the tens and the hundred thousand beside it.
+constexpr std::array<long long, 15> counts{0,  1,  2,  3,   5,   10,     11,     20,
+                                           21, 22, 25, 101, 111, 100000, 1000000};
 
 // A negative count takes its size's category; the smallest has no positive twin
 // and must not overflow.
@@ -27,18 +29,18 @@ TEST(PluralRule, EveryLanguageSortsCountsAsCldrDoes) {
     // f few, m many, - other. Taken from plurals.xml, not from the code.
     // clang-format off
     const std::pair<Language, const char*> cldrCategories[] = {
-        {German, "-o-----------"}, {EnglishUSA, "-o-----------"}, {EnglishBritish, "-o-----------"},
-        {French, "oo----------m"}, {Spanish, "-o----------m"}, {PortugueseBrazil, "oo----------m"},
-        {PortuguesePortugal, "-o----------m"}, {Italian, "-o----------m"}, {Catalan, "-o-----------"},
-        {Polish, "moffmmmmfmmmm"}, {Danish, "-o-----------"}, {Dutch, "-o-----------"},
-        {Swedish, "-o-----------"}, {Finnish, "-o-----------"}, {Norwegian, "-o-----------"},
-        {Romanian, "foffff-----f-"}, {Slovac, "-off---------"}, {Czech, "-off---------"},
-        {Turkish, "-o-----------"}, {Indonesian, "-------------"}, {Croatian, "-off---of-o--"},
-        {Hungarian, "-o-----------"}, {Malay, "-------------"}, {Vietnamese, "-------------"},
-        {Greek, "-o-----------"}, {Russian, "moffmmmofmomm"}, {Ukrainian, "moffmmmofmomm"},
-        {Japanese, "-------------"}, {ChineseTraditional, "-------------"},
-        {ChineseSimplified, "-------------"}, {Hindi, "oo-----------"}, {Korean, "-------------"},
-        {Thai, "-------------"}, {Arabic, "zotffmmmmm-m-"}, {Hebrew, "-ot---m-----m"},
+        {German, "-o-------------"}, {EnglishUSA, "-o-------------"}, {EnglishBritish, "-o-------------"},
+        {French, "oo------------m"}, {Spanish, "-o------------m"}, {PortugueseBrazil, "oo------------m"},
+        {PortuguesePortugal, "-o------------m"}, {Italian, "-o------------m"}, {Catalan, "-o-------------"},
+        {Polish, "moffmmmmmfmmmmm"}, {Danish, "-o-------------"}, {Dutch, "-o-------------"},
+        {Swedish, "-o-------------"}, {Finnish, "-o-------------"}, {Norwegian, "-o-------------"},
+        {Romanian, "fofffff----ff--"}, {Slovac, "-off-----------"}, {Czech, "-off-----------"},
+        {Turkish, "-o-------------"}, {Indonesian, "---------------"}, {Croatian, "-off----of-o---"},
+        {Hungarian, "-o-------------"}, {Malay, "---------------"}, {Vietnamese, "---------------"},
+        {Greek, "-o-------------"}, {Russian, "moffmmmmofmommm"}, {Ukrainian, "moffmmmmofmommm"},
+        {Japanese, "---------------"}, {ChineseTraditional, "---------------"},
+        {ChineseSimplified, "---------------"}, {Hindi, "oo-------------"}, {Korean, "---------------"},
+        {Thai, "---------------"}, {Arabic, "zotfffmmmmm-m--"}, {Hebrew, "-ot----m-----mm"},
     };
     // clang-format on
     for (const auto& [language, expected] : cldrCategories) {
@@ -63,7 +65,8 @@ TEST(AppendEnglishName, AddsTheEnglishNameOnlyWhenMissing) {
         {"Zoll", "Inch", "Zoll / Inch"}, {"", "Inch", " / Inch"}, {"Zoll", "", "Zoll"}, {"", "", ""},
         {"Ångström", "Angstrom (Å)", "Ångström / Angstrom (Å)"},
         // Contained anywhere in any ASCII letter case, even just after a partial match.
-        {"INCH", "Inch", "INCH"}, {"Square inch", "Inch", "Square inch"}, {"InInch", "Inch", "InInch"},
+        {"INCH", "Inch", "INCH"}, {"acre", "Acre", "acre"}, {"Square inch", "Inch", "Square inch"},
+        {"InInch", "Inch", "InInch"},
         // Cut off by the end of the name, or a near miss: no match.
         {"Inc", "Inch", "Inc / Inch"},
         {"Kilometre (km)", "Kilometer (km)", "Kilometre (km) / Kilometer (km)"},

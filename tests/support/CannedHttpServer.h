@@ -26,6 +26,8 @@ struct CannedHttpServer {
         QObject::connect(&server, &QTcpServer::newConnection, &server, [this, answer] {
             QTcpSocket* socket = server.nextPendingConnection();
             auto received = std::make_shared<QByteArray>();
+            QObject::connect(socket, &QTcpSocket::disconnected, socket,
+                             [this] { ++closedConnections; });
             QObject::connect(socket, &QTcpSocket::readyRead, socket, [=, this] {
                 received->append(socket->readAll());
                 if (!received->contains("\r\n\r\n"))
@@ -46,6 +48,7 @@ struct CannedHttpServer {
     QTcpServer server;
     std::vector<QByteArray> requestLines; // "GET /path HTTP/1.1"
     std::vector<QByteArray> requestHeads; // request line and headers
+    int closedConnections = 0;            // by either side
 };
 
 } // namespace ratio::testing
