@@ -13,6 +13,7 @@
 #include "localization/Localization.h"
 #include "platform/CurrencyUpdate.h"
 #include "support/MemoryKeyValueStore.h"
+#include "support/SampleRates.h"
 #include "units/UnitCatalogue.h"
 #include "units/UnitCatalogueBuilder.h"
 
@@ -145,7 +146,7 @@ class MainScreen {
     void applyRates(const QByteArray& rates, QDate day) {
         ASSERT_TRUE(applyDownloadedRates(unitCatalogue(), Localization::shared().strings(),
                                          KeptRatesDocument(folder.path()),
-                                         "<Cube>" + rates + "</Cube>", locale, day));
+                                         testing::rateDocument("", rates), locale, day));
     }
 
     UnitsViewController* openSelection() { return ratio::openSelection(screen()); }

@@ -3,6 +3,7 @@
 #include "MainScreenFixture.h"
 #include "platform/QSettingsStore.h"
 #include "support/CannedHttpServer.h"
+#include "support/SampleRates.h"
 
 #include <QFile>
 
@@ -12,16 +13,9 @@ namespace ratio {
 namespace {
 
 using testing::CannedHttpServer;
+using testing::fileBytes;
 using testing::httpAnswer;
-
-const QByteArray rateDocument = "<Cube>\n<Cube time='2026-12-04'>\n"
-                                "<Cube currency='USD' rate='1.0854'/>\n"
-                                "<Cube currency='GBP' rate='0.8431'/>\n</Cube>\n</Cube>\n";
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testing::sampleRates;
 
 // One launch: the delegate's start-up, then the main screen, as main() does.
 struct Launch {
@@ -51,10 +45,9 @@ class StartUpTest : public ::testing::Test {
 
     // A kept document cut off in the middle of a rate: it reads as none.
     void damageKeptDocument() {
-        ASSERT_TRUE(KeptRatesDocument(dataFolder()).save(rateDocument, QDate(2026, 12, 4)));
-        QFile kept(KeptRatesDocument(dataFolder()).filePath());
-        ASSERT_TRUE(kept.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        kept.write("2026-12-04\n9999999\n<Cube currency='USD' rate='1.0");
+        ASSERT_TRUE(KeptRatesDocument(dataFolder()).save(sampleRates, QDate(2026, 12, 4)));
+        ASSERT_TRUE(testing::writeFile(KeptRatesDocument(dataFolder()).filePath(),
+                                       "2026-12-04\n9999999\n<Cube currency='USD' rate='1.0"));
     }
 
     // Picks mile then kilometre on the unit screen, with real clicks.
@@ -73,7 +66,7 @@ class StartUpTest : public ::testing::Test {
 };
 
 TEST_F(StartUpTest, RestoresAStoredPairOrFallsBackToTheDefault) {
-    ASSERT_TRUE(KeptRatesDocument(dataFolder()).save(rateDocument, QDate(2026, 12, 4)));
+    ASSERT_TRUE(KeptRatesDocument(dataFolder()).save(sampleRates, QDate(2026, 12, 4)));
     { Launch first(store, dataFolder()); } // builds the catalogue, stores the default pair
     const auto name = [](std::size_t category, std::size_t unit) {
         return unitCatalogue()[category].unitDefinitions[unit].longName;
@@ -164,7 +157,7 @@ TEST_F(StartUpTest, AStoredCurrencyPairWaitsForItsRates) {
         store.put("unit0BritishName", StoredValue::ofText(british(row.unit0)));
         store.put("unit1BritishName", StoredValue::ofText(british(row.unit1)));
         damageKeptDocument();
-        CannedHttpServer server(httpAnswer("200 OK", rateDocument));
+        CannedHttpServer server(httpAnswer("200 OK", sampleRates));
         Launch launch(store, dataFolder());
         EXPECT_FALSE(carriesRatesOfADocument(unitCatalogue()[0]));
         EXPECT_EQ(launch.row0(), "0 mile");
@@ -198,11 +191,9 @@ TEST_F(StartUpTest, AStoredKunaPairConvertsWithoutRates) {
 // A settings file of garbage, or one that cannot be written, starts as a first launch.
 TEST_F(StartUpTest, SurvivesCorruptAndUnwritableSettings) {
     const QString corrupt = folder.filePath("corrupt.ini");
-    QFile file(corrupt);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("\x00\xff[unit0\n=\n\x01\x02garbage=[[[\n", 24) +
-               QByteArray(5000, '\xfe'));
-    file.close();
+    ASSERT_TRUE(
+        testing::writeFile(corrupt, QByteArray("\x00\xff[unit0\n=\n\x01\x02garbage=[[[\n", 24) +
+                                        QByteArray(5000, '\xfe')));
     ASSERT_TRUE(QFile(folder.filePath("blocker")).open(QIODevice::WriteOnly));
     const QString unwritable = folder.filePath("blocker/settings.ini"); // its folder is a file
     for (const QString& path : {corrupt, unwritable}) {
@@ -218,7 +209,7 @@ TEST_F(StartUpTest, SurvivesCorruptAndUnwritableSettings) {
 // A good answer is kept for an offline start and the next request asks for a
 // newer document.
 TEST_F(StartUpTest, AGoodAnswerIsKeptAndTheNextRequestAsksForNewer) {
-    CannedHttpServer server(httpAnswer("200 OK", rateDocument));
+    CannedHttpServer server(httpAnswer("200 OK", sampleRates));
     Launch launch(store, dataFolder());
     for (int request = 0; request < 2; ++request) {
         launch.delegate.applicationDidBecomeActive();
@@ -231,14 +222,14 @@ TEST_F(StartUpTest, AGoodAnswerIsKeptAndTheNextRequestAsksForNewer) {
     EXPECT_TRUE(server.requestHeads[1].contains("If-Modified-Since"));
     const auto kept = KeptRatesDocument(dataFolder()).load();
     ASSERT_TRUE(kept);
-    EXPECT_EQ(kept->document, rateDocument);
+    EXPECT_EQ(kept->document, sampleRates);
 }
 
 // Garbage, a page that is not the document, an answer older than the kept
 // rates or one with a damaged rate leave the kept file byte for byte and the
 // currency units and their date as they were.
 TEST_F(StartUpTest, ABadOrOlderAnswerKeepsTheRatesWeHave) {
-    ASSERT_TRUE(KeptRatesDocument(dataFolder()).save(rateDocument, QDate(2026, 12, 5)));
+    ASSERT_TRUE(KeptRatesDocument(dataFolder()).save(sampleRates, QDate(2026, 12, 5)));
     const QByteArray keptFile = fileBytes(KeptRatesDocument(dataFolder()).filePath());
     const QByteArray answers[] = {
         "garbage\r\n\r\n",

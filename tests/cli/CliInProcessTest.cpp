@@ -7,6 +7,7 @@
 #include "cli/UnitResolver.h"
 #include "localization/Localization.h"
 #include "platform/LocaleFacts.h"
+#include "support/SampleRates.h"
 #include "units/MainScreenModel.h"
 #include "units/UnitCatalogueBuilder.h"
 
@@ -173,10 +174,9 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
 // With rates, "L" is first the leu's symbol; beside a volume it is the litre.
 TEST(CliLookup, ASymbolOfTwoCategoriesFollowsTheOtherUnit) {
     QTemporaryDir folder;
-    QFile rates(folder.filePath("rates.xml"));
-    ASSERT_TRUE(rates.open(QIODevice::WriteOnly));
-    rates.write("<Cube><Cube time='2026-12-04'><Cube currency='RON' rate='5'/></Cube></Cube>");
-    rates.close();
+    const QString rates = folder.filePath("rates.xml");
+    ASSERT_TRUE(testing::writeFile(
+        rates, testing::rateDocument("2026-12-04", "<Cube currency='RON' rate='5'/>")));
     const struct {
         const char *from, *to, *output;
     } cases[] = {
@@ -185,8 +185,7 @@ TEST(CliLookup, ASymbolOfTwoCategoriesFollowsTheOtherUnit) {
         {"L", "EUR", "0.2 \u20ac\n"},
     };
     for (const auto& c : cases) {
-        const Outcome result =
-            run({"--rates", rates.fileName().toStdString(), "convert", "1", c.from, c.to});
+        const Outcome result = run({"--rates", rates.toStdString(), "convert", "1", c.from, c.to});
         EXPECT_EQ(result.output, c.output) << c.from << " to " << c.to << ": " << result.errors;
     }
 }
@@ -286,8 +285,7 @@ TEST(ReadersAgree, NumbersInEachLocalesWay) {
         EXPECT_EQ(pasted, value ? BDouble::fromText(value) : std::nullopt);
         EXPECT_EQ(cli.status, value ? 0 : 2) << cli.errors;
         const std::string number = cli.output.substr(0, cli.output.find('\n'));
-        EXPECT_EQ(cli.output.empty() ? std::nullopt : BDouble::fromText(number),
-                  pasted);
+        EXPECT_EQ(cli.output.empty() ? std::nullopt : BDouble::fromText(number), pasted);
     }
 }
 
@@ -322,12 +320,11 @@ TEST(CliOutput, PlainPlacesAndExactDigits) {
 
     // 1/1019 repeats after 1018 digits: too long a period, so the fraction.
     QTemporaryDir folder;
-    QFile rates(folder.filePath("rates.xml"));
-    ASSERT_TRUE(rates.open(QIODevice::WriteOnly));
-    rates.write(
-        "<Cube><Cube currency='JPY' rate='1019'/><Cube currency='USD' rate='1021'/></Cube>");
-    rates.close();
-    const std::string file = rates.fileName().toStdString();
+    const QString rates = folder.filePath("rates.xml");
+    ASSERT_TRUE(
+        testing::writeFile(rates, testing::rateDocument("", "<Cube currency='JPY' rate='1019'/>"
+                                                            "<Cube currency='USD' rate='1021'/>")));
+    const std::string file = rates.toStdString();
     EXPECT_EQ(run({"--rates", file, "--exact", "convert", "-3", "JPY", "EUR"}).output,
               "-3/1019 €\n");
     EXPECT_EQ(run({"--rates", file, "--exact", "--plain", "convert", "1021", "USD", "EUR"}).output,

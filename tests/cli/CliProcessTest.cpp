@@ -3,6 +3,7 @@
 // and batches of any length in flat memory.
 #include "support/CannedHttpServer.h"
 #include "support/CoreApplication.h"
+#include "support/SampleRates.h"
 
 #include "engine/ConversionChain.h"
 #include "localization/Localization.h"
@@ -34,15 +35,11 @@ namespace ratio {
 namespace {
 
 using testing::CannedHttpServer;
+using testing::fileBytes;
 using testing::httpAnswer;
-
-const QByteArray sampleRates =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-    "<gesmes:Envelope xmlns:gesmes=\"http://www.gesmes.org/xml/2002-08-01\""
-    " xmlns=\"http://www.ecb.int/vocabulary/2002-08-01/eurofxref\">\n"
-    "<Cube><Cube time='2026-12-04'>\n"
-    "<Cube currency='USD' rate='1.0854'/><Cube currency='JPY' rate='160.5'/>\n"
-    "</Cube></Cube></gesmes:Envelope>\n";
+using testing::rateDocument;
+using testing::sampleRates;
+using testing::writeFile;
 
 using LineWriter = void (*)(std::ostream&, int);
 
@@ -195,22 +192,20 @@ TEST_F(CliProcessTest, RatesFilesAreReadAsXmlAndProblemsAreNamed) {
     };
     for (const DocumentCase& c : cases) {
         SCOPED_TRACE(c.what);
-        QFile file(home.filePath("rates.xml"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.document) == c.document.size());
-        file.close();
-        const Result result = run({"--rates", file.fileName(), "convert", "100", "$", "EUR"});
+        const QString file = home.filePath("rates.xml");
+        ASSERT_TRUE(writeFile(file, c.document));
+        const Result result = run({"--rates", file, "convert", "100", "$", "EUR"});
         EXPECT_EQ(result.status, *c.output ? 0 : 2);
         EXPECT_EQ(result.output, c.output);
         EXPECT_TRUE(result.errors.contains(c.errors)) << result.errors.toStdString();
         if (!*c.output && !result.errors.contains("skipped")) { // the refusal names the file
-            EXPECT_TRUE(result.errors.contains(("rates file '" + file.fileName() + "'").toUtf8()));
+            EXPECT_TRUE(result.errors.contains(("rates file '" + file + "'").toUtf8()));
         }
     }
-    QFile file(home.filePath("rates.xml")); // its category is named with its own date
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(sampleRates) == sampleRates.size());
-    file.close();
-    EXPECT_TRUE(run({"--rates", file.fileName(), "--list", "0"})
-                    .output.startsWith("#\t0\tCurrency 04/12/2026\n"));
+    const QString file = home.filePath("rates.xml"); // its category is named with its own date
+    ASSERT_TRUE(writeFile(file, sampleRates));
+    EXPECT_TRUE(
+        run({"--rates", file, "--list", "0"}).output.startsWith("#\t0\tCurrency 04/12/2026\n"));
 
     const QString pipe = home.filePath("rates.fifo"); // refused, not waited on
     ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
@@ -225,7 +220,7 @@ TEST_F(CliProcessTest, RatesFilesAreReadAsXmlAndProblemsAreNamed) {
 // kept file stays byte for byte, and the currency category keeps its date.
 TEST_F(CliProcessTest, AFailedOlderOrDamagedUpdateLeavesTheKeptRatesAsTheyWere) {
     const auto dated = [](const QByteArray& day, const QByteArray& rates) {
-        return httpAnswer("200 OK", "<Cube><Cube time='" + day + "'>" + rates + "</Cube></Cube>");
+        return httpAnswer("200 OK", rateDocument(day, rates));
     };
     const QByteArray later = QDate::currentDate().addYears(2).toString(Qt::ISODate).toLatin1();
     const struct {
@@ -252,15 +247,11 @@ TEST_F(CliProcessTest, AFailedOlderOrDamagedUpdateLeavesTheKeptRatesAsTheyWere) 
         {dated(later, "<Cube currency='USD' rate='1.1'/>"), 1, "",
          "has rates of " + later + ", a day still to come"},
     };
-    const QByteArray keptRates = "<Cube><Cube time='2024-01-04'><Cube currency='USD' "
-                                 "rate='1.0854'/></Cube></Cube>";
+    const QByteArray keptRates = rateDocument("2024-01-04", "<Cube currency='USD' rate='1.0854'/>");
     for (const auto& row : cases) {
         SCOPED_TRACE(row.answer.left(60).toStdString());
         ASSERT_TRUE(kept().save(keptRates, QDate(2026, 1, 2)));
-        QFile file(kept().filePath());
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray keptFile = file.readAll();
-        file.close();
+        const QByteArray keptFile = fileBytes(kept().filePath());
         {
             const CannedHttpServer server(row.answer);
             const Result result = run({"--timeout", "1", "update-rates"});
@@ -272,9 +263,7 @@ TEST_F(CliProcessTest, AFailedOlderOrDamagedUpdateLeavesTheKeptRatesAsTheyWere) 
             EXPECT_TRUE((result.output + result.errors).contains("the kept rates are unchanged"));
             EXPECT_EQ(server.requestLines.size(), 1u);
         }
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), keptFile);
-        file.close();
+        EXPECT_EQ(fileBytes(kept().filePath()), keptFile);
         EXPECT_TRUE(run({"--list", "0"}).output.startsWith("#\t0\tCurrency 04/01/2024\n"));
     }
 }
@@ -284,7 +273,7 @@ TEST_F(CliProcessTest, AGoodUpdateIsKeptAndReadFromThenOnWithoutWritingAnything)
         const CannedHttpServer server(httpAnswer("200 OK", sampleRates));
         const Result update = run({"update-rates"});
         EXPECT_EQ(update.status, 0) << update.errors.toStdString();
-        EXPECT_TRUE(update.output.startsWith("rates of 2026-12-04: 2 currencies"))
+        EXPECT_TRUE(update.output.startsWith("rates of 2026-12-04: 3 currencies"))
             << update.output.toStdString();
     }
     const auto stored = kept().load();

@@ -2,6 +2,7 @@
 
 #include "support/CannedHttpServer.h"
 #include "support/CoreApplication.h"
+#include "support/SampleRates.h"
 
 #include <QTest>
 #include <QThread>
@@ -14,9 +15,8 @@
 namespace ratio {
 namespace {
 
-const QByteArray sampleDocument = "<Cube>\n\t<Cube currency='USD' rate='1.0854'/>\n</Cube>\n";
-
 using testing::httpAnswer;
+using testing::sampleRates;
 using CannedServer = testing::CannedHttpServer;
 
 class CurrencyRateRequestTest : public ::testing::Test {
@@ -40,11 +40,11 @@ class CurrencyRateRequestTest : public ::testing::Test {
 };
 
 TEST_F(CurrencyRateRequestTest, HandsOverEachDocumentFromTheConfiguredAddressOnTheMainThread) {
-    CannedServer server(httpAnswer("200 OK", sampleDocument));
+    CannedServer server(httpAnswer("200 OK", sampleRates));
     request->requestCurrencyRates();
     request->requestCurrencyRates();
     ASSERT_TRUE(settle(2));
-    EXPECT_EQ(documents, (std::vector<QByteArray>(2, sampleDocument)));
+    EXPECT_EQ(documents, (std::vector<QByteArray>(2, sampleRates)));
     EXPECT_TRUE(onMainThread);
     EXPECT_EQ(request->pendingRequests(), 0);
     EXPECT_EQ(server.requestLines,
@@ -55,9 +55,9 @@ TEST_F(CurrencyRateRequestTest, HandsOverEachDocumentFromTheConfiguredAddressOnT
 
 TEST_F(CurrencyRateRequestTest, DropsAnswersThatAreNotTheDocument) {
     const std::pair<const char*, QByteArray> cases[] = {
-        {"below 2xx", httpAnswer("199 Odd", sampleDocument)},
-        {"above 2xx", httpAnswer("300 Multiple Choices", sampleDocument)},
-        {"cut short", httpAnswer("200 OK", sampleDocument).chopped(20)},
+        {"below 2xx", httpAnswer("199 Odd", sampleRates)},
+        {"above 2xx", httpAnswer("300 Multiple Choices", sampleRates)},
+        {"cut short", httpAnswer("200 OK", sampleRates).chopped(20)},
         {"not http", "garbage\r\n\r\n"},
         {"never answers", QByteArray()},
     };

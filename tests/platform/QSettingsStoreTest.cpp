@@ -1,6 +1,7 @@
 #include "platform/QSettingsStore.h"
 #include "localization/Localization.h"
 #include "support/CoreApplication.h"
+#include "support/SampleRates.h"
 #include "units/SelectedUnits.h"
 #include "units/UnitCatalogueBuilder.h"
 #include "units/UnitPairRestore.h"
@@ -25,10 +26,7 @@ QByteArray randomBytes(int count) {
     return bytes;
 }
 
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testing::fileBytes;
 
 class QSettingsStoreTest : public ::testing::Test {
   protected:
@@ -39,9 +37,7 @@ class QSettingsStoreTest : public ::testing::Test {
 
     QString fileWith(const QByteArray& content) {
         const QString path = newPath();
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        EXPECT_TRUE(testing::writeFile(path, content));
         return path;
     }
 
@@ -117,7 +113,7 @@ TEST_F(QSettingsStoreTest, CorruptFileStaysAsItWasUntilTheFirstWrite) {
     const QByteArray content = "unit0=Foot (ft)\n\x01[[[ nonsense\nn=7\n" + randomBytes(256);
     const QString path = fileWith(content);
     EXPECT_EQ(QSettingsStore(path).value("n"), StoredValue::ofInteger(7));
-    EXPECT_EQ(contentOf(path), content);
+    EXPECT_EQ(fileBytes(path), content);
 
     QSettingsStore(path).setText("unit1", "Inch (in)");
     const QSettingsStore store(copyOf(path));
@@ -139,7 +135,7 @@ TEST_F(QSettingsStoreTest, WritesThatCannotBeKeptAreSwallowed) {
         EXPECT_TRUE(emptyKeys.value("").isAbsent());
     }
     EXPECT_TRUE(QSettingsStore(blocked).value("unit0").isAbsent());
-    EXPECT_EQ(contentOf(blocker), "not a folder");
+    EXPECT_EQ(fileBytes(blocker), "not a folder");
     EXPECT_FALSE(QFile::exists(fresh));
 }
 

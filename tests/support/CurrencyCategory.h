@@ -1,7 +1,9 @@
 #pragma once
 
+#include "engine/ConversionChain.h"
 #include "units/UnitCatalogue.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,11 @@ inline std::vector<std::string> shortNames(const Category& category) {
     for (const UnitDefinition& unit : category.unitDefinitions)
         names.push_back(unit.shortName);
     return names;
+}
+
+// How much of the unit one euro buys, exactly.
+inline std::optional<BDouble> perEuro(const UnitDefinition& unit) {
+    return applyBackwards(unit.metricsCalculations, 1);
 }
 
 } // namespace ratio::testing

@@ -15,12 +15,8 @@
 namespace ratio {
 namespace {
 
+using testing::perEuro;
 using testing::shortNames;
-
-// How much of the unit one euro buys, exactly.
-std::optional<BDouble> perEuro(const UnitDefinition& unit) {
-    return applyBackwards(unit.metricsCalculations, 1);
-}
 
 class CurrencyApply : public ::testing::Test {
   protected:
