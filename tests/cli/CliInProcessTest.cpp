@@ -87,9 +87,6 @@ TEST(CliUsage, ErrorsNameTheProblemAndExitWithTwo) {
         {{"convert", "1", "kilometr", "m"}, // names that contain it first, one name a unit
          "unknown unit 'kilometr'; did you mean 'Kilometre', 'Square kilometre', 'Kilometres "
          "per hour'?"},
-        {{"convert", "1", "gallo", "l"},
-         "unknown unit 'gallo'; did you mean 'US dry gallon', 'Imperial gallon', 'US liquid "
-         "gallon'?"},
         {{"convert", "1", "kilogramm", "g"}, "did you mean 'Kilogram'"},  // a typo, edits away
         {{"convert", "1", "furlongs", "m"}, "unknown unit 'furlongs'\n"}, // close to nothing
         {{"convert", "1", "kg", "km"},
@@ -106,22 +103,13 @@ TEST(CliUsage, ErrorsNameTheProblemAndExitWithTwo) {
         {{"update-rates", "now"}, "update-rates takes no arguments"},
         {{"--places", "1001", "convert", "1", "m", "m"},
          "--places needs a whole number from 0 to 1000"},
-        {{"--places", "-1", "convert", "1", "m", "m"}, "--places needs a whole number"},
         {{"--places", "2.5", "convert", "1", "m", "m"}, "--places needs a whole number"},
         {{"--places", "2", "--exact", "convert", "1", "m", "m"}, "exclude each other"},
         {{"--plain", "12"}, "apply to convert and --batch only"},
-        {{"--exact", "--list"}, "apply to convert and --batch only"},
         // An everyday name of several units lists them all.
         {{"convert", "1", "gallon", "l"},
          "ambiguous unit 'gallon', it names: Imperial gallon (Imp.gal.) in Volume; US "
          "liquid gallon (US.liq.gal.) in Volume; US dry gallon (US.dry.gal.) in Volume\n"},
-        {{"convert", "1", "Tons", "kg"},
-         "ratio-cli: ambiguous unit 'Tons', it names: Imperial ton / Long ton (tn. l., ts) in "
-         "Mass; [US] Ton / Short ton (tn. sh.) in Mass; Tonne (t) in Mass\nTry 'ratio-cli "
-         "--help'.\n"},
-        {{"convert", "1", "cup", "ml"},
-         "ambiguous unit 'cup', it names: Imperial cup (Imp.cup) in Volume; [US] Legal "
-         "cup (US legal cup) in Volume\n"},
     };
     for (const Case& c : cases) {
         const Outcome outcome = run(c.arguments);
@@ -137,7 +125,7 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
     const std::array<const char*, 4> cases[] = {
         {"Mile (mile, mi)", "Kilometre (km)", "en-GB", "1.609344 km\n"}, // long names
         {"Mile", "kilometre", "en-GB", "1.609344 km\n"}, // long names without brackets
-        {"mi", "km", "en-GB", "1.609344 km\n"}, {"NM", "m", "en-GB", "1,852 m\n"}, // symbols
+        {"mi", "km", "en-GB", "1.609344 km\n"}, // a symbol
         {"mile", "km", "en-GB", "1.609344 km\n"}, // short name
         {"degF", "degC", "en-GB", "-17.22222222 °C\n"}, {"km2", "m2", "en-GB", "1,000,000 m²\n"},
         {"um", "nm", "en-GB", "1,000 nm\n"},
@@ -149,7 +137,6 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
         // A shared long or short name settled by the other unit.
         {"[China] fēn (市分)", "m²", "en-GB", "66.66666667 m²\n"},
         {"市分", "m", "en-GB", "0.00333333 m\n"},
-        {"L", "ml", "en-GB", "1,000 ml\n"}, // exact leu before litre, unless the other is a volume
         {"oz", "g", "en-GB", "28.34952313 g\n"}, // symbol without its final dot, and inside another
         {"US fl.oz", "ml", "en-GB", "29.57352956 ml\n"},
         // Plurals: irregular, before 'per', of a part, of a US spelling, under another language.
@@ -207,8 +194,7 @@ TEST(CliLookup, EverydayNamesNameUnitsOfTheCatalogue) {
 TEST(CliLookup, EnglishPlurals) {
     // clang-format off
     const std::pair<const char*, const char*> cases[] = {
-        {"Mile", "Miles"}, {"Foot per second", "Feet per second"}, {"Square inch", "Square inches"},
-        {"Thousandth of an inch", "Thousandths of an inch"}, {"Light-day", "Light-days"},
+        {"Foot per second", "Feet per second"}, {"Thousandth of an inch", "Thousandths of an inch"},
         {"Century", "Centuries"}, {"Celsius", ""}, {"[China] lǐ", ""},
         {"Kilometres per hour", ""}, // already counted in the plural
     };
@@ -217,60 +203,33 @@ TEST(CliLookup, EnglishPlurals) {
         EXPECT_EQ(englishPlural(name), plural) << name;
 }
 
-TEST(CliValues, ExponentsSignsAndTheLocalesGroupsAreReadExactly) {
-    // clang-format off
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"en_GB", "1e3", "1 km\n"}, {"en_GB", "-1.5e+2", "-0.15 km\n"},
-        {"en_GB", "+2", "0.002 km\n"},
-        {"en_GB", "2.5E-4", "0.00000025 km\n"}, // not a binary neighbour of it
-        {"en_GB", "1e-11", "0 km\n"}, // exact, only the text is rounded to 8 places
-        {"en_GB", "123456789012345678901234567890e0",
-         "123,456,789,012,345,678,901,234,567.89 km\n"},
-        {"en_GB", ".5", "0.0005 km\n"}, {"en_GB", "-.5", "-0.0005 km\n"},
-        {"en_GB", "5.", "0.005 km\n"},
-        {"en_GB", "1,000", "1 km\n"}, {"de_DE", "1.000", "1 km\n"}, // what ratio-cli prints
-        {"en_GB", "-1,500.25", "-1.50025 km\n"}, {"en_GB", "1,000,000e-3", "1 km\n"},
-        {"de_DE", "1.000,5", "1,0005 km\n"}, {"de_DE", "1.000.000", "1.000 km\n"},
-        {"de_DE", "1,5", "0,0015 km\n"}, {"de_DE", ",5", "0,0005 km\n"},
-        {"de_DE", "1.5", "0,0015 km\n"}, // the plain form, which no grouping fits
-        {"de_DE", "0.125", "0,000125 km\n"},
-        {"fr_FR", "1 000", "1 km\n"}, // a plain space for the locale's no-break one
-    };
-    // clang-format on
-    for (const auto& [locale, text, output] : cases) {
-        const Outcome outcome = run({"--locale", locale, "convert", text, "m", "km"});
-        EXPECT_EQ(outcome.output, output) << locale << " " << text << ": " << outcome.errors;
-    }
-    const std::pair<const char*, const char*> refused[] = {
-        {"en_GB", "1e"},   {"en_GB", "e3"},     {"en_GB", "1e3.5"},     {"en_GB", "1e100001"},
-        {"en_GB", "+-1"},  {"en_GB", "."},      {"en_GB", "1,5"},       {"en_GB", "1 000"},
-        {"en_GB", "1,00"}, {"en_GB", "1,0000"}, {"en_GB", "12345,678"}, {"en_GB", "0,500"},
-        {"en_GB", ",500"}, {"en_GB", "1,000,"}, {"en_GB", "1.000,5"},   {"de_DE", "1,500.25"},
-    };
-    for (const auto& [locale, text] : refused) {
-        const Outcome outcome = run({"--locale", locale, "convert", text, "m", "km"});
-        EXPECT_EQ(outcome.status, 2) << locale << " " << text;
-        EXPECT_NE(outcome.errors.find("'" + std::string(text) + "'"), std::string::npos)
-            << outcome.errors;
-    }
-    EXPECT_NE(
-        run({"convert", "1e999999999999999999999", "m", "km"}).errors.find("exponent out of range"),
-        std::string::npos);
-}
-
-// The window's paste and ratio-cli's values read every text alike, in each
-// locale the app is driven in: the locale's own way, a point, or nothing.
+// The window's paste and ratio-cli read every number alike and exactly, in
+// each locale's own way, with a point, or in ASCII digits; what neither reads
+// is refused by both (nullptr), ratio-cli quoting it.
 TEST(ReadersAgree, NumbersInEachLocalesWay) {
     // clang-format off
     const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"en_GB", "1,000", "1000"}, {"en_GB", "1,234.5", "1234.5"}, {"en_GB", "0,500", nullptr},
-        {"en_GB", "1,5", nullptr}, {"en_GB", "1.000,5", nullptr}, {"en_GB", "-2.5e3", "-2500"},
-        {"de_DE", "1.000", "1000"}, {"de_DE", "1.000,5", "1000.5"}, {"de_DE", "0.500", "0.5"},
-        {"de_DE", "1.5", "1.5"}, {"de_DE", "1,500.25", nullptr}, {"de_DE", "12.34.567", nullptr},
-        {"fr_FR", "1\u202F234,5", "1234.5"}, {"fr_FR", "1 234,5", "1234.5"},
+        {"en_GB", "1e3", "1000"}, {"en_GB", "-1.5e+2", "-150"}, {"en_GB", "+2", "2"},
+        {"en_GB", "2.5E-4", "0.00025"}, // not a binary neighbour of it
+        {"en_GB", "123456789012345678901234567890e0", "123456789012345678901234567890"},
+        {"en_GB", ".5", "0.5"}, {"en_GB", "-.5", "-0.5"}, {"en_GB", "5.", "5"},
+        {"en_GB", "1,000", "1000"}, {"en_GB", "-1,500.25", "-1500.25"},
+        {"en_GB", "1,000,000e-3", "1000"}, {"en_GB", "١٢٣", "123"},
+        {"en_GB", "1e", nullptr}, {"en_GB", "e3", nullptr}, {"en_GB", "1e3.5", nullptr},
+        {"en_GB", "1e100001", nullptr}, {"en_GB", "1e999999999999999999999", nullptr},
+        {"en_GB", "+-1", nullptr}, {"en_GB", ".", nullptr}, {"en_GB", "1,5", nullptr},
+        {"en_GB", "1 000", nullptr}, {"en_GB", "1,00", nullptr}, {"en_GB", "1,0000", nullptr},
+        {"en_GB", "12345,678", nullptr}, {"en_GB", "0,500", nullptr}, {"en_GB", ",500", nullptr},
+        {"en_GB", "1,000,", nullptr}, {"en_GB", "1.000,5", nullptr},
+        {"de_DE", "1.000", "1000"}, // what ratio-cli prints, not the point's one
+        {"de_DE", "1.000,5", "1000.5"}, {"de_DE", "1.000.000", "1000000"},
+        {"de_DE", "0.500", "0.5"}, {"de_DE", ",5", "0.5"}, {"de_DE", "1,5", "1.5"},
+        {"de_DE", "1.5", "1.5"}, // the plain form, which no grouping fits
+        {"de_DE", "1,500.25", nullptr}, {"de_DE", "12.34.567", nullptr},
+        {"fr_FR", "1\u202F234,5", "1234.5"}, {"fr_FR", "1 234,5", "1234.5"}, // any space
         {"fr_FR", "1.5", "1.5"}, {"fr_FR", "1 23", nullptr},
-        {"ar_EG", "١٬٢٣٤٫٥", "1234.5"}, {"ar_EG", "٣٫١٤", "3.14"}, {"ar_EG", "1.5", "1.5"},
-        {"ar_EG", "١٬٢٣", nullptr}, {"en_GB", "١٢٣", "123"}, {"de_CH", "1’000.5", "1000.5"},
+        {"ar_EG", "١٬٢٣٤٫٥", "1234.5"}, {"ar_EG", "1.5", "1.5"}, {"ar_EG", "١٬٢٣", nullptr},
+        {"de_CH", "1’000.5", "1000.5"},
     };
     // clang-format on
     for (const auto& [locale, text, value] : cases) {
@@ -278,14 +237,14 @@ TEST(ReadersAgree, NumbersInEachLocalesWay) {
         const LocaleFacts facts = LocaleFacts::of(QLocale(locale));
         OperatorMode mode;
         MainScreenModel window(facts.decimalSeparator, facts.groupingSeparator, mode);
-        const auto pasted =
-            window.paste(text) ? std::optional(window.calculator.Number0) : std::nullopt;
+        const auto expected = value ? BDouble::fromText(value) : std::nullopt;
+        EXPECT_EQ(window.paste(text) ? std::optional(window.calculator.Number0) : std::nullopt,
+                  expected);
         const Outcome cli =
             run({"--locale", locale, "--plain", "--exact", "convert", text, "m", "m"});
-        EXPECT_EQ(pasted, value ? BDouble::fromText(value) : std::nullopt);
         EXPECT_EQ(cli.status, value ? 0 : 2) << cli.errors;
-        const std::string number = cli.output.substr(0, cli.output.find('\n'));
-        EXPECT_EQ(cli.output.empty() ? std::nullopt : BDouble::fromText(number), pasted);
+        EXPECT_EQ(BDouble::fromText(cli.output.substr(0, cli.output.find('\n'))), expected);
+        EXPECT_EQ(cli.errors.find("'" + std::string(text) + "'") != std::string::npos, !value);
     }
 }
 
@@ -294,16 +253,13 @@ TEST(CliOutput, PlainPlacesAndExactDigits) {
     const Case cases[] = {
         {{"convert", "1", "mg", "t"}, "0 t\n"}, // the row's 8 places
         {{"--plain", "convert", "1000", "km", "m"}, "1000000\n"},
-        {{"--plain", "--locale", "de_DE", "convert", "-1.234,5", "km", "m"}, "-1234500\n"},
         {{"--places", "0", "convert", "1", "mile", "km"}, "2 km\n"},
         {{"--places", "0", "convert", "-2.5", "m", "m"}, "-3 m\n"}, // half away from zero
         {{"--places", "3", "convert", "2", "ft", "yd"}, "0.667 yd\n"},
         {{"--places", "12", "convert", "1", "mg", "t"}, "0.000000001 t\n"},
-        {{"--exact", "convert", "1", "ft", "yd"}, "0.(3) yd\n"},
         {{"--plain", "--exact", "--batch"}, "0.(3)\n"},
         {{"--exact", "convert", "10000", "ft", "yd"}, "3,333.(3) yd\n"},
         {{"--exact", "--locale", "de_DE", "convert", "1", "degF", "degC"}, "-17,(2) °C\n"},
-        {{"--exact", "convert", "1", "mg", "t"}, "0.000000001 t\n"},
         {{"--exact", "convert", "1e-40", "m", "m"},
          "0.0000000000000000000000000000000000000001 m\n"},
         {{"--plain", "--exact", "convert", "1", "ft", "yd"}, "0.(3)\n"},
@@ -380,7 +336,6 @@ TEST(CliList, EveryUnitUnderItsCategoryHeadingOrOneCategoryByIndexOrName) {
     EXPECT_TRUE(length.starts_with("#\t1\tLength\n1\t0\tMile (mile, mi)\tmile\t1\n")) << length;
     EXPECT_NE(all.find(length), std::string::npos); // the same lines as in the whole list
     EXPECT_EQ(run({"--list", "LENGTH"}).output, length);
-    EXPECT_EQ(run({"--language", "de-DE", "--list", "length"}).output.substr(0, 4), "#\t1\t");
     // A tag as people type it chooses the script its region writes.
     EXPECT_TRUE(run({"--language", "zh-TW", "--list", "1"}).output.starts_with("#\t1\t長度\n"));
 }

@@ -181,10 +181,6 @@ TEST_F(CliProcessTest, RatesFilesAreReadAsXmlAndProblemsAreNamed) {
          "skipped rate for USD: a rate of zero"},
         {"garbage", "\x01\x02not xml at all", "",
          "is not a usable rate document: not a well-formed XML"},
-        {"an error page", "<html><body><p>Service unavailable<br></body></html>", "",
-         "not a well-formed XML document"},
-        {"a document cut short", sampleRates.left(sampleRates.size() - 30), "",
-         "not a well-formed XML document"},
         {"no known currency", "<Cube><Cube currency='XAU' rate='0.5'/></Cube>", "",
          "no usable rate for any known currency"},
         {"empty", "", "", "is not a usable rate document: empty"},
@@ -202,11 +198,6 @@ TEST_F(CliProcessTest, RatesFilesAreReadAsXmlAndProblemsAreNamed) {
             EXPECT_TRUE(result.errors.contains(("rates file '" + file + "'").toUtf8()));
         }
     }
-    const QString file = home.filePath("rates.xml"); // its category is named with its own date
-    ASSERT_TRUE(writeFile(file, sampleRates));
-    EXPECT_TRUE(
-        run({"--rates", file, "--list", "0"}).output.startsWith("#\t0\tCurrency 04/12/2026\n"));
-
     const QString pipe = home.filePath("rates.fifo"); // refused, not waited on
     ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
     const Result piped = run({"--rates", pipe, "convert", "1", "km", "m"});
@@ -226,41 +217,33 @@ TEST_F(CliProcessTest, AFailedOlderOrDamagedUpdateLeavesTheKeptRatesAsTheyWere) 
     const struct {
         QByteArray answer;
         int status;
-        QByteArray output; // a part of each; empty when it must be empty
-        QByteArray errors;
+        QByteArray message; // a part of standard output with status 0, else of standard error
     } cases[] = {
-        {httpAnswer("500 Oops", "<Cube><Cube currency='USD' rate='9'/></Cube>"), 1, "",
-         "no rate document from http://127.0.0.1"},
-        {httpAnswer("503 Busy", "busy"), 1, "", ": HTTP status 503;"},
-        {httpAnswer("200 OK", "<html>Moved"), 1, "", "is not a usable rate document"},
-        {"", 1, "", ": no complete answer within 1 s;"}, // the server hangs
-        {httpAnswer("200 OK", QByteArray(1024 * 1024 + 10, ' ')), 1, "", "larger than 1 MiB"},
+        {httpAnswer("500 Oops", sampleRates), 1, "no rate document from http://127.0.0.1:"},
+        {"", 1, ": no complete answer within 1 s;"}, // the server hangs
+        {httpAnswer("200 OK", QByteArray(1024 * 1024 + 10, ' ')), 1, "larger than 1 MiB"},
         {dated("1999-01-04", "<Cube currency='USD' rate='1.1789'/>"), 0,
          "the kept rates of 2024-01-04 are newer than the rates of 1999-01-04 from "
-         "http://127.0.0.1",
-         ""},
+         "http://127.0.0.1"},
         {dated("2024-01-05", "<Cube currency='USD' rate='1.1'/><Cube currency='JPY' "
                              "rate='0.01.0953'/>"),
-         1, "", "unreadable rate for JPY: '0.01.0953' is not a plain positive decimal\n"},
-        {dated("2024-01-05", "<Cube currency='USD' rate='0'/><Cube currency='JPY' rate='160'/>"), 1,
-         "", "unreadable rate for USD: a rate of zero\n"},
-        {dated(later, "<Cube currency='USD' rate='1.1'/>"), 1, "",
+         1, "unreadable rate for JPY: '0.01.0953' is not a plain positive decimal\n"},
+        {dated(later, "<Cube currency='USD' rate='1.1'/>"), 1,
          "has rates of " + later + ", a day still to come"},
     };
-    const QByteArray keptRates = rateDocument("2024-01-04", "<Cube currency='USD' rate='1.0854'/>");
     for (const auto& row : cases) {
         SCOPED_TRACE(row.answer.left(60).toStdString());
-        ASSERT_TRUE(kept().save(keptRates, QDate(2026, 1, 2)));
+        ASSERT_TRUE(kept().save(rateDocument("2024-01-04", "<Cube currency='USD' rate='1.0854'/>"),
+                                QDate(2026, 1, 2)));
         const QByteArray keptFile = fileBytes(kept().filePath());
         {
             const CannedHttpServer server(row.answer);
             const Result result = run({"--timeout", "1", "update-rates"});
             EXPECT_EQ(result.status, row.status);
-            EXPECT_EQ(result.output.isEmpty(), row.output.isEmpty());
-            EXPECT_TRUE(result.output.contains(row.output)) << result.output.toStdString();
-            EXPECT_EQ(result.errors.isEmpty(), row.errors.isEmpty());
-            EXPECT_TRUE(result.errors.contains(row.errors)) << result.errors.toStdString();
-            EXPECT_TRUE((result.output + result.errors).contains("the kept rates are unchanged"));
+            const QByteArray& said = row.status == 0 ? result.output : result.errors;
+            EXPECT_TRUE(said.contains(row.message) && said.contains("the kept rates are unchanged"))
+                << said.toStdString();
+            EXPECT_EQ(row.status == 0 ? result.errors : result.output, "");
             EXPECT_EQ(server.requestLines.size(), 1u);
         }
         EXPECT_EQ(fileBytes(kept().filePath()), keptFile);
@@ -291,98 +274,80 @@ TEST_F(CliProcessTest, AGoodUpdateIsKeptAndReadFromThenOnWithoutWritingAnything)
     EXPECT_EQ(filesUnderHome(), before);
 }
 
-// The same answer through the window's download and through update-rates
-// followed by the window's offline start and ratio-cli's conversions: the
-// same verdict, the same currencies, the same values, whatever way the
-// document is written.
+// The same answer taken by the window's download and by update-rates: the
+// same verdict, and the same value of a euro in each currency of the table
+// (the fixed ones whatever comes), whatever way the document is written.
 TEST_F(CliProcessTest, UpdateRatesAndTheWindowReadEveryDocumentAlike) {
-    const auto feed = [](const QByteArray& rates, const QByteArray& end = "\n") {
-        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + end +
-               "<gesmes:Envelope xmlns:gesmes=\"http://www.gesmes.org/xml/2002-08-01\" "
-               "xmlns=\"http://www.ecb.int/vocabulary/2002-08-01/eurofxref\">" +
-               end + "<Cube><Cube time='2026-12-04'>" + end + rates + "</Cube></Cube>" + end +
-               "</gesmes:Envelope>" + end;
-    };
-    const QByteArray single = "<Cube currency='USD' rate='1.0854'/><Cube currency='JPY' "
-                              "rate='160.5'/><Cube currency='BGN' rate='1.9558'/>";
-    QByteArray doubled = single;
+    QByteArray doubled = sampleRates, crlf = "\xEF\xBB\xBF" + sampleRates, twice = sampleRates;
     doubled.replace('\'', '"');
-    const QByteArray bom = "\xEF\xBB\xBF";
+    crlf.replace("\n", "\r\n");
+    twice.replace("</Cube></Cube>", "<Cube currency='USD' rate='9'/><Cube currency='JPY' "
+                                    "rate='9'/><Cube currency='BGN' rate='1.9558'/></Cube></Cube>");
+    const QByteArray day = "2026-12-04";
     const struct {
         const char* what;
         QByteArray document;
-        const char* usd; // its rate, or nullptr when the document is refused
-        const char* jpy; // nullptr when missing
+        const char *usd, *jpy, *gbp; // their rates; no USD: the document is refused
     } cases[] = {
-        {"single quotes", feed(single), "1.0854", "160.5"},
-        {"double quotes", feed(doubled), "1.0854", "160.5"},
+        {"the bank's own", sampleRates, "1.0854", "160.5", "0.8431"},
+        {"double quotes", doubled, "1.0854", "160.5", "0.8431"},
+        {"a byte-order mark and CRLF", crlf, "1.0854", "160.5", "0.8431"},
+        {"the first element wins", twice, "1.0854", "160.5", "0.8431"},
         {"any spacing, an element over lines",
-         feed("<Cube\n\tcurrency = \"USD\"\n\trate =\t'1.0854'\n/>\n<Cube rate=\"160.5\"   "
-              "currency=\"JPY\"></Cube>"),
-         "1.0854", "160.5"},
-        {"a byte-order mark and CRLF", bom + feed(single, "\r\n"), "1.0854", "160.5"},
+         rateDocument(day, "<Cube\n\tcurrency = \"USD\"\n\trate =\t'1.0854'\n/>\n<Cube "
+                           "rate=\"160.5\"   currency=\"JPY\"></Cube>"),
+         "1.0854", "160.5", nullptr},
         {"a namespace prefix",
          "<e:Cube xmlns:e=\"urn:rates\"><e:Cube time='2026-12-04'>"
          "<e:Cube currency='USD' rate='1.0854'/><e:Cube currency='JPY' rate='160.5'/>"
          "</e:Cube></e:Cube>",
-         "1.0854", "160.5"},
-        {"the first element wins",
-         feed(single + "<Cube currency='USD' rate='9'/><Cube currency='JPY' rate='9'/>"), "1.0854",
-         "160.5"},
-        {"a missing rate", feed("<Cube currency='USD' rate='1.0854'/>"), "1.0854", nullptr},
-        {"a spoiled rate",
-         feed("<Cube currency='USD' rate='1.0854'/><Cube currency='JPY' "
-              "rate='1,6'/>"),
+         "1.0854", "160.5", nullptr},
+        {"a missing rate", rateDocument(day, "<Cube currency='USD' rate='1.0854'/>"), "1.0854",
          nullptr, nullptr},
-        {"not XML", "<Cube currency='USD' rate='1.0854'/><Cube", nullptr, nullptr},
+        {"a spoiled rate",
+         rateDocument(day, "<Cube currency='USD' rate='1.0854'/><Cube currency='JPY' rate='1,6'/>"),
+         nullptr, nullptr, nullptr},
+        {"not XML", "<Cube currency='USD' rate='1.0854'/><Cube", nullptr, nullptr, nullptr},
     };
     QByteArray lines; // one euro in each currency of the table
     for (const CurrencyTableRow& row : currencyTable().subspan(1))
         lines += QByteArray("1\tEUR\t") + row.code + "\n";
     const LocalizedStrings& strings = Localization::sharedBritishStrings();
-    const QLocale british("en_GB");
     for (const auto& row : cases) {
         SCOPED_TRACE(row.what);
         QFile::remove(kept().filePath());
         QTemporaryDir windowData;
-        UnitCatalogue downloaded;
-        buildUnitCatalogue(downloaded, strings, Language::EnglishBritish, strings);
-        const bool taken =
-            applyDownloadedRates(downloaded, strings, KeptRatesDocument(windowData.path()),
-                                 row.document, british, QDate(2026, 12, 4));
-        int status = -1;
+        UnitCatalogue window;
+        buildUnitCatalogue(window, strings, Language::EnglishBritish, strings);
+        EXPECT_EQ(applyDownloadedRates(window, strings, KeptRatesDocument(windowData.path()),
+                                       row.document, QLocale("en_GB"), QDate(2026, 12, 4)),
+                  row.usd != nullptr);
         {
             const CannedHttpServer server(httpAnswer("200 OK", row.document));
-            status = run({"update-rates"}).status;
+            EXPECT_EQ(run({"update-rates"}).status, row.usd ? 0 : 1);
         }
-        EXPECT_EQ(taken, row.usd != nullptr);
-        EXPECT_EQ(status, row.usd ? 0 : 1);
-
-        UnitCatalogue offline; // the window's next start, from what update-rates kept
-        buildUnitCatalogue(offline, strings, Language::EnglishBritish, strings);
-        applyKeptRates(offline, strings, kept(), british);
-        const QList<QByteArray> converted =
+        const QList<QByteArray> cli =
             run({"--plain", "--exact", "--batch"}, lines).output.split('\n');
-        const auto& units = offline[0].unitDefinitions;
+        const auto& units = window[0].unitDefinitions;
         for (std::size_t r = 1; r < currencyTable().size(); ++r) {
             const CurrencyTableRow& currency = currencyTable()[r];
-            SCOPED_TRACE(currency.code);
+            const std::string_view code = currency.code;
+            const char* rate = currency.fixedRate ? currency.fixedRate
+                               : code == "USD"    ? row.usd
+                               : code == "JPY"    ? row.jpy
+                               : code == "GBP"    ? row.gbp
+                                                  : nullptr;
             const auto unit =
-                std::find_if(units.begin(), units.end(), [&](const UnitDefinition& u) {
-                    return u.shortName == currency.shortName;
-                });
-            const QByteArray& cli = converted.value(static_cast<qsizetype>(r - 1));
-            ASSERT_EQ(unit != units.end(), !cli.isEmpty());
-            if (unit != units.end()) {
-                EXPECT_EQ(convert(1, units.front().metricsCalculations, unit->metricsCalculations),
-                          BDouble::fromText(cli.toStdString()));
-            }
-            const char* expected = currency.fixedRate                         ? currency.fixedRate
-                                   : std::string_view(currency.code) == "USD" ? row.usd
-                                   : std::string_view(currency.code) == "JPY" ? row.jpy
-                                                                              : nullptr;
-            EXPECT_EQ(cli.isEmpty() ? std::nullopt : BDouble::fromText(cli.toStdString()),
-                      expected ? BDouble::fromText(expected) : std::nullopt);
+                std::ranges::find(units, currency.shortName, &UnitDefinition::shortName);
+            const auto inWindow =
+                unit == units.end()
+                    ? std::nullopt
+                    : convert(1, units.front().metricsCalculations, unit->metricsCalculations);
+            const auto expected = rate ? BDouble::fromText(rate) : std::nullopt;
+            EXPECT_EQ(inWindow, expected) << code;
+            EXPECT_EQ(BDouble::fromText(cli.value(static_cast<qsizetype>(r - 1)).toStdString()),
+                      expected)
+                << code;
         }
     }
 }
@@ -428,25 +393,13 @@ TEST_F(CliProcessTest, AFailedWriteIsReportedAndAClosedPipeEndsQuietly) {
         else
             EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGPIPE) << status;
     }
-    const QByteArray noSpace = "ratio-cli: cannot write the output: No space left on device\n";
-    // A full disk; a usage error writes no output, so nothing fails to be written.
-    const std::pair<QStringList, int> fullDisk[] = {{{"convert", "1", "m", "km"}, 1},
-                                                    {{"--plain", "--exact", "3"}, 2}};
-    for (const auto& [arguments, status] : fullDisk) {
-        QProcess process;
-        process.setStandardOutputFile("/dev/full");
-        process.start(RATIO_CLI_PATH, QStringList{"--locale", "en_GB"} + arguments);
-        ASSERT_TRUE(process.waitForFinished(20000));
-        EXPECT_EQ(process.exitCode(), status);
-        EXPECT_EQ(process.readAllStandardError().contains(noSpace), status == 1);
-    }
     const int full = ::open("/dev/full", O_WRONLY);
     const int errors = ::open(errorsPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int status = runBatch(input, full, errors);
     ::close(full);
     ::close(errors);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
-    EXPECT_EQ(errorsText(), noSpace.toStdString());
+    EXPECT_EQ(errorsText(), "ratio-cli: cannot write the output: No space left on device\n");
 }
 
 } // namespace
