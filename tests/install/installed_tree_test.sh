@@ -65,26 +65,16 @@ check "man pages name the installed helper and module" eval \
 
 # A rate server on 127.0.0.1, for at most five minutes.
 mkdir -p "$work/site"
-cat > "$work/site/rates.xml" << 'XML'
-<Cube>
-<Cube time='2026-12-04'>
-<Cube currency='USD' rate='1.0854'/>
-<Cube currency='JPY' rate='160.5'/>
-</Cube>
-</Cube>
-XML
-timeout 300 python3 - "$work/site" "$work/port" << 'PY' > /dev/null 2>&1 &
-import functools, http.server, os, sys
-handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=sys.argv[1])
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-with open(sys.argv[2] + ".new", "w") as port:
-    port.write(str(server.server_port))
-os.rename(sys.argv[2] + ".new", sys.argv[2])
-server.serve_forever()
-PY
+echo "<Cube><Cube time='2026-12-04'><Cube currency='USD' rate='1.0854'/></Cube></Cube>" \
+  > "$work/site/rates.xml"
+timeout 300 python3 -u -m http.server -b 127.0.0.1 -d "$work/site" 0 > "$work/server.log" 2>&1 &
 echo $! > "$work/server.pid"
-for _ in $(seq 100); do [ -s "$work/port" ] && break; sleep 0.1; done
-url="http://127.0.0.1:$(cat "$work/port")/rates.xml"
+for _ in $(seq 100); do
+  port=$(sed -n 's/.* port \([0-9]*\) .*/\1/p' "$work/server.log")
+  [ -n "$port" ] && break
+  sleep 0.1
+done
+url="http://127.0.0.1:$port/rates.xml"
 
 # Each program runs as a user would: a fresh home, British English, no display.
 as_user() { # as_user HOME COMMAND...
@@ -112,8 +102,6 @@ check "without the module the app warns once and runs" eval \
      "$prefix/bin/ratio" 2> "$work/app.err" && [ "$(grep -c "No currency rates" "$work/app.err")" = 1 ]'
 check "ratio --version answers without a display" eval \
   'as_user "$home" "$prefix/bin/ratio" --version | grep -q "^ratio [0-9]"'
-check "ratio refuses an unknown option with status 2" eval \
-  '"$prefix/bin/ratio" --no-such-option 2> /dev/null; [ $? -eq 2 ]'
 
 echo "installed tree: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
