@@ -46,20 +46,17 @@ struct Case {
     const char* expected; // the output, or with status 2 a part of the message
 };
 
-TEST(CliKeys, PrintBothRowsAsTheMainScreenShowsThem) {
-    // clang-format off
-    const Case cases[] = {
-        {{}, "0 mile\n0 km\n"}, {{"2"}, "2 mile\n3.218688 km\n"},
-        {{"--", "-5"}, "5 mile\n8.04672 km\n"}, {{"--calculator", "X"}, "0 km\n0 mile\n"},
-        {{"--calculator", "1/3="}, "0.33333333\n0.536448 km\n"},
-        {{"2+X3="}, "3 km\n1.86411358 mile\n"}, {{"--from", "°C", "--to", "°F", "C"}, "0 °C\n32 °F\n"},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        const Outcome outcome = run(c.arguments);
-        EXPECT_EQ(outcome.status, 0) << outcome.errors;
-        EXPECT_EQ(outcome.output, c.expected) << ::testing::PrintToString(c.arguments);
-    }
+// A rates file: the leu, and two rates whose inverses have long periods.
+std::string ratesFile() {
+    static QTemporaryDir folder;
+    const QString path = folder.filePath("rates.xml");
+    const QByteArray rates = "<Cube currency='RON' rate='5'/><Cube currency='JPY' rate='1019'/>"
+                             "<Cube currency='USD' rate='1021'/>";
+    EXPECT_TRUE(testing::writeFile(path, testing::rateDocument("2026-12-04", rates)));
+    return path.toStdString();
+}
+
+TEST(CliKeys, PrintBothRowsAsTheMainScreenShowsThemWithTheirTrace) {
     const Outcome german = run({"--locale", "de_DE", "--trace", "1234.5"});
     EXPECT_EQ(german.output, "1\t1 mile\t1,609344 km\n"
                              "2\t12 mile\t19,312128 km\n"
@@ -158,25 +155,6 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
     EXPECT_EQ(run({"--locale", "de_DE", "convert", "1234.5", "km", "m"}).output, "1.234.500 m\n");
 }
 
-// With rates, "L" is first the leu's symbol; beside a volume it is the litre.
-TEST(CliLookup, ASymbolOfTwoCategoriesFollowsTheOtherUnit) {
-    QTemporaryDir folder;
-    const QString rates = folder.filePath("rates.xml");
-    ASSERT_TRUE(testing::writeFile(
-        rates, testing::rateDocument("2026-12-04", "<Cube currency='RON' rate='5'/>")));
-    const struct {
-        const char *from, *to, *output;
-    } cases[] = {
-        {"L", "ml", "1,000 ml\n"},
-        {"ml", "L", "0.001 l\n"},
-        {"L", "EUR", "0.2 \u20ac\n"},
-    };
-    for (const auto& c : cases) {
-        const Outcome result = run({"--rates", rates.toStdString(), "convert", "1", c.from, c.to});
-        EXPECT_EQ(result.output, c.output) << c.from << " to " << c.to << ": " << result.errors;
-    }
-}
-
 // Every unit the everyday names mean exists under that British name.
 TEST(CliLookup, EverydayNamesNameUnitsOfTheCatalogue) {
     UnitCatalogue british;
@@ -248,9 +226,15 @@ TEST(ReadersAgree, NumbersInEachLocalesWay) {
     }
 }
 
-TEST(CliOutput, PlainPlacesAndExactDigits) {
+// Keys print both rows as the main screen shows them; conversions one row.
+TEST(CliOutput, KeysPlainPlacesAndExactDigits) {
+    const std::string rates = ratesFile();
     // clang-format off
     const Case cases[] = {
+        {{}, "0 mile\n0 km\n"}, {{"2"}, "2 mile\n3.218688 km\n"},
+        {{"--", "-5"}, "5 mile\n8.04672 km\n"}, {{"--calculator", "X"}, "0 km\n0 mile\n"},
+        {{"--calculator", "1/3="}, "0.33333333\n0.536448 km\n"},
+        {{"2+X3="}, "3 km\n1.86411358 mile\n"}, {{"--from", "°C", "--to", "°F", "C"}, "0 °C\n32 °F\n"},
         {{"convert", "1", "mg", "t"}, "0 t\n"}, // the row's 8 places
         {{"--plain", "convert", "1000", "km", "m"}, "1000000\n"},
         {{"--places", "0", "convert", "1", "mile", "km"}, "2 km\n"},
@@ -263,6 +247,13 @@ TEST(CliOutput, PlainPlacesAndExactDigits) {
         {{"--exact", "convert", "1e-40", "m", "m"},
          "0.0000000000000000000000000000000000000001 m\n"},
         {{"--plain", "--exact", "convert", "1", "ft", "yd"}, "0.(3)\n"},
+        // 1/1019 repeats after 1018 digits: too long a period, so the fraction.
+        {{"--rates", rates, "--exact", "convert", "-3", "JPY", "EUR"}, "-3/1019 €\n"},
+        {{"--rates", rates, "--exact", "--plain", "convert", "1021", "usd", "eur"}, "1\n"}, // any case
+        // With rates, "L" is first the leu's symbol; beside a volume it is the litre.
+        {{"--rates", rates, "convert", "1", "L", "ml"}, "1,000 ml\n"},
+        {{"--rates", rates, "convert", "1", "ml", "L"}, "0.001 l\n"},
+        {{"--rates", rates, "convert", "1", "L", "EUR"}, "0.2 €\n"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -273,21 +264,6 @@ TEST(CliOutput, PlainPlacesAndExactDigits) {
     const std::string thousand =
         run({"--places", "1000", "--plain", "convert", "1", "ft", "yd"}).output;
     EXPECT_EQ(thousand, "0." + std::string(1000, '3') + "\n");
-
-    // 1/1019 repeats after 1018 digits: too long a period, so the fraction.
-    QTemporaryDir folder;
-    const QString rates = folder.filePath("rates.xml");
-    ASSERT_TRUE(
-        testing::writeFile(rates, testing::rateDocument("", "<Cube currency='JPY' rate='1019'/>"
-                                                            "<Cube currency='USD' rate='1021'/>")));
-    const std::string file = rates.toStdString();
-    EXPECT_EQ(run({"--rates", file, "--exact", "convert", "-3", "JPY", "EUR"}).output,
-              "-3/1019 €\n");
-    EXPECT_EQ(run({"--rates", file, "--exact", "--plain", "convert", "1021", "USD", "EUR"}).output,
-              "1\n");
-    // Currency codes answer in any case.
-    EXPECT_EQ(run({"--rates", file, "--exact", "--plain", "convert", "1021", "usd", "eur"}).output,
-              "1\n");
 }
 
 TEST(CliBatch, OneOutputLinePerInputLineAndBadOnesReported) {
