@@ -15,6 +15,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -46,13 +48,12 @@ struct Case {
     const char* expected; // the output, or with status 2 a part of the message
 };
 
-// A rates file: the leu, and two rates whose inverses have long periods.
-std::string ratesFile() {
+// A new rates file holding `document`, for --rates.
+std::string ratesFile(const QByteArray& document) {
     static QTemporaryDir folder;
-    const QString path = folder.filePath("rates.xml");
-    const QByteArray rates = "<Cube currency='RON' rate='5'/><Cube currency='JPY' rate='1019'/>"
-                             "<Cube currency='USD' rate='1021'/>";
-    EXPECT_TRUE(testing::writeFile(path, testing::rateDocument("2026-12-04", rates)));
+    static int files = 0;
+    const QString path = folder.filePath(QString("rates%1.xml").arg(++files));
+    EXPECT_TRUE(testing::writeFile(path, document));
     return path.toStdString();
 }
 
@@ -72,6 +73,12 @@ TEST(CliKeys, PrintBothRowsAsTheMainScreenShowsThemWithTheirTrace) {
 }
 
 TEST(CliUsage, ErrorsNameTheProblemAndExitWithTwo) {
+    QTemporaryDir folder;
+    const std::string fifo = folder.filePath("rates.fifo").toStdString(); // refused, not waited on
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto rates = [](const QByteArray& document) {
+        return std::vector<std::string>{"--rates", ratesFile(document), "convert", "1", "$", "€"};
+    };
     const Case cases[] = {
         {{"--frobnicate"}, "unknown option --frobnicate"},
         {{"--from"}, "option --from needs a value"},
@@ -93,6 +100,15 @@ TEST(CliUsage, ErrorsNameTheProblemAndExitWithTwo) {
          "no currency rates are known for 'USD'; run 'ratio-cli update-rates'"},
         {{"--rates", "/nonexistent/rates.xml", "1"},
          "cannot read rates file '/nonexistent/rates.xml': No such file"},
+        {{"--rates", fifo, "1"}, "not a regular file"},
+        {{"--rates", folder.path().toStdString(), "1"}, "not a regular file"},
+        {rates("<Cube><Cube currency='USD' rate='0'/><Cube currency='JPY' rate='1'/></Cube>"),
+         "skipped rate for USD: a rate of zero"},
+        {rates("\x01\x02not xml at all"), "is not a usable rate document: not a well-formed XML"},
+        {rates("<Cube><Cube currency='XAU' rate='0.5'/></Cube>"),
+         "no usable rate for any known currency"},
+        {rates(""), "is not a usable rate document: empty"},
+        {rates(QByteArray(1024 * 1024 + 1, ' ')), "larger than 1 MiB"},
         {{"--locale", "xx_NOWHERE", "1"}, "unknown locale"},
         {{"--list", "13"}, "unknown category '13'"},
         {{"--list", "length", "mass"}, "unexpected argument 'mass'"},
@@ -113,7 +129,17 @@ TEST(CliUsage, ErrorsNameTheProblemAndExitWithTwo) {
         EXPECT_EQ(outcome.status, 2) << c.expected;
         EXPECT_EQ(outcome.output, "");
         EXPECT_NE(outcome.errors.find(c.expected), std::string::npos) << outcome.errors;
+        if (c.arguments[0] == "--rates") { // the refusal names the file
+            EXPECT_NE(outcome.errors.find("rates file '" + c.arguments[1] + "'"),
+                      std::string::npos);
+        }
     }
+    // One rate that cannot be read is named and skipped; the others serve.
+    const Outcome skipped = run(rates("<Cube><Cube currency='JPY' rate='abc'/><Cube "
+                                      "currency='USD' rate='1.0854'/></Cube>"));
+    EXPECT_EQ(skipped.output, "0.92131933 €\n");
+    EXPECT_NE(skipped.errors.find("skipped rate for JPY: 'abc' is not a plain positive decimal"),
+              std::string::npos);
 }
 
 TEST(CliLookup, EveryWayOfNamingAUnit) {
@@ -228,7 +254,10 @@ TEST(ReadersAgree, NumbersInEachLocalesWay) {
 
 // Keys print both rows as the main screen shows them; conversions one row.
 TEST(CliOutput, KeysPlainPlacesAndExactDigits) {
-    const std::string rates = ratesFile();
+    // The leu, and two rates whose inverses have long periods.
+    const std::string rates = ratesFile(testing::rateDocument(
+        "2026-12-04", "<Cube currency='RON' rate='5'/><Cube currency='JPY' rate='1019'/>"
+                      "<Cube currency='USD' rate='1021'/>"));
     // clang-format off
     const Case cases[] = {
         {{}, "0 mile\n0 km\n"}, {{"2"}, "2 mile\n3.218688 km\n"},

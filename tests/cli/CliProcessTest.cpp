@@ -1,6 +1,5 @@
-// ratio-cli as scripts use it: a separate process with its own home, reading
-// rate files named with --rates, running update-rates against a local server,
-// and batches of any length in flat memory.
+// ratio-cli as scripts use it: a separate process with its own home, running
+// update-rates against a local server, and batches of any length in flat memory.
 #include "support/CannedHttpServer.h"
 #include "support/CoreApplication.h"
 #include "support/SampleRates.h"
@@ -24,7 +23,6 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -39,7 +37,6 @@ using testing::fileBytes;
 using testing::httpAnswer;
 using testing::rateDocument;
 using testing::sampleRates;
-using testing::writeFile;
 
 using LineWriter = void (*)(std::ostream&, int);
 
@@ -156,49 +153,6 @@ TEST_F(CliProcessTest, StandardOutputCarriesOnlyResults) {
     EXPECT_EQ(result.output, "1.25 mile\n2.01168 km\n");
     EXPECT_EQ(result.errors, ""); // the diagnostic lines only with --trace
     EXPECT_TRUE(run({"--help"}).output.startsWith("Usage: ratio-cli"));
-}
-
-struct DocumentCase {
-    const char* what;
-    QByteArray document;
-    const char* output; // of converting 100 USD to EUR; empty when refused
-    const char* errors; // a part of standard error
-};
-
-TEST_F(CliProcessTest, RatesFilesAreReadAsXmlAndProblemsAreNamed) {
-    const DocumentCase cases[] = {
-        {"the sample", sampleRates, "92.13193293 €\n", ""},
-        {"one rate that cannot be read",
-         "<Cube><Cube currency='JPY' rate='abc'/><Cube currency='USD' rate='1.0854'/></Cube>",
-         "92.13193293 €\n", "skipped rate for JPY: 'abc' is not a plain positive decimal"},
-        {"a rate of zero",
-         "<Cube><Cube currency='USD' rate='0'/><Cube currency='JPY' rate='1'/></Cube>", "",
-         "skipped rate for USD: a rate of zero"},
-        {"garbage", "\x01\x02not xml at all", "",
-         "is not a usable rate document: not a well-formed XML"},
-        {"no known currency", "<Cube><Cube currency='XAU' rate='0.5'/></Cube>", "",
-         "no usable rate for any known currency"},
-        {"empty", "", "", "is not a usable rate document: empty"},
-        {"too big", QByteArray(1024 * 1024 + 1, ' '), "", "larger than 1 MiB"},
-    };
-    for (const DocumentCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        const QString file = home.filePath("rates.xml");
-        ASSERT_TRUE(writeFile(file, c.document));
-        const Result result = run({"--rates", file, "convert", "100", "$", "EUR"});
-        EXPECT_EQ(result.status, *c.output ? 0 : 2);
-        EXPECT_EQ(result.output, c.output);
-        EXPECT_TRUE(result.errors.contains(c.errors)) << result.errors.toStdString();
-        if (!*c.output && !result.errors.contains("skipped")) { // the refusal names the file
-            EXPECT_TRUE(result.errors.contains(("rates file '" + file + "'").toUtf8()));
-        }
-    }
-    const QString pipe = home.filePath("rates.fifo"); // refused, not waited on
-    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
-    const Result piped = run({"--rates", pipe, "convert", "1", "km", "m"});
-    EXPECT_EQ(piped.status, 2);
-    EXPECT_TRUE(piped.errors.contains("not a regular file")) << piped.errors.toStdString();
-    EXPECT_EQ(run({"--rates", home.path(), "convert", "1", "km", "m"}).status, 2); // a folder
 }
 
 // Kept: rates of 4 January 2024. A failed, damaged or impossibly dated answer
