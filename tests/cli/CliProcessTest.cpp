@@ -38,24 +38,18 @@ using testing::httpAnswer;
 using testing::rateDocument;
 using testing::sampleRates;
 
-using LineWriter = void (*)(std::ostream&, int);
-
-// Good lines, their units taking turns.
-void goodLine(std::ostream& out, int i) {
+// A batch of good lines, their units taking turns, or of lines that each
+// name a unit never seen before.
+std::string batchFile(const QTemporaryDir& folder, int lines, bool good) {
     const char* pairs[] = {"mile\tkm\r\n", "degC\tdegF\n", "kg\tlb\n", "m^2\tsqmi\n"};
-    out << i << ".5e-1\t" << pairs[i % 4];
-}
-
-// A unit name never seen before on every line.
-void badLine(std::ostream& out, int i) {
-    out << "1\tbad" << i << "\tkm\n";
-}
-
-std::string batchFile(const QTemporaryDir& folder, int lines, LineWriter line) {
     const std::string input = folder.filePath("lines.txt").toStdString();
     std::ofstream out(input, std::ios::binary | std::ios::trunc);
-    for (int i = 0; i < lines; ++i)
-        line(out, i);
+    for (int i = 0; i < lines; ++i) {
+        if (good)
+            out << i << ".5e-1\t" << pairs[i % 4];
+        else
+            out << "1\tbad" << i << "\tkm\n";
+    }
     return input;
 }
 
@@ -86,8 +80,8 @@ int runBatch(const std::string& input, int output, int errors, long* peak = null
 
 // Peak resident kilobytes of ratio-cli --batch on `lines` lines, or -1 when it
 // did not end with `exitStatus`.
-long peakKilobytes(const QTemporaryDir& folder, int lines, LineWriter line, int exitStatus) {
-    const std::string input = batchFile(folder, lines, line);
+long peakKilobytes(const QTemporaryDir& folder, int lines, bool good, int exitStatus) {
+    const std::string input = batchFile(folder, lines, good);
     const int nowhere = ::open("/dev/null", O_WRONLY);
     long peak = -1;
     const int status = runBatch(input, nowhere, nowhere, &peak);
@@ -290,12 +284,12 @@ TEST_F(CliProcessTest, LongBatchesOfGoodOrBadLinesNeedNoMoreMemoryThanShortOnes)
 #endif
     // Refused names are remembered, but not without end.
     const struct {
-        LineWriter line;
+        bool good;
         int exitStatus, fewLines, manyLines;
-    } runs[] = {{goodLine, 0, 1000, 1000000}, {badLine, 1, 1000, 100000}};
+    } runs[] = {{true, 0, 1000, 1000000}, {false, 1, 1000, 100000}};
     for (const auto& run : runs) {
-        const long few = peakKilobytes(home, run.fewLines, run.line, run.exitStatus);
-        const long many = peakKilobytes(home, run.manyLines, run.line, run.exitStatus);
+        const long few = peakKilobytes(home, run.fewLines, run.good, run.exitStatus);
+        const long many = peakKilobytes(home, run.manyLines, run.good, run.exitStatus);
         ASSERT_GT(few, 0);
         ASSERT_GT(many, 0);
         EXPECT_LT(many - few, 4 * 1024) << few << " kB against " << many << " kB";
@@ -303,7 +297,7 @@ TEST_F(CliProcessTest, LongBatchesOfGoodOrBadLinesNeedNoMoreMemoryThanShortOnes)
 }
 
 TEST_F(CliProcessTest, AFailedWriteIsReportedAndAClosedPipeEndsQuietly) {
-    const std::string input = batchFile(home, 100000, goodLine);
+    const std::string input = batchFile(home, 100000, true);
     const std::string errorsPath = home.filePath("errors.txt").toStdString();
     const auto errorsText = [&] {
         std::ifstream in(errorsPath);
