@@ -64,58 +64,38 @@ struct LanguageRun {
 
 // A pair stored in one language comes back in another, also where the two
 // catalogues hold different units (Traditional Chinese has no mmHg before psi)
-// and where a name is both a length and an area (the fēn).
+// and where a name is both a length and an area (the fēn). Settings from before
+// the British names were kept hold only the names of the language that stored
+// them: the pair is found by those too.
 TEST(StoredPairAcrossLanguages, FindsTheSameUnits) {
     using S = LocalizedStrings;
+    using enum Localization::Language;
     const struct {
         Language from, to;
         std::size_t category;
         std::string S::*unit0;
         std::string S::*unit1;
     } cases[] = {
-        {Language::German, Language::EnglishBritish, length, &S::Foot, &S::Meter},
-        {Language::EnglishBritish, Language::German, currency, &S::Euro, &S::United_States_dollar},
-        {Language::German, Language::EnglishBritish, length, &S::fēn_length, &S::Mile},
-        {Language::EnglishBritish, Language::ChineseTraditional, pressure,
-         &S::Pounds_per_square_inch, &S::Pascal},
-        {Language::Arabic, Language::Hebrew, currency, &S::Swiss_franc, &S::Japanese_yen},
+        {German, EnglishBritish, length, &S::Foot, &S::Meter},
+        {EnglishBritish, German, currency, &S::Euro, &S::United_States_dollar},
+        {German, EnglishBritish, length, &S::fēn_length, &S::Mile},
+        {EnglishBritish, ChineseTraditional, pressure, &S::Pounds_per_square_inch, &S::Pascal},
+        {Japanese, German, pressure, &S::Pounds_per_square_inch, &S::Pascal},
+        {Arabic, Hebrew, currency, &S::Swiss_franc, &S::Japanese_yen},
     };
     for (const auto& row : cases) {
         const LanguageRun from(row.from), to(row.to);
         const UnitPosition unit0 = from.at(row.category, row.unit0);
+        const UnitPosition unit1 = from.at(row.category, row.unit1);
         SCOPED_TRACE(from.unit(unit0).longName);
         MemoryKeyValueStore store;
-        from.store(unit0, from.at(row.category, row.unit1), store);
+        from.store(unit0, unit1, store);
         // The two keys keep the names of the language they were stored in.
         EXPECT_EQ(store.value("unit0").text(), from.unit(unit0).longName);
-        EXPECT_EQ(lookUpStoredPair(to.names(), SelectedUnits().storedPair(store)).pair,
-                  (UnitPair{to.at(row.category, row.unit0), to.at(row.category, row.unit1)}));
-    }
-}
-
-// Settings from before the British names were kept hold only the names of the
-// language that stored them; a run in German finds the pair by them.
-TEST(StoredPairFromOlderSettings, IsFoundByItsNamesInAnyLanguage) {
-    using S = LocalizedStrings;
-    const LanguageRun german(Language::German);
-    const struct {
-        Language storedIn;
-        std::size_t category;
-        std::string S::*unit0;
-        std::string S::*unit1;
-    } cases[] = {
-        {Language::EnglishBritish, length, &S::Foot, &S::Meter},
-        {Language::Japanese, pressure, &S::Pounds_per_square_inch, &S::Pascal},
-        {Language::Russian, currency, &S::Swiss_franc, &S::Japanese_yen},
-    };
-    for (const auto& row : cases) {
-        const LanguageRun from(row.storedIn);
-        const StoredPairNames older{from.unit(from.at(row.category, row.unit0)).longName,
-                                    from.unit(from.at(row.category, row.unit1)).longName, "", ""};
-        SCOPED_TRACE(older.name0 + ", " + older.name1);
-        EXPECT_EQ(
-            lookUpStoredPair(german.names(), older).pair,
-            (UnitPair{german.at(row.category, row.unit0), german.at(row.category, row.unit1)}));
+        const UnitPair expected{to.at(row.category, row.unit0), to.at(row.category, row.unit1)};
+        EXPECT_EQ(lookUpStoredPair(to.names(), SelectedUnits().storedPair(store)).pair, expected);
+        const StoredPairNames older{from.unit(unit0).longName, from.unit(unit1).longName, "", ""};
+        EXPECT_EQ(lookUpStoredPair(to.names(), older).pair, expected);
     }
 }
 
