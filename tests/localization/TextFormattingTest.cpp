@@ -92,7 +92,8 @@ TEST(CountFormat, FillsOnlyTheCountIntoTheFormOfItsCategory) {
         {"two{a%i} one{b%i} other{c%i}", Hebrew, 2, "a2"}, {"one{%i x}", gb, 3, "3 x"},
         {"  one{} other{%i}  ", gb, 1, ""}, {"{%i}", gb, 1, "{1}"},
         {"one{%i} others{%i}", gb, 2, "one{2} others{2}"},
-        {"one{%i other{%i}", gb, 1, "one{1 other{1}"}, {"one {%i} other{%i}", gb, 1, "one {1} other{1}"},
+        {"one{%i other{%i}", gb, 1, "one{1 other{1}"},
+        {"one {%i} other{%i}", gb, 1, "one {1} other{1}"},
     };
     // clang-format on
     for (const auto& [text, language, count, expected] : cases)
