@@ -107,69 +107,64 @@ TEST(CatalogueDefinitions, RelationsReferencesStateHoldExactly) {
     EXPECT_EQ(categories.size(), catalogue().size() - 1); // every category but currencies
 }
 
-// GNU units' name for the unit, or where GNU units lacks it (or, for the
-// parsec and the Imperial tablespoon, defines it otherwise) the definition
-// written in its terms; as `units` reads "You have": one of the unit.
+// Per category, "ours=GNU units' name" (or the one name both use), or where GNU
+// units lacks the unit "ours=its definition in GNU units' terms"; as `units`
+// reads "You have": one of the unit.
 struct GnuUnit {
     std::size_t category;
     std::string shortName, gnu;
 };
+using GnuTable = std::vector<std::pair<std::size_t, std::string>>;
 
-const std::vector<GnuUnit> gnuNames{
+const GnuTable gnuNames{
     // clang-format off
-    {length, "mile", "mile"}, {length, "km", "km"}, {length, "m", "m"}, {length, "yd", "yard"},
-    {length, "ft", "ft"}, {length, "dm", "dm"}, {length, "in", "inch"}, {length, "cm", "cm"},
-    {length, "mm", "mm"}, {length, "thou", "thou"}, {length, "μm", "micrometer"},
-    {length, "nm", "nm"}, {length, "Å", "angstrom"}, {length, "M", "nauticalmile"},
-    {length, "fth", "fathom"}, {length, "ls", "lightsecond"}, {length, "lm", "lightminute"},
-    {length, "ly", "lightyear"}, {mass, "tn. l.", "longton"}, {mass, "t", "tonne"},
-    {mass, "tn. sh.", "shortton"}, {mass, "st", "stone"}, {mass, "kg", "kg"}, {mass, "lb", "pound"},
-    {mass, "oz.", "ounce"}, {mass, "g", "gram"}, {mass, "mg", "mg"}, {mass, "μg", "microgram"},
-    {volume, "m³", "m^3"}, {volume, "ft3", "ft^3"}, {volume, "Imp.gal.", "brgallon"},
-    {volume, "US.liq.gal.", "usgallon"}, {volume, "US.dry.gal.", "drygallon"},
-    {volume, "Imp.qt.", "brquart"}, {volume, "l", "liter"}, {volume, "US.liq.qt.", "usquart"},
-    {volume, "Imp.pt.", "brpint"}, {volume, "US.liq.pt.", "uspint"}, {volume, "Imp.cup", "brcup"},
-    {volume, "US legal cup", "legalcup"}, {volume, "dl", "dl"}, {volume, "US fl.oz.", "usfloz"},
-    {volume, "in3", "in^3"}, {volume, "US Tbsp.", "ustablespoon"},
-    {volume, "US tsp.", "usteaspoon"}, {volume, "ml", "ml"}, {speed, "mph", "mph"},
-    {speed, "km/h", "km/hr"}, {speed, "m/s", "m/s"}, {speed, "ft/s", "ft/s"}, {speed, "kn", "knot"},
-    {area, "mi²", "mile^2"}, {area, "km²", "km^2"}, {area, "m²", "m^2"}, {area, "ha", "hectare"},
-    {area, "ac", "acre"}, {area, "cm²", "cm^2"}, {area, "mm²", "mm^2"}, {area, "in²", "inch^2"},
-    {area, "yd²", "yard^2"}, {area, "ft²", "ft^2"}, {area, "Kah", "jia"}, {area, "Hun", "fen"},
-    {area, "Pêⁿ", "ping"}, {information, "YiB", "YiB"}, {information, "YB", "YB"},
-    {information, "ZiB", "ZiB"}, {information, "ZB", "ZB"}, {information, "EiB", "EiB"},
-    {information, "EB", "EB"}, {information, "PiB", "PiB"}, {information, "PB", "PB"},
-    {information, "TiB", "TiB"}, {information, "TB", "TB"}, {information, "GiB", "GiB"},
-    {information, "GB", "GB"}, {information, "MiB", "MiB"}, {information, "MB", "MB"},
-    {information, "KiB", "KiB"}, {information, "KB", "kB"}, {information, "B", "byte"},
-    {information, "bit", "bit"}, {pressure, "bar", "bar"}, {pressure, "atm", "atm"},
-    {pressure, "Pa", "Pa"}, {pressure, "hPa", "hPa"}, {pressure, "mbar", "millibar"},
-    {pressure, "Torr", "torr"}, {pressure, "mmHg", "mmHg"}, {pressure, "psi", "psi"},
-    {power, "MW", "MW"}, {power, "kW", "kW"}, {power, "hp(M)", "metrichorsepower"},
-    {power, "W", "W"}, {energy, "kcal", "kcal"}, {energy, "kJ", "kJ"}, {energy, "cal", "calorie"},
-    {energy, "J", "J"}, {time, "y", "commonyear"}, {time, "w", "week"}, {time, "d", "day"},
-    {time, "h", "hour"}, {time, "min", "min"}, {time, "s", "s"}, {time, "ms", "ms"},
-    {time, "μs", "microsecond"}, {time, "ns", "ns"}, {temperature, "°C", "tempC(1)"},
-    {temperature, "°F", "tempF(1)"}, {temperature, "K", "K"}, {fuel, "mpgUS", "mile/usgallon"},
-    {fuel, "mpl", "mile/liter"},
+    {length, "mile; km; m; yd=yard; ft; dm; in=inch; cm; mm; thou; μm=micrometer; nm; "
+             "Å=angstrom; M=nauticalmile; fth=fathom; ls=lightsecond; lm=lightminute; "
+             "ly=lightyear"},
+    {mass, "tn. l.=longton; t=tonne; tn. sh.=shortton; st=stone; kg; lb=pound; oz.=ounce; "
+           "g=gram; mg; μg=microgram"},
+    {volume, "m³=m^3; ft3=ft^3; Imp.gal.=brgallon; US.liq.gal.=usgallon; US.dry.gal.=drygallon; "
+             "Imp.qt.=brquart; l=liter; US.liq.qt.=usquart; Imp.pt.=brpint; US.liq.pt.=uspint; "
+             "Imp.cup=brcup; US legal cup=legalcup; dl; US fl.oz.=usfloz; in3=in^3; "
+             "US Tbsp.=ustablespoon; US tsp.=usteaspoon; ml"},
+    {speed, "mph; km/h=km/hr; m/s; ft/s; kn=knot"},
+    {area, "mi²=mile^2; km²=km^2; m²=m^2; ha=hectare; ac=acre; cm²=cm^2; mm²=mm^2; in²=inch^2; "
+           "yd²=yard^2; ft²=ft^2; Kah=jia; Hun=fen; Pêⁿ=ping"},
+    {information, "YiB; YB; ZiB; ZB; EiB; EB; PiB; PB; TiB; TB; GiB; GB; MiB; MB; KiB; KB=kB; "
+                  "B=byte; bit"},
+    {pressure, "bar; atm; Pa; hPa; mbar=millibar; Torr=torr; mmHg; psi"},
+    {power, "MW; kW; hp(M)=metrichorsepower; W"},
+    {energy, "kcal; kJ; cal=calorie; J"},
+    {time, "y=commonyear; w=week; d=day; h=hour; min; s; ms; μs=microsecond; ns"},
+    {temperature, "°C=tempC(1); °F=tempF(1); K"},
+    {fuel, "mpgUS=mile/usgallon; mpl=mile/liter"},
     // clang-format on
 };
 
-const std::vector<GnuUnit> lackedByGnu{
+// The Chinese market units of 1984 (市尺 = 1|3 m, 15 亩 = 1 ha); GNU units
+// defines the parsec as au / tan(arcsec), 8e-12 shorter, and the Imperial
+// tablespoon as 15 ml.
+const GnuTable lackedByGnu{
     // clang-format off
-    {length, "市里", "500 m"}, // the Chinese market units of 1984: 市尺 = 1|3 m
-    {length, "引", "100|3 m"}, {length, "市丈", "10|3 m"}, {length, "市尺", "1|3 m"},
-    {length, "市寸", "1|30 m"}, {length, "市分", "1|300 m"}, {length, "厘 / 釐", "1|3000 m"},
-    {length, "毫", "1|30000 m"}, {length, "lh", "c hour"}, {length, "ld", "c day"},
-    {length, "pc", "648000 au / pi"},    // GNU units: au / tan(arcsec), 8e-12 shorter
-    {volume, "Imp.Tbsp.", "5|8 brfloz"}, // GNU units: 15 ml
-    {volume, "Metric Tbsp.", "15 ml"},
-    {area, "顷 / 頃", "100 * 10000|15 m^2"}, // 15 亩 = 1 ha
-    {area, "亩 / 畝", "10000|15 m^2"}, {area, "市分", "1|10 * 10000|15 m^2"},
-    {area, "厘 / 釐", "1|100 * 10000|15 m^2"}, {area, "毫", "1|1000 * 10000|15 m^2"},
-    {area, "Lê", "5 jia"}, {area, "Bó\u0358", "30 ping"},
+    {length, "市里=500 m; 引=100|3 m; 市丈=10|3 m; 市尺=1|3 m; 市寸=1|30 m; 市分=1|300 m; 厘 / 釐=1|3000 m; "
+             "毫=1|30000 m; lh=c hour; ld=c day; pc=648000 au / pi"},
+    {volume, "Imp.Tbsp.=5|8 brfloz; Metric Tbsp.=15 ml"},
+    {area, "顷 / 頃=100 * 10000|15 m^2; 亩 / 畝=10000|15 m^2; 市分=1|10 * 10000|15 m^2; "
+           "厘 / 釐=1|100 * 10000|15 m^2; 毫=1|1000 * 10000|15 m^2; Lê=5 jia; Bó\u0358=30 ping"},
     // clang-format on
 };
+
+void appendRows(const GnuTable& table, std::vector<GnuUnit>& rows) {
+    for (const auto& [category, list] : table)
+        for (std::size_t at = 0; at < list.size();) {
+            const std::size_t end = std::min(list.find("; ", at), list.size());
+            const std::string row = list.substr(at, end - at);
+            const std::size_t equals = row.find('=');
+            rows.push_back({category, row.substr(0, equals),
+                            row.substr(equals == std::string::npos ? 0 : equals + 1)});
+            at = end + 2;
+        }
+}
 
 // GNU units' value of each "have" in `want`, from one process: the lines as
 // it prints them with -t, each expected to be a number.
@@ -199,16 +194,16 @@ gnuUnitsValues(const std::vector<std::pair<std::string, std::string>>& ask) {
 TEST(CatalogueDefinitions, EveryUnitAgreesWithGnuUnits) {
     const std::string baseUnit[] = {"",    "m", "g", "l", "m/s", "m^2",   "bit",
                                     "bar", "W", "J", "s", "K",   "mile/l"};
-    std::vector<const GnuUnit*> rows;
+    std::vector<GnuUnit> rows;
+    appendRows(gnuNames, rows);
+    appendRows(lackedByGnu, rows);
     std::vector<std::pair<std::string, std::string>> ask;
     std::set<std::pair<std::size_t, std::string>> named;
-    for (const auto* table : {&gnuNames, &lackedByGnu})
-        for (const GnuUnit& row : *table) {
-            EXPECT_TRUE(unitIn(row.category, row.shortName)) << "no unit " << row.shortName;
-            EXPECT_TRUE(named.emplace(row.category, row.shortName).second) << row.shortName;
-            rows.push_back(&row);
-            ask.emplace_back(row.gnu, baseUnit[row.category]);
-        }
+    for (const GnuUnit& row : rows) {
+        EXPECT_TRUE(unitIn(row.category, row.shortName)) << "no unit " << row.shortName;
+        EXPECT_TRUE(named.emplace(row.category, row.shortName).second) << row.shortName;
+        ask.emplace_back(row.gnu, baseUnit[row.category]);
+    }
     std::size_t builtIn = 0;
     for (std::size_t c = 1; c < catalogue().size(); ++c)
         builtIn += catalogue()[c].unitDefinitions.size();
@@ -219,8 +214,8 @@ TEST(CatalogueDefinitions, EveryUnitAgreesWithGnuUnits) {
         << "GNU units (Debian package units) is missing or refused a line: "
         << testing::PrintToString(values);
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        SCOPED_TRACE(rows[i]->shortName + " as " + rows[i]->gnu + " = " + values[i]);
-        const UnitDefinition* unit = unitIn(rows[i]->category, rows[i]->shortName);
+        SCOPED_TRACE(rows[i].shortName + " as " + rows[i].gnu + " = " + values[i]);
+        const UnitDefinition* unit = unitIn(rows[i].category, rows[i].shortName);
         ASSERT_TRUE(unit);
         const BDouble ours = applyForwards(unit->metricsCalculations, 1).value_or(BDouble());
         const BDouble theirs = decimal(values[i]);

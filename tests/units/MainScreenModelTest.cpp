@@ -88,13 +88,12 @@ TEST_F(MainScreenModelTest, ReportsModeSwitchesTypedPlacesAndDivisionsByZero) {
 // Clear converts zero too, which an offset (°C to °F) makes no zero. Row 0
 // carries its unit in converter mode only; row 1 follows every key in both.
 TEST_F(MainScreenModelTest, RowsCarryTheirUnitsAndConvertOnEveryKey) {
+    // clang-format off
     const std::pair<const char*, const char*> steps[] = {
-        {"C", "0 mile = 0 km"},
-        {"2", "2 mile = 3.218688 km"},
-        {"000", "2,000 mile = 3,218.688 km"},
-        {"N", "-2,000 mile = -3,218.688 km"},
-        {"+1=", "-1,999 mile = -3,217.078656 km"},
+        {"C", "0 mile = 0 km"}, {"2", "2 mile = 3.218688 km"}, {"000", "2,000 mile = 3,218.688 km"},
+        {"N", "-2,000 mile = -3,218.688 km"}, {"+1=", "-1,999 mile = -3,217.078656 km"},
     };
+    // clang-format on
     for (const auto& [keys, expected] : steps) {
         screen.press(keys);
         EXPECT_EQ(rows(), expected) << keys;
@@ -133,14 +132,13 @@ TEST_F(MainScreenModelTest, AChainDividingByZeroLeavesRowOneAsItWas) {
 // The swap exchanges rows, units and chains without converting, in converter
 // mode; the next digit is a new number converted the other way. Twice is back.
 TEST_F(MainScreenModelTest, TheSwapExchangesRowsAndUnits) {
+    // clang-format off
     const std::pair<const char*, const char*> cases[] = {
-        {"5X", "8.04672 km = 5 mile"},
-        {"5X2", "2 km = 1.24274238 mile"},
-        {"5+X2", "2 km = 1.24274238 mile"},
-        {"5X.5", "0.5 km = 0.3106856 mile"},
-        {"5X+1=", "9.04672 km = 5.62137119 mile"},
-        {"5XX2", "2 mile = 3.218688 km"},
+        {"5X", "8.04672 km = 5 mile"}, {"5X2", "2 km = 1.24274238 mile"},
+        {"5+X2", "2 km = 1.24274238 mile"}, {"5X.5", "0.5 km = 0.3106856 mile"},
+        {"5X+1=", "9.04672 km = 5.62137119 mile"}, {"5XX2", "2 mile = 3.218688 km"},
     };
+    // clang-format on
     for (const auto& [keys, expected] : cases) {
         screen.setUnits(mile, km);
         screen.switchToCalculatorMode();
