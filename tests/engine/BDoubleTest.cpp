@@ -88,13 +88,13 @@ TEST(BDoubleExpansion, HasAFixedShapeAndRoundsHalfAwayFromZero) {
 }
 
 TEST(BDoubleExpansion, ExactlyWithTheRepeatingPeriodInParentheses) {
+    // Digits that never repeat before the period; more twos than fives.
+    // clang-format off
     const std::pair<BDouble, const char*> cases[] = {
-        {BDouble(3), "3"},
-        {quotient(-1, 7), "-0.(142857)"},
-        {quotient(7, 12), "0.58(3)"},        // digits that never repeat, then the period
-        {quotient(1, 1024), "0.0009765625"}, // more twos than fives
-        {quotient(100, 3), "33.(3)"},
+        {BDouble(3), "3"}, {quotient(-1, 7), "-0.(142857)"}, {quotient(7, 12), "0.58(3)"},
+        {quotient(1, 1024), "0.0009765625"}, {quotient(100, 3), "33.(3)"},
     };
+    // clang-format on
     for (const auto& [value, text] : cases)
         EXPECT_EQ(value.exactExpansion(1000), text) << text;
     EXPECT_EQ(quotient(1, 97).exactExpansion(95), std::nullopt); // its period is 96 digits
