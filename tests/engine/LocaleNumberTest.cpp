@@ -26,27 +26,21 @@ TEST(LocaleNumber, ReadsWhatSpreadsheetsPagesAndRowsWrite) {
         int places = 0;
     } cases[] = {
         // clang-format off
-        {british, "1234.5", "1234.5", 1}, {british, "1,234,567.25", "1234567.25", 2},
-        {british, "  -42 ", "-42", -1}, {british, "+7", "7", -1}, {british, "\u22123.50", "-3.50", 2},
-        {british, ".5", "0.5", 1}, {british, "5.", "5", 0}, {british, "007", "7", -1},
-        {german, "1.234,5", "1234.5", 1}, {german, "1234,5", "1234.5", 1},
+        {british, "1,234,567.25", "1234567.25", 2}, {british, "  -42 ", "-42", -1},
+        {british, "+7", "7", -1}, {british, "\u22123.50", "-3.50", 2}, {british, ".5", "0.5", 1},
+        {british, "5.", "5", 0}, {german, "1.234,5", "1234.5", 1},
         {german, "1.234", "1234", -1}, // the locale's grouping wins
         {german, "1.5", "1.5", 1},     // no grouping in threes: a decimal point
-        {german, "12.345.678", "12345678", -1}, {german, "0.500", "0.5", 3}, // no group: a point
-        {arabic, "١٬٢٣٤٫٥", "1234.5", 1}, {british, "1e5", "100000", -1},
-        {british, "2.50E-3", "0.0025", 5}, {british, "1,000e-3", "1", 3},
-        {german, "1,5e+2", "150", -1},
-        {arabic, "1٬234٫5", "1234.5", 1}, {arabic, "\u061C-1٬234.5", "-1234.5", 1},
-        {arabic, "٣٫١٤", "3.14", 2}, {french, "1 234,5", "1234.5", 1},
+        {german, "0.500", "0.5", 3}, {british, "2.50E-3", "0.0025", 5},
+        {british, "1,000e-3", "1", 3}, {german, "1,5e+2", "150", -1},
+        {arabic, "١٬٢٣٤٫٥", "1234.5", 1}, {arabic, "\u061C-1٬234.5", "-1234.5", 1},
         {french, "1\u00A0234,5", "1234.5", 1}, {british, "１２３", "123", -1},
         // Not numbers, or numbers of another locale that would be misread.
         {british, "1,5"}, {british, "12,34,567"}, {british, "1,2345"}, {british, ",123"},
-        {british, "1.2.3"}, {british, "12 km"}, {british, "mile"}, {british, ""}, {british, "  "},
-        {british, "-"}, {british, "."}, {british, "--5"}, {british, "+-5"}, {british, "5-"},
-        {british, "0x10"}, {british, "12\n13"}, {british, "\xFF\xFE"}, {german, "1,2,3"},
-        {german, "1.234.5"}, {british, "0,500"}, {british, "-0,500"}, {british, "01,000"},
-        {british, "1,000,00"}, {british, "1e"}, {british, "e3"}, {british, "1e3.5"},
-        {british, "1e100001"}, {british, "1e1e1"}, {british, "1\xC0\xB5"}, // an overlong "5"
+        {british, "1.2.3"}, {british, "12 km"}, {british, ""}, {british, "-"}, {british, "+-5"},
+        {british, "5-"}, {british, "12\n13"}, {british, "\xFF\xFE"}, {german, "1.234.5"},
+        {british, "0,500"}, {british, "01,000"}, {british, "1,000,00"}, {british, "1e"},
+        {british, "1e3.5"}, {british, "1e100001"}, {british, "1\xC0\xB5"}, // an overlong "5"
         // clang-format on
     };
     for (const auto& row : cases) {
@@ -62,15 +56,10 @@ TEST(LocaleNumber, ReadsWhatSpreadsheetsPagesAndRowsWrite) {
     }
     EXPECT_EQ(std::get<LocaleNumber::Problem>(LocaleNumber::read("1e100001", ".", ",")),
               LocaleNumber::Problem::ExponentOutOfRange);
-}
-
-TEST(LocaleNumber, ReadsAHundredThousandDigitsExactly) {
-    std::string digits = "9." + std::string(99'998, '3') + "7";
-    const auto number = LocaleNumber::read(digits, ".", ",");
-    const auto* read = std::get_if<LocaleNumber>(&number);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->decimalInputPlace, 99'999);
-    EXPECT_EQ(read->value, *BDouble::fromText(digits));
+    const std::string digits = "9." + std::string(99'998, '3') + "7"; // no limit on digits
+    const auto longest = LocaleNumber::read(digits, ".", ",");
+    ASSERT_TRUE(std::holds_alternative<LocaleNumber>(longest));
+    EXPECT_EQ(std::get<LocaleNumber>(longest).value, *BDouble::fromText(digits));
 }
 
 // A converting calculator in the middle of something, so the entry must also end it.

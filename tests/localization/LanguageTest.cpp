@@ -43,20 +43,14 @@ TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnly) {
     }
     using enum Localization::Language;
     const std::pair<std::vector<std::string>, Language> cases[] = {
-        // Only en-US is American, and codes compare case-sensitively.
-        {{"en-US-POSIX"}, EnglishUSA}, {{"en-GB"}, EnglishBritish}, {{"en-us"}, EnglishBritish},
-        {{"en-U"}, EnglishBritish}, {{"DE"}, EnglishBritish},
-        // Longer codes win over the shorter ones they begin with.
+        // Only en-US is American, and codes compare case-sensitively; longer codes
+        // win over the shorter ones they begin with; Norwegian is only Bokmål's code.
+        {{"en-US-POSIX"}, EnglishUSA}, {{"en-us"}, EnglishBritish}, {{"DE"}, EnglishBritish},
         {{"pt-BR"}, PortugueseBrazil}, {{"zh-Hant-TW"}, ChineseTraditional},
-        {{"zh-Hans-CN"}, ChineseSimplified}, {{"zh-Han"}, ChineseSimplified},
-        // Norwegian is only Bokmål's code.
-        {{"nb-NO"}, Norwegian}, {{"nn-NO"}, EnglishBritish}, {{"no"}, EnglishBritish},
-        // Unknown, shorter than any code, or no code at all.
-        {{"iw"}, EnglishBritish}, {{"e"}, EnglishBritish}, {{""}, EnglishBritish},
-        {{" de"}, EnglishBritish}, {{std::string("\0de", 3)}, EnglishBritish},
-        {{std::string(10000, 'x')}, EnglishBritish}, {{}, EnglishBritish},
-        // Later entries never count.
-        {{"xx", "de"}, EnglishBritish}, {{"de", "fr"}, German}, {{"nn-NO", "nb-NO"}, EnglishBritish},
+        {{"zh-Han"}, ChineseSimplified}, {{"nb-NO"}, Norwegian}, {{"nn-NO"}, EnglishBritish},
+        // Unknown, shorter than any code, or no code at all; later entries never count.
+        {{"e"}, EnglishBritish}, {{std::string("\0de", 3)}, EnglishBritish}, {{}, EnglishBritish},
+        {{"xx", "de"}, EnglishBritish}, {{"de", "fr"}, German},
     };
     // clang-format on
     for (const auto& [preferred, expected] : cases) {
@@ -67,11 +61,9 @@ TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnly) {
 
 // Raw values outside 0 to Count - 1 name no language; a table asked for one is British.
 TEST(LanguageChoice, ValuesOutsideTheListGiveNoLanguageAndBritishTexts) {
-    for (const int raw : {-1, 35, 36, INT_MIN, INT_MAX})
+    for (const int raw : {-1, 35, INT_MAX}) {
         EXPECT_FALSE(Localization::languageFromRawValue(raw).has_value()) << raw;
-    for (const int raw : {35, -1, 1000}) {
         const std::unique_ptr<S> table = Localization::makeStrings(static_cast<Language>(raw));
-        ASSERT_NE(table, nullptr);
         EXPECT_EQ(typeid(*table), typeid(EnglishBritishStrings)) << raw;
     }
 }

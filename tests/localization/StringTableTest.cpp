@@ -181,16 +181,16 @@ TEST(LanguageTables, EveryTableIsCompleteAndSound) {
         classes.insert(typeid(*table));
         EXPECT_FALSE(table->shouldUseSimpleLocalisation);
         ASSERT_FALSE(table->hp_M.empty() || table->hp_M.front().empty());
-        std::string_view otherScript;
-        if (language == Language::ChineseSimplified || language == Language::ChineseTraditional)
-            otherScript =
-                language == Language::ChineseSimplified ? traditionalOnly : simplifiedOnly;
+        const std::string_view otherScript =
+            language == Language::ChineseSimplified
+                ? traditionalOnly
+                : (language == Language::ChineseTraditional ? simplifiedOnly : "");
         // A translation translates every field it does not declare British.
-        const auto* declared =
-            sameAsBritish.contains(language) ? sameAsBritish.at(language) : nullptr;
-        const bool english =
-            language == Language::EnglishBritish || language == Language::EnglishUSA;
-        EXPECT_EQ(declared == nullptr, english) << "a translation without its row above";
+        const auto row = sameAsBritish.find(language);
+        const auto* declared = row == sameAsBritish.end() ? nullptr : row->second;
+        EXPECT_EQ(declared == nullptr,
+                  language == Language::EnglishUSA || language == Language::EnglishBritish)
+            << "a translation without its row above";
         std::size_t matched = 0;
         int regional = 0;
         for (const auto& field : S::textFields()) {

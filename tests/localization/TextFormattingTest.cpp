@@ -62,74 +62,46 @@ TEST(AppendEnglishName, AddsTheEnglishNameOnlyWhenMissing) {
     using Case = std::array<std::string_view, 3>; // name, English name, expected
     // clang-format off
     const Case cases[] = {
-        {"Zoll", "Inch", "Zoll / Inch"}, {"", "Inch", " / Inch"}, {"Zoll", "", "Zoll"}, {"", "", ""},
-        {"Ångström", "Angstrom (Å)", "Ångström / Angstrom (Å)"},
+        {"Zoll", "Inch", "Zoll / Inch"}, {"Zoll", "", "Zoll"}, {"Inc", "Inch", "Inc / Inch"},
         // Contained anywhere in any ASCII letter case, even just after a partial match.
-        {"INCH", "Inch", "INCH"}, {"acre", "Acre", "acre"}, {"Square inch", "Inch", "Square inch"},
-        {"InInch", "Inch", "InInch"},
-        // Cut off by the end of the name, or a near miss: no match.
-        {"Inc", "Inch", "Inc / Inch"},
-        {"Kilometre (km)", "Kilometer (km)", "Kilometre (km) / Kilometer (km)"},
+        {"INCH", "Inch", "INCH"}, {"acre", "Acre", "acre"}, {"InInch", "Inch", "InInch"},
     };
     // clang-format on
     for (const auto& [name, englishName, expected] : cases)
-        EXPECT_EQ(appendEnglishName(name, englishName), expected)
-            << '"' << name << "\" + \"" << englishName << '"';
+        EXPECT_EQ(appendEnglishName(name, englishName), expected) << name << " + " << englishName;
 }
 
-// Formats come from tables that people edit: only "%i" and "%%" mean
-// anything, and nothing else may read a missing argument.
-TEST(CountFormat, FillsOnlyTheCount) {
-    using Case = std::tuple<std::string_view, long long, std::string_view>;
-    // clang-format off
-    const Case cases[] = {
-        {"あと%i件", 40, "あと40件"}, {"%i", LLONG_MIN, "-9223372036854775808"}, {"%i%i", 7, "77"},
-        {"", 5, ""}, {"%s %n %d", 5, "%s %n %d"}, {"%5i %-i", 7, "%5i %-i"}, {"%i%", 5, "5%"},
-        {"%%i", 5, "%i"},
-        // The text after a view's end is no part of it: a last '%' stays.
-        {"%%%i", 5, "%5"}, {"%%%", 5, "%%"}, {std::string_view("%i", 1), 5, "%"},
-        {std::string_view("a\0%i", 4), 7, std::string_view("a\0" "7", 3)},
-        // Inside a form the same rules hold.
-        {"one{%i%% %s} other{x}", 1, "1% %s"},
-    };
-    // clang-format on
-    for (const auto& [format, count, expected] : cases)
-        EXPECT_EQ(formatCount(format, count, Language::EnglishBritish), expected)
-            << '"' << format << "\" with " << count;
-    // No fixed-size buffer: a long format comes out whole.
-    EXPECT_EQ(formatCount(std::string(10000, '%') + "%i", 42, Language::EnglishBritish),
-              std::string(5000, '%') + "42");
-}
-
-TEST(CountFormat, PicksTheFormOfTheCountsCategory) {
+// Formats come from tables that people edit: only "%i" and "%%" mean anything,
+// and nothing else may read a missing argument. A text of forms ("one{...}
+// other{...}") shows the form of the count's category, else "other"; anything
+// not a well-formed list is a single format, shown whole.
+TEST(CountFormat, FillsOnlyTheCountIntoTheFormOfItsCategory) {
     using Case = std::tuple<std::string_view, Language, long long, std::string_view>;
     const std::string_view english = "one{%i more length} other{%i more lengths}";
     const std::string_view czech = "one{%i měna} few{%i měny} other{%i měn}";
-    const Language british = Language::EnglishBritish;
+    using enum Localization::Language;
+    constexpr Language gb = EnglishBritish;
     // clang-format off
     const Case cases[] = {
-        {english, british, 1, "1 more length"}, {english, Language::EnglishUSA, 0, "0 more lengths"},
-        {czech, Language::Czech, 1, "1 měna"}, {czech, Language::Czech, 4, "4 měny"},
-        {czech, Language::Czech, 5, "5 měn"},
-        // Forms the language does not use are never picked; missing ones fall to "other".
-        {czech, Language::Japanese, 1, "1 měn"}, {english, Language::Polish, 2, "2 more lengths"},
-        {"two{a%i} one{b%i} other{c%i}", Language::Hebrew, 2, "a2"},
-        // A list without "other" still shows a form, and the first of a repeated category wins.
-        {"one{%i x}", british, 3, "3 x"}, {"one{a%i} one{b%i} other{c%i}", british, 1, "a1"},
-        // Spaces around forms and empty forms are allowed.
-        {"  one{} other{%i}  ", british, 1, ""},
-        // Anything not a well-formed list is a single format, shown whole.
-        {"One{%i} other{%i}", british, 1, "One{1} other{1}"}, {"{%i}", british, 1, "{1}"},
-        {"one{%i} others{%i}", british, 2, "one{2} others{2}"}, {"   ", british, 1, "   "},
-        {"one {%i} other{%i}", british, 1, "one {1} other{1}"},
-        {"one{%i other{%i}", british, 1, "one{1 other{1}"},
-        {"one{%i} other{%i", british, 1, "one{1} other{1"},
-        {"one{%i} x other{%i}", british, 1, "one{1} x other{1}"},
+        {"%i", gb, LLONG_MIN, "-9223372036854775808"}, {"%i%i", gb, 7, "77"}, {"%%%", gb, 5, "%%"},
+        {"%s %n %d %5i", gb, 5, "%s %n %d %5i"}, {"%%i %i%", gb, 5, "%i 5%"},
+        {std::string_view("a\0%i", 4), gb, 7, std::string_view("a\0" "7", 3)},
+        {"one{%i%% %s} other{x}", gb, 1, "1% %s"}, {english, gb, 1, "1 more length"},
+        {english, EnglishUSA, 0, "0 more lengths"}, {english, Polish, 2, "2 more lengths"},
+        {czech, Czech, 4, "4 měny"}, {czech, Czech, 5, "5 měn"}, {czech, Japanese, 1, "1 měn"},
+        {"two{a%i} one{b%i} other{c%i}", Hebrew, 2, "a2"}, {"one{%i x}", gb, 3, "3 x"},
+        {"  one{} other{%i}  ", gb, 1, ""}, {"{%i}", gb, 1, "{1}"},
+        {"one{%i} others{%i}", gb, 2, "one{2} others{2}"},
+        {"one{%i other{%i}", gb, 1, "one{1 other{1}"},
+        {"one {%i} other{%i}", gb, 1, "one {1} other{1}"},
     };
     // clang-format on
     for (const auto& [text, language, count, expected] : cases)
         EXPECT_EQ(formatCount(text, count, language), expected)
             << '"' << text << "\" with " << count;
+    // No fixed-size buffer: a long format comes out whole.
+    EXPECT_EQ(formatCount(std::string(10000, '%') + "%i", 42, Language::EnglishBritish),
+              std::string(5000, '%') + "42");
 }
 
 // The tables' forms sit under the right keywords: a row per form, at counts where
@@ -142,14 +114,13 @@ TEST(CountFormat, TablesCountTextsAgreeWithTheirCount) {
     // clang-format off
     const Case cases[] = {
         {Russian, currencies, 21, "Ещё 21 валюта"}, {Russian, lengths, 24, "Ещё 24 единицы длины"},
-        {Russian, currencies, 11, "Ещё 11 валют"}, {Ukrainian, currencies, 22, "Ще 22 валюти"},
-        // Arabic: zero, one, the dual (which says two itself), the plural of 3-10
-        // (and 103-110), many, other; temperature as the category names it.
-        {Arabic, currencies, 0, "0 عملة أخرى"}, {Arabic, currencies, 1, "1 عملة أخرى"},
-        {Arabic, lengths, 2, "وحدتا طول أخريان"}, {Arabic, lengths, 103, "103 وحدات طول أخرى"},
+        {Russian, currencies, 11, "Ещё 11 валют"},
+        // Arabic: zero, the dual (which says two itself), the plural of 3-10 (and
+        // 103-110), many, other; temperature as the category names it.
+        {Arabic, currencies, 0, "0 عملة أخرى"}, {Arabic, lengths, 2, "وحدتا طول أخريان"},
+        {Arabic, lengths, 103, "103 وحدات طول أخرى"},
         {Arabic, &S::NUM_more_temperatures, 3, "3 وحدات درجة حرارة أخرى"},
         {Arabic, currencies, 11, "11 عملة أخرى"}, {Arabic, lengths, 100, "100 وحدة طول أخرى"},
-        {Hebrew, lengths, 2, "2 יחידות אורך נוספות"}, {Hindi, currencies, 0, "0 और मुद्रा"},
     };
     // clang-format on
     for (const auto& [language, field, count, expected] : cases)

@@ -47,12 +47,10 @@ TEST(LastSelectionTest, ReadsOnlyAnIntInRange) {
     constexpr long long intMax = std::numeric_limits<int>::max();
     // clang-format off
     const std::pair<StoredValue, int> cases[] = {
-        {StoredValue::ofText("3"), 0}, {absent, 0}, {StoredValue::other(), 0},
+        {StoredValue::ofText("3"), 0}, {StoredValue::other(), 0},
         {StoredValue::ofInteger(7), 7}, // past a short list: the screen corrects it
-        {StoredValue::ofInteger(intMin), static_cast<int>(intMin)},
         {StoredValue::ofInteger(intMax), static_cast<int>(intMax)},
-        {StoredValue::ofInteger(intMax + 1), 0},
-        {StoredValue::ofInteger(intMin - 1), 0},
+        {StoredValue::ofInteger(intMax + 1), 0}, {StoredValue::ofInteger(intMin - 1), 0},
     };
     // clang-format on
     for (const auto& [stored, index] : cases) {

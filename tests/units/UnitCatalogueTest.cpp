@@ -1,5 +1,5 @@
 // The built-in catalogue: its shape per language, a sample of units where a
-// slip in the data would show, adding units, and conversions through it.
+// slip in the data would show, and adding units.
 #include "units/UnitCatalogueBuilder.h"
 
 #include "engine/ConversionChain.h"
@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -24,18 +22,6 @@ UnitCatalogue builtCatalogue(Language language = Language::EnglishBritish,
     catalogue[1].unitDefinitions.emplace_back("x", "X", true, 0, MetricsCalculations{});
     buildUnitCatalogue(catalogue, strings, language, british);
     return catalogue;
-}
-
-// "a" or "a/b" of decimal texts, taken exactly.
-BDouble exact(std::string_view text) {
-    const auto slash = std::find(text.begin(), text.end(), '/');
-    const auto numerator = BDouble::fromText(std::string_view(text.begin(), slash));
-    const auto denominator =
-        slash == text.end() ? BDouble::fromText("1") : BDouble::fromText({slash + 1, text.end()});
-    const auto quotient =
-        numerator && denominator ? numerator->dividedBy(*denominator) : std::nullopt;
-    EXPECT_TRUE(quotient) << text;
-    return quotient.value_or(BDouble());
 }
 
 std::string shortNames(const Category& category, bool addedOnly) {
@@ -97,12 +83,10 @@ TEST(CatalogueAddUnit, AppendsOrRefuses) {
     };
     const size_t builtIn = unitCount(builtCatalogue());
     for (const Row& row : std::vector<Row>{
-             {"Furlong", "201.168", "", 1, "Furlong (fur)"},
              {"Furlong (fur, f)", "201.168", "", 1, "Furlong (fur, f)"},
              {"Achtelmeile", "201.168", "Furlong", 1, "Achtelmeile / Furlong (fur)"},
              {"Furlong", "201.168", "", 12, "Furlong (fur)"},
              {"Furlong", "201.168", "", 13, ""},
-             {"Furlong", "201.168", "", -1, ""},
              {"Furlong", "201,168", "", 1, ""},
          }) {
         SCOPED_TRACE(row.longName + " " + row.numberText + " in " +
@@ -121,49 +105,7 @@ TEST(CatalogueAddUnit, AppendsOrRefuses) {
         const UnitDefinition& unit =
             catalogue[static_cast<size_t>(row.categoryIndex)].unitDefinitions.back();
         EXPECT_EQ(unit.longName, row.storedLongName);
-        EXPECT_TRUE(applyForwards(unit.metricsCalculations, 1) == exact("201.168"));
-    }
-}
-
-// Exact results through the chains, before any rounding for display: both
-// ways, offsets, divisions, and back to the same unit. What each unit is
-// worth is checked against its definition by CatalogueDefinitionsTest.
-TEST(CatalogueConversion, ExactResults) {
-    struct At {
-        size_t category, index;
-    };
-    constexpr At base{0, 0}; // the category's base unit: the forward chain alone
-    constexpr At zhang{1, 17}, chi{1, 18}, kmh{4, 1}, bo{5, 18}, pen{5, 19}, yobibyte{6, 0},
-        yottabyte{6, 1}, celsius{11, 0}, fahrenheit{11, 1}, kelvin{11, 2}, milesPerGallon{12, 0},
-        milesPerLitre{12, 1};
-    const UnitCatalogue catalogue = builtCatalogue();
-    const auto chain = [&](At at) -> const MetricsCalculations& {
-        return catalogue.at(at.category).unitDefinitions.at(at.index).metricsCalculations;
-    };
-    struct Row {
-        std::string value;
-        At from, to;
-        std::string result; // "a" or "a/b"
-    };
-    const std::string long21 = "123.456789012345678901";
-    // clang-format off
-    for (const Row& row : std::vector<Row>{
-             {"1", zhang, base, "10/3"}, {"3", chi, zhang, "0.3"}, {"1", kmh, base, "1/3.6"},
-             {"1", bo, pen, "30"}, {"1", yobibyte, yottabyte, "1.208925819614629174706176"},
-             {"100", celsius, fahrenheit, "212"}, {"0", fahrenheit, celsius, "-160/9"},
-             {"0", kelvin, celsius, "-273.15"}, {"1", milesPerGallon, milesPerLitre, "1/3.785411784"},
-             {long21, kmh, kmh, long21}, {long21, fahrenheit, fahrenheit, long21},
-             {long21, milesPerGallon, milesPerGallon, long21},
-         }) {
-        // clang-format on
-        SCOPED_TRACE(testing::Message()
-                     << row.value << " from " << row.from.category << "/" << row.from.index);
-        const std::optional<BDouble> result =
-            row.to.category == base.category
-                ? applyForwards(chain(row.from), exact(row.value))
-                : convert(exact(row.value), chain(row.from), chain(row.to));
-        ASSERT_TRUE(result);
-        EXPECT_TRUE(*result == exact(row.result)) << result->decimalExpansion(30);
+        EXPECT_EQ(applyForwards(unit.metricsCalculations, 1), BDouble::fromText("201.168"));
     }
 }
 
