@@ -92,14 +92,26 @@ inline QAction* menuEntry(QWidget* row, const QString& title) {
     return nullptr;
 }
 
-// A main screen over a fresh store, in British English with `locale`'s separators.
+// A main screen in British English with `locale`'s separators, over a fresh
+// store and data folder, or over ones that outlive it, as the next start finds them.
 class MainScreen {
   public:
-    explicit MainScreen(const char* localeName = "en_GB")
-        : locale(localeName), delegate(store, KeptRatesDocument(folder.path()), locale) {
+    explicit MainScreen(const char* localeName = "en_GB") : MainScreen(nullptr, {}, localeName) {}
+    MainScreen(KeyValueStore* settings, const QString& dataFolder, const char* localeName = "en_GB")
+        : locale(localeName),
+          delegate(settings ? *settings : store,
+                   KeptRatesDocument(dataFolder.isEmpty() ? folder.path() : dataFolder), locale) {
         Localization::preferredLanguagesSource = [] { return std::vector<std::string>{"en-GB"}; };
         buildUnitCatalogue();
         OperatorMode::shared().setModeEnum(Mode::None);
+    }
+    // Starts as main() does: the delegate's start-up, then the window.
+    void launch() {
+        delegate.didFinishLaunching();
+        delegate.window = &screen();
+    }
+    bool settles() {
+        return QTest::qWaitFor([this] { return delegate.pendingRateRequests() == 0; }, 10000);
     }
 
     CalculatorViewController& screen() {
