@@ -34,11 +34,10 @@ TEST(Paste, ReadsTheLocalesNumbersAndLeavesEverythingElse) {
     } cases[] = {
         // Which texts are numbers is the reader's own business; these show the
         // screen hands it the locale's separators and row 0's unit.
-        {"en_GB", "1,234.5", "1,234.5"}, {"en_GB", "1234.50", "1,234.50"},
-        {"en_GB", "  -12 ", "-12"},      {"en_GB", "7.25 %u", "7.25"},
-        {"en_GB", "1,5", nullptr},       {"de_DE", "1.234,5", "1.234,5"},
-        {"de_DE", "1234,5", "1.234,5"},  {"ar_EG", "١٬٢٣٤٫٥", "1٬234٫5"},
-        {"ar_EG", "1234.5", "1٬234٫5"},  {"ar_EG", "1,234", nullptr},
+        {"en_GB", "1,234.5", "1,234.5"}, {"en_GB", "7.25 %u", "7.25"},
+        {"en_GB", "1,5", nullptr},       {"de_DE", "1234,5", "1.234,5"},
+        {"ar_EG", "١٬٢٣٤٫٥", "1٬234٫5"}, {"ar_EG", "1234.5", "1٬234٫5"},
+        {"ar_EG", "1,234", nullptr},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(std::string(row.locale) + " " + row.clipboard);
