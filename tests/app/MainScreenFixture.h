@@ -48,18 +48,6 @@ template <typename Test> CataloguePlace findUnit(Test passes) {
     return {};
 }
 
-// Opens the unit selection with the main screen's unit key.
-inline UnitsViewController* openSelection(CalculatorViewController& main) {
-    QTest::mouseClick(main.UnitButton, Qt::LeftButton);
-    QCoreApplication::processEvents(); // the deferred scroll to the last position
-    return qobject_cast<UnitsViewController*>(PresentationStack::of(main).top());
-}
-
-// Waits until `count` picking screens are open over the main screen.
-inline bool screensOpen(CalculatorViewController& main, int count) {
-    return QTest::qWaitFor([&] { return PresentationStack::of(main).count() == count; }, 1000);
-}
-
 // A click in the middle of a unit list's row, scrolled into view first.
 inline void tap(UnitsBaseViewController* screen, int section, int row) {
     ASSERT_NE(screen, nullptr);
@@ -160,9 +148,18 @@ class MainScreen {
                                          "<Cube>" + rates + "</Cube>", locale, day));
     }
 
-    UnitsViewController* openSelection() { return ratio::openSelection(screen()); }
+    // Opens the unit selection with the main screen's unit key.
+    UnitsViewController* openSelection() {
+        QTest::mouseClick(screen().UnitButton, Qt::LeftButton);
+        QCoreApplication::processEvents(); // the deferred scroll to the last position
+        return qobject_cast<UnitsViewController*>(stack().top());
+    }
     PresentationStack& stack() { return PresentationStack::of(screen()); }
-    bool waitUntilClosed() { return screensOpen(screen(), 0); }
+    // Waits until `count` picking screens are open over the main screen.
+    bool screensOpen(int count) {
+        return QTest::qWaitFor([&] { return stack().count() == count; }, 1000);
+    }
+    bool waitUntilClosed() { return screensOpen(0); }
 
     virtual ~MainScreen() { PresentationStack::slideDuration = 250; }
 

@@ -95,8 +95,7 @@ class RightToLeft : public ::testing::Test, public MainScreen {
 // A Latin name too (not in the compact list): its label's paragraph is right
 // to left all the same.
 TEST_F(RightToLeft, ListRowsAndLongNameLabelsKeepTheOrderOfLatinSymbols) {
-    main->showUnitSelection();
-    auto* screen = qobject_cast<UnitsViewController*>(PresentationStack::of(*main).top());
+    UnitsViewController* screen = openSelection();
     ASSERT_NE(screen, nullptr);
     for (const char* symbol : {"(€, EUR)", "(oz.)", "(Imp.gal.)", "(°C)", "(YiB)"}) {
         const auto place = unitWithSymbol(symbol);

@@ -36,14 +36,14 @@ class UnitPickingTest : public PickingTest {
     AdditionalUnitsViewController* openMore(UnitsViewController* screen, int section) {
         tap(screen, section,
             static_cast<int>(screen->CategoriesWithAddedUnits[section].unitDefinitions.size()));
-        if (!screensOpen(*main, 2))
+        if (!screensOpen(2))
             return nullptr;
         return qobject_cast<AdditionalUnitsViewController*>(stack().top());
     }
     // Leaves a full list by its back button for the compact list.
     bool back(AdditionalUnitsViewController* units) {
         QTest::mouseClick(units->BackButton, Qt::LeftButton);
-        return screensOpen(*main, 1);
+        return screensOpen(1);
     }
 
     static const Category& category(int section) {
