@@ -49,18 +49,6 @@ template <typename Test> CataloguePlace findUnit(Test passes) {
     return {};
 }
 
-// Opens the unit selection with the main screen's unit key.
-inline UnitsViewController* openSelection(CalculatorViewController& main) {
-    QTest::mouseClick(main.UnitButton, Qt::LeftButton);
-    QCoreApplication::processEvents(); // the deferred scroll to the last position
-    return qobject_cast<UnitsViewController*>(PresentationStack::of(main).top());
-}
-
-// Waits until `count` picking screens are open over the main screen.
-inline bool screensOpen(CalculatorViewController& main, int count) {
-    return QTest::qWaitFor([&] { return PresentationStack::of(main).count() == count; }, 1000);
-}
-
 // A click in the middle of a unit list's row, scrolled into view first.
 inline void tap(UnitsBaseViewController* screen, int section, int row) {
     ASSERT_NE(screen, nullptr);
@@ -93,14 +81,26 @@ inline QAction* menuEntry(QWidget* row, const QString& title) {
     return nullptr;
 }
 
-// A main screen over a fresh store, in British English with `locale`'s separators.
+// A main screen in British English with `locale`'s separators, over a fresh
+// store and data folder, or over ones that outlive it, as the next start finds them.
 class MainScreen {
   public:
-    explicit MainScreen(const char* localeName = "en_GB")
-        : locale(localeName), delegate(store, KeptRatesDocument(folder.path()), locale) {
+    explicit MainScreen(const char* localeName = "en_GB") : MainScreen(nullptr, {}, localeName) {}
+    MainScreen(KeyValueStore* settings, const QString& dataFolder, const char* localeName = "en_GB")
+        : locale(localeName),
+          delegate(settings ? *settings : store,
+                   KeptRatesDocument(dataFolder.isEmpty() ? folder.path() : dataFolder), locale) {
         Localization::preferredLanguagesSource = [] { return std::vector<std::string>{"en-GB"}; };
         buildUnitCatalogue();
         OperatorMode::shared().setModeEnum(Mode::None);
+    }
+    // Starts as main() does: the delegate's start-up, then the window.
+    void launch() {
+        delegate.didFinishLaunching();
+        delegate.window = &screen();
+    }
+    bool settles() {
+        return QTest::qWaitFor([this] { return delegate.pendingRateRequests() == 0; }, 10000);
     }
 
     CalculatorViewController& screen() {
@@ -149,9 +149,18 @@ class MainScreen {
                                          testing::rateDocument("", rates), locale, day));
     }
 
-    UnitsViewController* openSelection() { return ratio::openSelection(screen()); }
+    // Opens the unit selection with the main screen's unit key.
+    UnitsViewController* openSelection() {
+        QTest::mouseClick(screen().UnitButton, Qt::LeftButton);
+        QCoreApplication::processEvents(); // the deferred scroll to the last position
+        return qobject_cast<UnitsViewController*>(stack().top());
+    }
     PresentationStack& stack() { return PresentationStack::of(screen()); }
-    bool waitUntilClosed() { return screensOpen(screen(), 0); }
+    // Waits until `count` picking screens are open over the main screen.
+    bool screensOpen(int count) {
+        return QTest::qWaitFor([&] { return stack().count() == count; }, 1000);
+    }
+    bool waitUntilClosed() { return screensOpen(0); }
 
     virtual ~MainScreen() { PresentationStack::slideDuration = 250; }
 

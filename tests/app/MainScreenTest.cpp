@@ -32,9 +32,9 @@ QString litOperators(const CalculatorViewController& screen) {
 // calculator; both rows follow each key, exactly the pending operator's key
 // is lit, and after a result both numbers vanish, then come back white.
 TEST_F(MainScreenTest, KeysGiveBothRowsLightThePendingOperatorAndBlinkAResult) {
+    // Keys on the keypad (C S are its keys) and typed (\r \b \x1b are keyboard keys).
     const struct {
-        const char*
-            keys; // on the keypad (C S are its keys) and typed (\r \b \x1b are keyboard keys)
+        const char* keys;
         QString row0, row1, lit;
     } cases[] = {
         {"1234567890", "1,234,567,890 mile", "1,986,844,426.36416 km", ""},
@@ -116,7 +116,8 @@ TEST_F(MainScreenTest, ModeKeysMoveTheUnitSymbolAndTheirColours) {
 }
 
 // The swap exchanges the rows, the units, their chains and the stored pair;
-// what is typed next is a new number converted the other way. Twice is back.
+// what is typed next is a new number converted the other way (the model's
+// tests go through the key sequences). Twice is back.
 TEST_F(MainScreenTest, TypingAfterASwapConvertsTheOtherWay) {
     applyRates("<Cube currency='USD' rate='1.25'/>", QDate(2026, 12, 4));
     const auto longName = [](const char* shortName) {
@@ -135,14 +136,9 @@ TEST_F(MainScreenTest, TypingAfterASwapConvertsTheOtherWay) {
     } cases[] = {
         {mile, km, "5W", "8.04672 km", "5 mile", true},
         {mile, km, "5W2", "2 km", "1.24274238 mile", true},
-        {mile, km, "5W+1=", "9.04672 km", "5.62137119 mile", true},
-        {mile, km, "5+W2", "2 km", "1.24274238 mile", true},
-        {mile, km, "5W.5", "0.5 km", "0.3106856 mile", true},
         {mile, km, "5KW", "8.04672 km", "5 mile", true},
         {mile, km, "5WW2", "2 mile", "3.218688 km", false},
-        {euro, dollar, "8W", "10 $", "8 \u20ac", true},
         {euro, dollar, "8W5", "5 $", "4 \u20ac", true},
-        {euro, dollar, "8WW5", "5 \u20ac", "6.25 $", false},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.unit0 + " " + row.keys);
@@ -258,13 +254,11 @@ class ShareAndMenus : public MainScreenTest {
     }
 };
 
-TEST_F(ShareAndMenus, TheShareControlAndCopyOfferTheVisibleResultButATabletSharesNothing) {
+TEST_F(ShareAndMenus, TheShareControlOffersTheVisibleResultButATabletSharesNothing) {
     type("12.5");
     click(screen().ShareButton);
     EXPECT_EQ(sharedText(), row1());
     EXPECT_TRUE(row1().endsWith(" km"));
-    QTest::keyClick(&screen(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), row1());
     click(screen().CalculatorButton);
     click(screen().ShareButton);
     EXPECT_EQ(sharedText(), "12.5");
@@ -287,6 +281,9 @@ TEST_F(ShareAndMenus, RowMenusShareAndPasteTheirRowAndRowOneRestsInCalculatorMod
     EXPECT_EQ(sharedText(), "3");
     choose(screen().Number1Button, "Share");
     EXPECT_EQ(sharedText(), std::nullopt);
+    QGuiApplication::clipboard()->setText("kept"); // nor copies it
+    choose(screen().Number1Button, "Copy");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
     // Row 0 pastes a number without a unit, and nothing else.
     for (const char* clipboard : {"3,000.125", "not a number"}) {
         QGuiApplication::clipboard()->setText(clipboard);

@@ -22,9 +22,7 @@ TEST(UnitNameDirection, IsolatesTheLeftToRightRunsOfRightToLeftNames) {
         const char* shown;
     } cases[] = {
         {"يورو (€, EUR)", "يورو <(€, EUR)>"},
-        {"أونصة (oz.)", "أونصة <(oz.)>"},
         {"גלון אימפריאלי (Imp.gal.)", "גלון אימפריאלי <(Imp.gal.)>"},
-        {"درجة مئوية (°C)", "درجة مئوية <(°C)>"},
         {"°C", "<°C>"},
         // Brackets inside brackets stay together.
         {"قوة حصان مترية (hp(M))", "قوة حصان مترية <(hp(M))>"},
@@ -97,8 +95,7 @@ class RightToLeft : public ::testing::Test, public MainScreen {
 // A Latin name too (not in the compact list): its label's paragraph is right
 // to left all the same.
 TEST_F(RightToLeft, ListRowsAndLongNameLabelsKeepTheOrderOfLatinSymbols) {
-    main->showUnitSelection();
-    auto* screen = qobject_cast<UnitsViewController*>(PresentationStack::of(*main).top());
+    UnitsViewController* screen = openSelection();
     ASSERT_NE(screen, nullptr);
     for (const char* symbol : {"(€, EUR)", "(oz.)", "(Imp.gal.)", "(°C)", "(YiB)"}) {
         const auto place = unitWithSymbol(symbol);

