@@ -98,7 +98,8 @@ std::optional<LocaleNumber> MainScreenModel::readNumber(std::string_view text,
     if (!text.ends_with(unit))
         return std::nullopt;
     text.remove_suffix(unit.size());
-    auto number = LocaleNumber::read(text, calculator.decimalSeparator, calculator.groupingSeparator);
+    auto number =
+        LocaleNumber::read(text, calculator.decimalSeparator, calculator.groupingSeparator);
     if (auto* read = std::get_if<LocaleNumber>(&number))
         return std::move(*read);
     return std::nullopt;

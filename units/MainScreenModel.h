@@ -28,7 +28,7 @@ class MainScreenModel final : private CalculatorDisplayHost {
     LegacyCalculator calculator;
 
     // Told each time a row's text changes, and of a division by zero.
-    std::function<void(const std::string&text)> row0Changed, row1Changed;
+    std::function<void(const std::string& text)> row0Changed, row1Changed;
     std::function<void()> divisionByZero;
 
     const std::string& row0() const { return shown0; }
