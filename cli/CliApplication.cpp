@@ -4,12 +4,14 @@
 #include "cli/CatalogueListing.h"
 #include "cli/CliContext.h"
 #include "cli/CurrencyLoading.h"
+#include "cli/HistoryCommand.h"
 #include "cli/LineConverter.h"
 #include "cli/UnitResolver.h"
 #include "cli/UsageError.h"
 #include "units/CurrencyRates.h"
 #include "units/MainScreenModel.h"
 #include "units/UnitCatalogueBuilder.h"
+#include "units/UnitNameIndex.h"
 #include "units/UnitPairRestore.h"
 
 #include <QLocale>
@@ -62,13 +64,34 @@ UnitResolver::Pair resolveUnits(const CliContext& context, const UnitResolver& r
     return std::get<UnitResolver::Pair>(resolved);
 }
 
+HistoryPair historyPairOf(const CliContext& context, const UnitResolver::Pair& units) {
+    const UnitNameIndex names(context.catalogue, context.localization.strings(),
+                              context.localization.language, Localization::sharedBritishStrings());
+    return historyPair(names, context.catalogue, {units.from, units.to});
+}
+
+// --record: the run's entries, the number left at its end included, added at once.
+int recordHistory(MainScreenModel& screen, const HistoryEntries& entries, CliContext& context) {
+    screen.leaveNumber();
+    const HistoryFile file;
+    if (entries.empty() || file.append(entries))
+        return ExitSuccess;
+    context.errors << "ratio-cli: cannot write the history " << file.filePath().toStdString()
+                   << '\n';
+    return ExitFailed;
+}
+
 int runKeys(CliContext& context, const UnitResolver& resolver) {
     const auto units = resolveUnits(context, resolver);
     OperatorMode operatorMode;
     MainScreenModel screen(context.facts.decimalSeparator, context.facts.groupingSeparator,
                            operatorMode);
     screen.setUnits(units.from.definition(context.catalogue),
-                    units.to.definition(context.catalogue));
+                    units.to.definition(context.catalogue),
+                    context.options.record ? historyPairOf(context, units) : HistoryPair{});
+    HistoryEntries recorded;
+    if (context.options.record)
+        screen.history.recorded = [&](const HistoryEntry& entry) { recorded.push_back(entry); };
     if (context.options.calculatorMode)
         screen.switchToCalculatorMode();
     if (context.options.trace)
@@ -83,6 +106,8 @@ int runKeys(CliContext& context, const UnitResolver& resolver) {
     }
     if (!context.options.trace)
         context.output << screen.row0() << '\n' << screen.row1() << '\n';
+    if (context.options.record)
+        return recordHistory(screen, recorded, context);
     return ExitSuccess;
 }
 
@@ -153,6 +178,9 @@ int runCommand(const ParsedCliOptions& parsed, std::istream& input, std::ostream
         case CliOptions::Command::Help:
             output << CliOptions::usage();
             return ExitSuccess;
+        case CliOptions::Command::History:
+            return parsed.options->clearHistory ? HistoryCommand::clear(HistoryFile(), errors)
+                                                : HistoryCommand::print(HistoryFile(), output);
         case CliOptions::Command::Version:
             output << "ratio-cli " RATIO_VERSION "\n";
             return ExitSuccess;

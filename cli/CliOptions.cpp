@@ -41,6 +41,10 @@ bool setFlag(CliOptions& options, std::string_view name) {
         options.calculatorMode = true;
     else if (name == "--trace")
         options.trace = true;
+    else if (name == "--record")
+        options.record = true;
+    else if (name == "--clear")
+        options.clearHistory = true;
     else if (name == "--plain")
         options.format.plain = true;
     else if (name == "--exact")
@@ -94,6 +98,10 @@ std::optional<std::string> formatProblem(CliOptions& options) {
             return std::string("--places and --exact exclude each other");
         options.format.places = *places;
     }
+    if (options.clearHistory && options.command != CliOptions::Command::History)
+        return std::string("--clear applies to history only");
+    if (options.record && options.command != CliOptions::Command::Keys)
+        return std::string("--record applies to KEYS only");
     const bool formatted = options.placesText || options.format.exact || options.format.plain;
     if (formatted && options.command != CliOptions::Command::Convert &&
         options.command != CliOptions::Command::Batch)
@@ -142,6 +150,12 @@ ParsedCliOptions parseArguments(const std::vector<std::string>& arguments) {
         options.command = CliOptions::Command::UpdateRates;
         return {options, {}};
     }
+    if (!positional.empty() && positional.front() == "history") {
+        if (positional.size() != 1)
+            return failure("history takes no arguments but --clear");
+        options.command = CliOptions::Command::History;
+        return {options, {}};
+    }
     if (!positional.empty() && positional.front() == "convert") {
         if (positional.size() != 4)
             return failure("convert needs VALUE FROM TO");
@@ -174,6 +188,7 @@ const char* CliOptions::usage() {
        ratio-cli [OPTIONS] --batch < lines of VALUE<TAB>FROM<TAB>TO
        ratio-cli [OPTIONS] --list [CATEGORY]
        ratio-cli [--timeout SECONDS] update-rates
+       ratio-cli history [--clear]
 
 Presses KEYS on Ratio's calculator and converter and prints row 0 and row 1,
 or converts VALUE from one unit to another, exactly.
@@ -231,6 +246,17 @@ Commands and options:
                    when set) and keep them for ratio-cli and the app,
                    unless the kept ones are newer or a rate is unreadable
   --timeout SECONDS  give up on update-rates after this long (default 30)
+  history          print the history the app keeps (and KEYS --record),
+                   oldest first, an entry a line of seven tab-separated
+                   fields: time (ISO 8601), calculation ("12 × 3", empty for
+                   a conversion), value (the result of a calculation, the
+                   number converted), result of a conversion, its two units
+                   (British names), the day of a currency's rates; values
+                   exact: a terminating decimal in full, else the fraction p/q
+  history --clear  empty the history
+  --record         KEYS: add the run's calculations ("=") and, in converter
+                   mode, its conversion left at C, X or the end, to the
+                   history, as the app does
   --from UNIT      first unit for KEYS; default: mile
   --to UNIT        second unit, of the same category; default: kilometre
   --language TAG   preferred language, e.g. de-DE, zh-Hant-TW, en-US
@@ -245,7 +271,7 @@ Commands and options:
 Exit status: 0 success; 1 a batch line failed, update-rates failed or the
 output could not be written (a closed pipe ends quietly); 2 usage error
 (unknown option, unit or category, unusable --rates file).
-Only update-rates writes anything to the user's files.
+Only update-rates, history --clear and --record write to the user's files.
 )usage";
 }
 

@@ -11,7 +11,7 @@ namespace ratio {
 // What the command line asked for. Parsing checks the form only; units and
 // files are resolved later, against the catalogue.
 struct CliOptions {
-    enum class Command { Keys, Convert, Batch, List, UpdateRates, Help, Version };
+    enum class Command { Keys, Convert, Batch, List, UpdateRates, History, Help, Version };
 
     Command command = Command::Keys;
     std::optional<std::string> from;
@@ -24,6 +24,8 @@ struct CliOptions {
     ResultFormat format; // convert and --batch
     bool calculatorMode = false;
     bool trace = false;
+    bool record = false;       // KEYS: the run's entries go into the history
+    bool clearHistory = false; // history --clear
     std::string keys;                          // spaces removed
     std::vector<std::string> convertArguments; // VALUE FROM TO
     std::optional<std::string> listCategory;

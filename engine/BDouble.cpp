@@ -190,4 +190,31 @@ std::string BDouble::fractionText() const {
     return isInteger() ? value.get_num().get_str() : value.get_str();
 }
 
+std::string BDouble::exactText() const {
+    // A period of any length shows its parentheses within the first digit.
+    if (auto expansion = exactExpansion(1); expansion && expansion->find('(') == std::string::npos)
+        return std::move(*expansion);
+    return fractionText();
+}
+
+std::optional<BDouble> BDouble::fromExactText(std::string_view text) {
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos)
+        return fromText(text);
+    const std::string_view numerator = text.substr(0, slash), denominator = text.substr(slash + 1);
+    const auto isWhole = [](std::string_view digits) {
+        return !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (!isWhole(numerator.starts_with('-') ? numerator.substr(1) : numerator) ||
+        !isWhole(denominator))
+        return std::nullopt;
+    mpq_class fraction;
+    fraction.get_num().set_str(std::string(numerator), 10);
+    fraction.get_den().set_str(std::string(denominator), 10);
+    if (fraction.get_den() == 0)
+        return std::nullopt;
+    fraction.canonicalize();
+    return BDouble(std::move(fraction));
+}
+
 } // namespace ratio

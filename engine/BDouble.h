@@ -62,6 +62,13 @@ class BDouble {
     // The reduced fraction "p/q" ("-1/7"), or the integer alone.
     std::string fractionText() const;
 
+    // Every digit, as text that reads back to this value: a terminating
+    // decimal in full ("-2.25"), otherwise the fraction ("1/3").
+    std::string exactText() const;
+    // Reads what exactText writes: fromText's decimals and "p/q" with a
+    // denominator above zero; nothing for anything else.
+    static std::optional<BDouble> fromExactText(std::string_view text);
+
   private:
     friend class LinearMap; // builds its results from the fractions themselves
     explicit BDouble(mpq_class v) : value(std::move(v)) {}

@@ -276,6 +276,10 @@ EnglishBritishStrings::EnglishBritishStrings() {
     Key_converter_hint = "converter mode";
     Currency_rates_not_downloaded =
         "No currency rates downloaded yet. They come as soon as Ratio is online.";
+    History = "History";
+    Clear_history = "Clear history";
+    Clear_history_question = "Clear the whole history? This cannot be undone.";
+    No_history_yet = "No history yet";
     hp_M = {"hp(M)"};
     shouldUseSimpleLocalisation = false;
     composeRegionalNames();

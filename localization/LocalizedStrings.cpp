@@ -11,7 +11,7 @@ namespace {
 #name, &LocalizedStrings::name                                                             \
     }
 
-const std::array<LocalizedStrings::TextField, 254> allTextFields{{
+const std::array<LocalizedStrings::TextField, 258> allTextFields{{
     RATIO_FIELD(China),
     RATIO_FIELD(Taiwan),
     RATIO_FIELD(Thousandth_of_an_inch),
@@ -266,6 +266,10 @@ const std::array<LocalizedStrings::TextField, 254> allTextFields{{
     RATIO_FIELD(Key_converter),
     RATIO_FIELD(Key_converter_hint),
     RATIO_FIELD(Currency_rates_not_downloaded),
+    RATIO_FIELD(History),
+    RATIO_FIELD(Clear_history),
+    RATIO_FIELD(Clear_history_question),
+    RATIO_FIELD(No_history_yet),
 }};
 
 #undef RATIO_FIELD

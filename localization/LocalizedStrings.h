@@ -278,6 +278,12 @@ struct LocalizedStrings {
     std::string Key_converter_hint;
     // Why the currency list is empty: no rates have come yet.
     std::string Currency_rates_not_downloaded;
+    // The history screen: its title (also the main screen's key), its button
+    // that empties it, the question that button asks, and what an empty one says.
+    std::string History;
+    std::string Clear_history;
+    std::string Clear_history_question;
+    std::string No_history_yet;
     bool shouldUseSimpleLocalisation = true;
 
     // Every text field in declaration order, for code that walks a whole table.

@@ -8,8 +8,11 @@ namespace ratio {
 
 bool applyRatesDocument(UnitCatalogue& catalogue, const LocalizedStrings& strings,
                         const RatesDocument& document, const QLocale& locale, const QDate& day) {
-    return applyCurrencyRates(catalogue, strings, document.rates,
-                              LocaleFacts::of(locale).currencyCode, shortDateText(locale, day));
+    if (!applyCurrencyRates(catalogue, strings, document.rates,
+                            LocaleFacts::of(locale).currencyCode, shortDateText(locale, day)))
+        return false;
+    catalogue[0].ratesDay = day.toString(Qt::ISODate).toStdString();
+    return true;
 }
 
 bool applyDownloadedRates(UnitCatalogue& catalogue, const LocalizedStrings& strings,

@@ -14,6 +14,7 @@ struct Category {
     std::string pickFirstUnit;
     std::string pickSecondUnit;
     std::vector<UnitDefinition> unitDefinitions;
+    std::string ratesDay; // yyyy-MM-dd: the day of the currencies' rates; empty elsewhere
 };
 
 } // namespace ratio

@@ -17,7 +17,7 @@ std::string_view withoutTrailingSpace(std::string_view text) {
 
 MainScreenModel::MainScreenModel(std::string_view decimalSeparator,
                                  std::string_view groupingSeparator, OperatorMode& operatorMode)
-    : calculator(decimalSeparator, groupingSeparator, this, operatorMode) {
+    : calculator(decimalSeparator, groupingSeparator, this, operatorMode), history(operatorMode) {
     showRow0();
     showRow1();
 }
@@ -47,6 +47,7 @@ void MainScreenModel::setNumber1Text(const std::string& text) {
 }
 
 void MainScreenModel::showDivisionByZeroAlert() {
+    dividedByZero = true;
     if (divisionByZero)
         divisionByZero();
 }
@@ -65,7 +66,10 @@ void MainScreenModel::switchToCalculatorMode() {
     showRow0();
 }
 
-void MainScreenModel::setUnits(const UnitDefinition& first, const UnitDefinition& second) {
+void MainScreenModel::setUnits(const UnitDefinition& first, const UnitDefinition& second,
+                               HistoryPair names) {
+    leaveNumber();
+    pairNames = std::move(names);
     unit0 = {first.shortName, first.metricsCalculations};
     unit1 = {second.shortName, second.metricsCalculations};
     showRow0();
@@ -73,7 +77,9 @@ void MainScreenModel::setUnits(const UnitDefinition& first, const UnitDefinition
 }
 
 void MainScreenModel::swapUnits() {
+    leaveNumber();
     converterMode = true;
+    std::swap(pairNames.unit0, pairNames.unit1);
     std::swap(numberText0, numberText1);
     std::swap(unit0, unit1);
     calculator.swapNumbers();
@@ -82,8 +88,25 @@ void MainScreenModel::swapUnits() {
 }
 
 void MainScreenModel::press(KeypadKey key) {
-    if (!pressKeypadKey(calculator, key))
+    if (key == KeypadKey::SwapUnits) {
         swapUnits();
+        return;
+    }
+    if (key == KeypadKey::Clear)
+        leaveNumber();
+    history.beforeKey(key, calculator);
+    dividedByZero = false;
+    pressKeypadKey(calculator, key);
+    history.afterKey(key, calculator, dividedByZero);
+}
+
+void MainScreenModel::leaveNumber() {
+    history.leaveNumber(calculator, pairNames, converterMode);
+}
+
+void MainScreenModel::reuse(const BDouble& value) {
+    leaveNumber();
+    calculator.enterResult(value);
 }
 
 void MainScreenModel::press(std::string_view keys) {
@@ -109,13 +132,16 @@ bool MainScreenModel::paste(std::string_view text) {
     if (auto number = readNumber(text, unit0.shortName);
         number || (number = readNumber(text, ""))) {
         calculator.enterNumber(number->value, number->decimalInputPlace);
+        history.numberEntered();
         return true;
     }
     const auto quantity =
         unit1.shortName.empty() ? std::nullopt : readNumber(text, unit1.shortName);
     const auto value = quantity ? convert(quantity->value, unit1.chain, unit0.chain) : std::nullopt;
-    if (value)
+    if (value) {
         calculator.enterResult(*value);
+        history.numberEntered();
+    }
     return value.has_value();
 }
 

@@ -8,6 +8,7 @@
 #include "engine/KeypadKey.h"
 #include "engine/LegacyCalculator.h"
 #include "engine/LocaleNumber.h"
+#include "units/HistoryRecorder.h"
 #include "units/UnitDefinition.h"
 
 #include <functional>
@@ -28,8 +29,10 @@ class MainScreenModel final : private CalculatorDisplayHost {
     LegacyCalculator calculator;
 
     // Told each time a row's text changes, and of a division by zero.
-    std::function<void(const std::string& text)> row0Changed, row1Changed;
+    std::function<void(const std::string&text)> row0Changed, row1Changed;
     std::function<void()> divisionByZero;
+    // Makes the history's entries (see HistoryRecorder); its `recorded` is the front end's.
+    HistoryRecorder history;
 
     const std::string& row0() const { return shown0; }
     const std::string& row1() const { return shown1; }
@@ -48,8 +51,9 @@ class MainScreenModel final : private CalculatorDisplayHost {
     const MetricsCalculations& chain0() const { return unit0.chain; }
     const MetricsCalculations& chain1() const { return unit1.chain; }
     // A new pair under the rows: their numbers stay, their units follow; no
-    // conversion runs.
-    void setUnits(const UnitDefinition& unit0, const UnitDefinition& unit1);
+    // conversion runs. `names` is how history entries name the pair.
+    void setUnits(const UnitDefinition& unit0, const UnitDefinition& unit1, HistoryPair names = {});
+    const HistoryPair& historyPair() const { return pairNames; }
     // Row 0 takes row 1's number and unit and the other way round, in
     // converter mode; no conversion runs and the next digit starts a number.
     void swapUnits();
@@ -63,6 +67,11 @@ class MainScreenModel final : private CalculatorDisplayHost {
     // value of unit0 that gives that quantity, as a result. False, changing
     // nothing, for anything else.
     bool paste(std::string_view text);
+
+    // A value from the history into row 0, as a result: every digit kept.
+    void reuse(const BDouble& value);
+    // Row 0's number is left (the app closes): a conversion still to record is.
+    void leaveNumber();
 
   private:
     struct RowUnit {
@@ -82,6 +91,8 @@ class MainScreenModel final : private CalculatorDisplayHost {
 
     bool converterMode = true;
     RowUnit unit0, unit1;
+    HistoryPair pairNames;
+    bool dividedByZero = false;
     std::string numberText0 = "0", numberText1 = "0";
     std::string shown0, shown1;
 };

@@ -150,6 +150,7 @@ void buildUnitCatalogue(UnitCatalogue& catalogue, const LocalizedStrings& string
                              strings.*table.texts.moreUnits,
                              strings.*table.texts.pickFirst,
                              strings.*table.texts.pickSecond,
+                             {},
                              {}});
 
     for (std::size_t index = 0; index < tables.size(); ++index) {

@@ -10,6 +10,8 @@ const std::vector<std::string_view> CatalanStrings::sameAsBritish = {
     "Deciliter", "Bar",       "Pascal",     "Hectopascal", "Torr",      "Megawatt",   "Watt",
     "Joule",     "Zettabyte", "Exabyte",    "Petabyte",    "Terabyte",  "Gigabyte",   "Megabyte",
     "Kibibyte",  "Byte",      "Bit",        "Kelvin",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 CatalanStrings::CatalanStrings() {

@@ -8,6 +8,8 @@ namespace ratio {
 // language, and Chinese has no settled everyday word for the kibibyte.
 const std::vector<std::string_view> ChineseSimplifiedStrings::sameAsBritish = {
     "Kibibyte",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 // Unit and currency names are the mainland's standard ones, with the British

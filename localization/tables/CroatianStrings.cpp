@@ -7,6 +7,8 @@ namespace ratio {
 // Symbols and names Croatian writes exactly as British English does.
 const std::vector<std::string_view> CroatianStrings::sameAsBritish = {
     "Euro", "Kilogram", "Gram", "Bar", "Bit", "Kelvin",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 CroatianStrings::CroatianStrings() {

@@ -8,6 +8,8 @@ namespace ratio {
 const std::vector<std::string_view> CzechStrings::sameAsBritish = {
     "OK_Yes",   "Euro",     "Yard", "Kilogram",  "Gram",  "Bar", "Pascal", "Torr",
     "Megawatt", "Kilowatt", "Watt", "Kilojoule", "Joule", "Bit", "Kelvin", "E_mail",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 CzechStrings::CzechStrings() {

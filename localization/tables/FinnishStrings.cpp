@@ -11,6 +11,8 @@ const std::vector<std::string_view> FinnishStrings::sameAsBritish = {
     "Taiwan",    "OK_Yes",     "Euro",       "Bulgarian_lev", "Romanian_leu", "Stone",
     "Taiwan_Lê", "Taiwan_Kah", "Taiwan_Hun", "Taiwan_Bó͘",     "Taiwan_Pêⁿ",   "Pascal",
     "Torr",      "Kilojoule",  "Joule",      "Kelvin",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 FinnishStrings::FinnishStrings() {

@@ -9,6 +9,8 @@ const std::vector<std::string_view> FrenchStrings::sameAsBritish = {
     "Stone",       "Hectare",  "Acre",   "Liter",    "Milliliter", "Bar",    "Pascal",
     "Hectopascal", "Millibar", "Torr",   "Kilowatt", "Watt",       "Minute", "Kilocalorie",
     "Kilojoule",   "Calorie",  "Joule",  "Bit",      "Kelvin",     "E_mail", "Key_plus",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 FrenchStrings::FrenchStrings() {

@@ -15,6 +15,8 @@ const std::vector<std::string_view> GermanStrings::sameAsBritish = {
     "Joule",      "Zettabyte",  "Exabyte",      "Petabyte",   "Terabyte",   "Gigabyte",
     "Megabyte",   "Kibibyte",   "Kilobyte",     "Byte",       "Bit",        "Kelvin",
     "Key_plus",   "Key_minus",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 GermanStrings::GermanStrings() {

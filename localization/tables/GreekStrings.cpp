@@ -8,6 +8,8 @@ namespace ratio {
 const std::vector<std::string_view> GreekStrings::sameAsBritish = {
     "OK_Yes",   "Stone",    "Zettabyte", "Exabyte",  "Petabyte", "Terabyte",
     "Gigabyte", "Megabyte", "Kibibyte",  "Kilobyte", "Byte",     "Bit",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 GreekStrings::GreekStrings() {

@@ -5,7 +5,10 @@
 namespace ratio {
 
 // Hebrew writes every text in its own script, so nothing stays British.
-const std::vector<std::string_view> HebrewStrings::sameAsBritish = {};
+const std::vector<std::string_view> HebrewStrings::sameAsBritish = {
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
+};
 
 // Texts read right to left; the symbols in the brackets stay as they are, and
 // the count texts hold nothing but "%i" around which the number is placed, so a

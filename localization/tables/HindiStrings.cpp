@@ -5,7 +5,10 @@
 namespace ratio {
 
 // Hindi writes every text in Devanagari, so nothing stays British.
-const std::vector<std::string_view> HindiStrings::sameAsBritish = {};
+const std::vector<std::string_view> HindiStrings::sameAsBritish = {
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
+};
 
 // Unit names are the ones Hindi converters show, most of them loanwords in
 // Devanagari, with the international symbols kept in the brackets. Buttons and

@@ -8,6 +8,8 @@ namespace ratio {
 const std::vector<std::string_view> HungarianStrings::sameAsBritish = {
     "OK_Yes",   "Thai_baht", "Yard", "Stone",     "Acre",  "Bar", "Pascal", "Millibar", "Torr",
     "Megawatt", "Kilowatt",  "Watt", "Kilojoule", "Joule", "Bit", "Kelvin", "E_mail",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 HungarianStrings::HungarianStrings() {

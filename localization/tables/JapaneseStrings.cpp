@@ -4,6 +4,8 @@ namespace ratio {
 
 const std::vector<std::string_view> JapaneseStrings::sameAsBritish = {
     "OK_Yes",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 // Currency names follow the usual Japanese display names, with the British

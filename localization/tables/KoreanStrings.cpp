@@ -5,7 +5,10 @@
 namespace ratio {
 
 // Korean writes every text in Hangul, so none reads as British English.
-const std::vector<std::string_view> KoreanStrings::sameAsBritish = {};
+const std::vector<std::string_view> KoreanStrings::sameAsBritish = {
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
+};
 
 // Unit and currency names in the Hangul spelling Korean converters show, with
 // the British symbols kept in the brackets. US and imperial measures take the

@@ -15,6 +15,8 @@ const std::vector<std::string_view> MalayStrings::sameAsBritish = {
     "Taiwan_Lê",  "Taiwan_Kah", "Taiwan_Hun", "Taiwan_Bó͘",    "Taiwan_Pêⁿ", "Bar",
     "Pascal",     "Torr",       "Megawatt",   "Kilowatt",     "Watt",       "Kilojoule",
     "Joule",      "Bit",        "Kelvin",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 // Unit and currency names follow CLDR's, with the British symbols kept in the

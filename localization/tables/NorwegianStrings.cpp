@@ -10,6 +10,8 @@ const std::vector<std::string_view> NorwegianStrings::sameAsBritish = {
     "Taiwan_Pêⁿ", "Bar",       "Pascal",   "Millibar",  "Torr",       "Megawatt",   "Kilowatt",
     "Watt",       "Kilojoule", "Joule",    "Zettabyte", "Exabyte",    "Petabyte",   "Terabyte",
     "Gigabyte",   "Megabyte",  "Kibibyte", "Kilobyte",  "Byte",       "Bit",        "Kelvin",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 NorwegianStrings::NorwegianStrings() {

@@ -5,6 +5,8 @@ namespace ratio {
 // Symbols and names Polish writes exactly as British English does.
 const std::vector<std::string_view> PolishStrings::sameAsBritish = {
     "OK_Yes", "Euro", "Kilogram", "Gram", "Bar", "Bit", "E_mail",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 PolishStrings::PolishStrings() {

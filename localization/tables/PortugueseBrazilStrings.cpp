@@ -13,6 +13,8 @@ const std::vector<std::string_view> PortugueseBrazilStrings::sameAsBritish = {
     "Torr",       "Megawatt",   "Watt",         "Joule",      "Zettabyte",  "Exabyte",
     "Petabyte",   "Terabyte",   "Gigabyte",     "Megabyte",   "Kibibyte",   "Kilobyte",
     "Byte",       "Bit",        "Kelvin",       "E_mail",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 PortugueseBrazilStrings::PortugueseBrazilStrings() {

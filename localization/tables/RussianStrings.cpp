@@ -7,6 +7,8 @@ namespace ratio {
 // Russian apps keep the Latin "OK" on their buttons.
 const std::vector<std::string_view> RussianStrings::sameAsBritish = {
     "OK_Yes",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 RussianStrings::RussianStrings() {

@@ -11,6 +11,8 @@ const std::vector<std::string_view> SlovacStrings::sameAsBritish = {
     "Gram",      "Taiwan_Lê", "Taiwan_Kah", "Taiwan_Hun", "Taiwan_Bó͘", "Taiwan_Pêⁿ",
     "Bar",       "Pascal",    "Torr",       "Megawatt",   "Kilowatt",  "Watt",
     "Kilojoule", "Joule",     "Bit",        "Kelvin",     "E_mail",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 SlovacStrings::SlovacStrings() {

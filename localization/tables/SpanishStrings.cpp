@@ -11,6 +11,8 @@ const std::vector<std::string_view> SpanishStrings::sameAsBritish = {
     "háo_area",  "Stone",      "Bar",          "Pascal",     "Torr",       "Parsec",
     "Terabyte",  "Gigabyte",   "Megabyte",     "Kibibyte",   "Kilobyte",   "Byte",
     "Bit",       "Kelvin",     "Zettabyte",    "Exabyte",    "Petabyte",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 SpanishStrings::SpanishStrings() {

@@ -5,7 +5,10 @@
 namespace ratio {
 
 // Thai writes every text in its own script, so nothing reads as British English.
-const std::vector<std::string_view> ThaiStrings::sameAsBritish = {};
+const std::vector<std::string_view> ThaiStrings::sameAsBritish = {
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
+};
 
 // Unit and currency names are the ones Thai converters show, after CLDR's,
 // with the international symbols kept in the brackets. Thai has no plural, so

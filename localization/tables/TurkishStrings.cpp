@@ -8,6 +8,8 @@ namespace ratio {
 const std::vector<std::string_view> TurkishStrings::sameAsBritish = {
     "Euro", "Kilometer", "Meter", "Nanometer", "Knot", "Stone",  "Kilogram",
     "Gram", "Liter",     "Bar",   "Torr",      "Bit",  "Kelvin",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 TurkishStrings::TurkishStrings() {

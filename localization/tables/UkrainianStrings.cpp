@@ -7,6 +7,8 @@ namespace ratio {
 // Ukrainian apps keep the Latin "OK" on their buttons.
 const std::vector<std::string_view> UkrainianStrings::sameAsBritish = {
     "OK_Yes",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 UkrainianStrings::UkrainianStrings() {

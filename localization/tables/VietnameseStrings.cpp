@@ -10,6 +10,8 @@ const std::vector<std::string_view> VietnameseStrings::sameAsBritish = {
     "OK_Yes",   "Euro",     "Yard",     "Inch",      "Parsec",  "Stone",    "Bar",
     "Pascal",   "Millibar", "Torr",     "Zettabyte", "Exabyte", "Petabyte", "Terabyte",
     "Gigabyte", "Megabyte", "Kibibyte", "Kilobyte",  "Byte",    "Bit",      "Kelvin",
+    // The history screen's texts, until they are translated.
+    "History", "Clear_history", "Clear_history_question", "No_history_yet",
 };
 
 VietnameseStrings::VietnameseStrings() {
