@@ -2,8 +2,9 @@
 
 #include "app/CalculatorViewController.h"
 #include "localization/Localization.h"
-#include "platform/RatesSource.h"
 #include "platform/CurrencyUpdate.h"
+#include "platform/HistoryWriter.h"
+#include "platform/RatesSource.h"
 #include "units/LaunchCounter.h"
 #include "units/UnitCatalogueBuilder.h"
 
@@ -16,7 +17,8 @@ AppDelegate* sharedDelegate = nullptr;
 } // namespace
 
 AppDelegate::AppDelegate(KeyValueStore& store, KeptRatesDocument keptRates, QLocale locale)
-    : settings(store), keptRates(std::move(keptRates)), appLocale(std::move(locale)) {
+    : settings(store), keptRates(std::move(keptRates)), appLocale(std::move(locale)),
+      historyWriter(std::make_unique<HistoryWriter>(HistoryFile(this->keptRates.dataFolder()))) {
     sharedDelegate = this;
 }
 
@@ -49,10 +51,13 @@ void AppDelegate::watchApplicationState() {
     auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     if (!application)
         return;
+    // Leaving the app leaves row 0's number: its conversion goes into the history.
+    connect(application, &QCoreApplication::aboutToQuit, this, &AppDelegate::leaveNumber);
     connect(application, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {
                 if (state == Qt::ApplicationHidden || state == Qt::ApplicationSuspended) {
                     wasHidden = true;
+                    leaveNumber();
                 } else if (state == Qt::ApplicationActive) {
                     if (wasHidden)
                         applicationWillEnterForeground();
@@ -60,6 +65,11 @@ void AppDelegate::watchApplicationState() {
                     applicationDidBecomeActive();
                 }
             });
+}
+
+void AppDelegate::leaveNumber() {
+    if (QPointer<CalculatorViewController> screen = CalculatorViewControllerDelegate)
+        screen->model.leaveNumber();
 }
 
 void AppDelegate::applicationWillEnterForeground() {
@@ -70,7 +80,8 @@ void AppDelegate::applicationWillEnterForeground() {
 void AppDelegate::applicationDidBecomeActive() {
     // The network stack is loaded only now, after the first frame.
     if (!rateRequest)
-        rateRequest = loadRatesSource([this](const QByteArray& document) { ratesArrived(document); });
+        rateRequest =
+            loadRatesSource([this](const QByteArray& document) { ratesArrived(document); });
     if (rateRequest)
         rateRequest->requestCurrencyRates(keptDay);
 }

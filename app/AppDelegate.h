@@ -19,6 +19,7 @@
 namespace ratio {
 
 class AnyViewController;
+class HistoryWriter;
 class CalculatorViewController;
 class RatesSource;
 
@@ -40,6 +41,8 @@ class AppDelegate : public QObject {
     int LastSelectedRow0 = -1;
 
     KeyValueStore& store() { return settings; }
+    // The history tape beside the kept rates, written after each key's frame.
+    HistoryWriter& history() { return *historyWriter; }
     const QLocale& locale() const { return appLocale; }
 
     // Catalogue, kept rates and launch count; then the main screen is made and shown.
@@ -50,12 +53,14 @@ class AppDelegate : public QObject {
 
   private:
     void watchApplicationState();
+    void leaveNumber();
     void ratesArrived(const QByteArray& document);
 
     KeyValueStore& settings;
     KeptRatesDocument keptRates;
     QLocale appLocale;
     std::unique_ptr<RatesSource> rateRequest;
+    std::unique_ptr<HistoryWriter> historyWriter;
     // The download day of the document in use, so a request asks only for a newer one.
     QDate keptDay;
     bool wasHidden = false;

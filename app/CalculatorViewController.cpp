@@ -8,6 +8,7 @@
 #include "app/ShareSheet.h"
 #include "localization/Localization.h"
 #include "platform/DeviceFacts.h"
+#include "platform/HistoryWriter.h"
 #include "ui_CalculatorViewController.h"
 #include "units/CurrencyRates.h"
 #include "units/LaunchCounter.h"
@@ -117,6 +118,7 @@ void CalculatorViewController::takeOutlets() {
     Number0Button = ui->Number0Button;
     Number1Button = ui->Number1Button;
     ShareButton = ui->ShareButton;
+    HistoryButton = ui->HistoryButton;
 }
 
 // Colours and fonts through palettes rather than style sheets, which would
@@ -140,6 +142,8 @@ void CalculatorViewController::applyLook() {
     setLook(Unit1LongNameLabel, QPalette::WindowText, longNameColor, 15);
     setLook(ShareButton, QPalette::ButtonText, QColor(0xff, 0x9f, 0x0a), 28);
     ShareButton->setAutoRaise(true);
+    setLook(HistoryButton, QPalette::ButtonText, QColor(0xff, 0x9f, 0x0a), 28);
+    HistoryButton->setAutoRaise(true);
 }
 
 void CalculatorViewController::connectActions() {
@@ -147,19 +151,19 @@ void CalculatorViewController::connectActions() {
                            Button5,      Button6, Button7, Button8, Button9};
     for (int digit = 0; digit < 10; ++digit)
         connect(digits[digit], &QPushButton::clicked, this,
-                [this, digit] { calculator.enterDigit(digit); });
-    const std::pair<KeyButton*, Mode> operators[] = {{AdditionButton, Mode::Addition},
-                                                     {SubtractionButton, Mode::Subtraction},
-                                                     {MultiplicationButton, Mode::Multiplication},
-                                                     {DivisionButton, Mode::Division}};
-    for (auto [button, mode] : operators)
-        connect(button, &QPushButton::clicked, this,
-                [this, mode] { calculator.selectOperator(mode); });
-    connect(ClearButton, &QPushButton::clicked, this, [this] { calculator.clear(); });
+                [this, digit] { model.press(static_cast<KeypadKey>(digit)); });
+    // Every key goes through the model, which also makes the history's entries.
+    const std::pair<KeyButton*, KeypadKey> others[] = {
+        {AdditionButton, KeypadKey::Addition},
+        {SubtractionButton, KeypadKey::Subtraction},
+        {MultiplicationButton, KeypadKey::Multiplication},
+        {DivisionButton, KeypadKey::Division},
+        {ClearButton, KeypadKey::Clear},
+        {DecimalSeparatorButton, KeypadKey::DecimalSeparator},
+        {PlusMinusButton, KeypadKey::ChangeSign}};
+    for (auto [button, key] : others)
+        connect(button, &QPushButton::clicked, this, [this, key] { model.press(key); });
     connect(EqualButton, &QPushButton::clicked, this, &CalculatorViewController::equalPushed);
-    connect(DecimalSeparatorButton, &QPushButton::clicked, this,
-            [this] { calculator.enterDecimalSeparator(); });
-    connect(PlusMinusButton, &QPushButton::clicked, this, [this] { calculator.changeSign(); });
     connect(SwitchButton, &QPushButton::clicked, this, &CalculatorViewController::swapUnits);
     connect(UnitButton, &QPushButton::clicked, this, &CalculatorViewController::showUnitSelection);
     connect(CalculatorButton, &QPushButton::clicked, this,
@@ -168,6 +172,7 @@ void CalculatorViewController::connectActions() {
             &CalculatorViewController::switchToConverterMode);
     connect(ShareButton, &QToolButton::clicked, this,
             &CalculatorViewController::showShareSheetPushed);
+    connect(HistoryButton, &QToolButton::clicked, this, &CalculatorViewController::showHistory);
     for (KeyButton* key : findChildren<KeyButton*>())
         connect(key, &QPushButton::pressed, this, &AnyViewController::anyButtonTouchDown);
 }
@@ -191,6 +196,10 @@ void CalculatorViewController::setUp() {
         (this->*speech.key)->setAccessibleDescription(qt(strings().*speech.description));
     }
     ShareButton->setAccessibleName(qt(strings().Share));
+    HistoryButton->setAccessibleName(qt(strings().History));
+    model.history.recorded = [this](const HistoryEntry& entry) {
+        appDelegate.history().add(entry);
+    };
     // The rows' buttons open the menu of their row; the name lists its entries.
     const std::string menu1 = strings().Unit + " / " + strings().Share + " / " + strings().Copy;
     Number0Button->setAccessibleName(qt(menu1 + " / " + strings().Paste));
@@ -225,7 +234,7 @@ StoredPairLookup CalculatorViewController::restoreUnits(const UnitNameIndex& nam
     Unit1LongNameLabel->setText(qt(stored.name1));
     StoredPairLookup found = lookUpStoredPair(names, stored, ratesArrived());
     if (const auto pair = found.pair ? found.pair : defaultPair(unitCatalogue()))
-        showUnitPair(*pair);
+        showUnitPair(*pair, names);
     return found;
 }
 
@@ -236,12 +245,12 @@ void CalculatorViewController::showMissingRate(const std::string& line) {
     MissingRateLabel->setVisible(!line.empty());
 }
 
-void CalculatorViewController::showUnitPair(const UnitPair& pair) {
+void CalculatorViewController::showUnitPair(const UnitPair& pair, const UnitNameIndex& names) {
     const UnitDefinition& unit0 = pair.unit0.definition(unitCatalogue());
     const UnitDefinition& unit1 = pair.unit1.definition(unitCatalogue());
     Unit0LongNameLabel->setText(qt(unit0.longName));
     Unit1LongNameLabel->setText(qt(unit1.longName));
-    model.setUnits(unit0, unit1);
+    model.setUnits(unit0, unit1, historyPair(names, unitCatalogue(), pair));
 }
 
 // The labels follow the model's rows from now on.
@@ -276,7 +285,7 @@ void CalculatorViewController::restoreUnitsAwaitingRates() {
         return;
     }
     // Whatever was typed stays; only the units change under it.
-    showUnitPair(*found.pair);
+    showUnitPair(*found.pair, names);
     selected.storeSelectedUnits(Unit0LongNameLabel->text().toStdString(), model.shortName0(),
                                 Unit1LongNameLabel->text().toStdString(), model.shortName1(), names,
                                 appDelegate.store(), this);
@@ -383,8 +392,33 @@ void CalculatorViewController::showUnitSelection() {
         PresentationStack::of(*screen).present(QStringLiteral("Unit"));
 }
 
+void CalculatorViewController::showHistory() {
+    if (QPointer<CalculatorViewController> screen = appDelegate.CalculatorViewControllerDelegate)
+        PresentationStack::of(*screen).present(QStringLiteral("History"));
+}
+
+void CalculatorViewController::reuseEntry(const HistoryEntry& entry) {
+    const auto value = BDouble::fromExactText(entry.value);
+    if (!value)
+        return;
+    if (entry.isConversion()) {
+        const UnitNameIndex names = UnitNameIndex::ofSharedCatalogue();
+        const StoredPairNames stored{entry.pair.unit0, entry.pair.unit1, entry.pair.unit0,
+                                     entry.pair.unit1};
+        if (const auto pair = lookUpStoredPair(names, stored, ratesArrived()).pair) {
+            switchToConverterMode();
+            showUnitPair(*pair, names);
+            SelectedUnits::shared().storeSelectedUnits(
+                Unit0LongNameLabel->text().toStdString(), model.shortName0(),
+                Unit1LongNameLabel->text().toStdString(), model.shortName1(), names,
+                appDelegate.store(), this);
+        }
+    }
+    model.reuse(*value);
+}
+
 void CalculatorViewController::equalPushed() {
-    calculator.evaluate();
+    model.press(KeypadKey::Equals);
     Number0Label->setTextColor(Number0Label->backgroundColor());
     Number1Label->setTextColor(Number1Label->backgroundColor());
     QTimer::singleShot(50, this, &CalculatorViewController::blinkNumber);
@@ -496,6 +530,10 @@ void CalculatorViewController::keyPressEvent(QKeyEvent* event) {
     }
     if (event->matches(QKeySequence::Paste)) {
         pasteNumber();
+        return;
+    }
+    if (event->key() == Qt::Key_H && event->modifiers() == Qt::ControlModifier) {
+        showHistory();
         return;
     }
     if (const auto key = typedKey(*event))

@@ -27,6 +27,7 @@ class NumberRowLabel;
 class UnitNameIndex;
 struct UnitPair;
 struct StoredPairLookup;
+struct HistoryEntry;
 
 // The main screen: keypad, the two number rows and the mode keys, the
 // widgets over a MainScreenModel. Row 1 is shown exactly in converter mode.
@@ -47,7 +48,7 @@ class CalculatorViewController final : public AnyViewController, public Selected
     QPointer<KeyButton> EqualButton, DecimalSeparatorButton, ClearButton, PlusMinusButton;
     QPointer<KeyButton> UnitButton, SwitchButton, CalculatorButton, ConverterButton;
     QPointer<QPushButton> Number0Button, Number1Button;
-    QPointer<QToolButton> ShareButton;
+    QPointer<QToolButton> HistoryButton, ShareButton;
     MainScreenModel model;
     LegacyCalculator& calculator = model.calculator;
 
@@ -55,6 +56,11 @@ class CalculatorViewController final : public AnyViewController, public Selected
     void switchToCalculatorMode();
     void swapUnits();
     void showUnitSelection();
+    // The history screen over this one (its key, Ctrl+H).
+    void showHistory();
+    // An entry of the history into row 0, every digit of it; a conversion
+    // brings its pair back too, when this run has both units.
+    void reuseEntry(const HistoryEntry& entry);
     void equalPushed();
     void blinkNumber();
     void highlightOperatorButton(Mode mode);
@@ -92,7 +98,7 @@ class CalculatorViewController final : public AnyViewController, public Selected
     // What came of the stored pair; a fallback is shown when it was not found.
     StoredPairLookup restoreUnits(const UnitNameIndex& names);
     void showMissingRate(const std::string& line);
-    void showUnitPair(const UnitPair& pair);
+    void showUnitPair(const UnitPair& pair, const UnitNameIndex& names);
     void buildRowMenus();
     KeyButton* operatorButton(Mode mode) const;
     void showRowsOfModel();

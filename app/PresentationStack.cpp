@@ -2,6 +2,7 @@
 
 #include "app/AdditionalUnitsViewController.h"
 #include "app/AppDelegate.h"
+#include "app/HistoryViewController.h"
 #include "app/UnitsViewController.h"
 
 #include <QEasingCurve>
@@ -32,6 +33,8 @@ QWidget* PresentationStack::instantiate(const QString& identifier) {
         return new UnitsViewController(*delegate);
     if (identifier == QLatin1String("Additional Units"))
         return new AdditionalUnitsViewController(*delegate);
+    if (identifier == QLatin1String("History"))
+        return new HistoryViewController(*delegate);
     return nullptr;
 }
 

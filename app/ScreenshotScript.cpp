@@ -56,8 +56,8 @@ void ScreenshotScript::step() {
     }
     const bool last = next >= keys.size();
     // Taps, Escape and the unit key start a slide; arrows and letters do not.
-    const bool slides = key == u'U' || key == QChar(0x2026) || specialKey(key) == Qt::Key_Return ||
-                        specialKey(key) == Qt::Key_Escape;
+    const bool slides = key == u'U' || key == u'H' || key == QChar(0x2026) ||
+                        specialKey(key) == Qt::Key_Return || specialKey(key) == Qt::Key_Escape;
     QTimer::singleShot(last ? settleDelay : slides ? stepDelay : 20, this, &ScreenshotScript::step);
 }
 
@@ -68,6 +68,10 @@ void ScreenshotScript::press(QChar key) {
     }
     if (key == u'U') {
         main.showUnitSelection();
+        return;
+    }
+    if (key == u'H') {
+        main.showHistory();
         return;
     }
     if (key == QChar(0x2026))

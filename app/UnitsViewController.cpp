@@ -20,6 +20,15 @@ namespace ratio {
 
 namespace {
 
+// Where a unit of the compact list stands in the whole category.
+UnitPosition cataloguePosition(std::size_t category, const UnitDefinition& unit) {
+    const auto& units = unitCatalogue()[category].unitDefinitions;
+    std::size_t at = 0;
+    while (at < units.size() && units[at].longName != unit.longName)
+        ++at;
+    return {category, at};
+}
+
 std::size_t index(int value) {
     return static_cast<std::size_t>(value);
 }
@@ -81,7 +90,8 @@ void UnitsViewController::rebuildCompactList() {
                          category.additionalUnitsNumber,
                          category.pickFirstUnit,
                          category.pickSecondUnit,
-                         {}};
+                         {},
+                         category.ratesDay};
         for (UnitDefinition& unit : category.unitDefinitions)
             if (unit.added) {
                 unit.indexOfCompactList = static_cast<int>(compact.unitDefinitions.size());
@@ -331,11 +341,13 @@ void UnitsViewController::completeSelection() {
     const UnitDefinition& unit1 =
         CategoriesWithAddedUnits[index(SelectedSection1)].unitDefinitions[index(SelectedRow1)];
     QPointer<CalculatorViewController> main = mainScreen();
+    const UnitNameIndex names = UnitNameIndex::ofSharedCatalogue();
+    const UnitPair pair{cataloguePosition(index(SelectedSection0), unit0),
+                        cataloguePosition(index(SelectedSection1), unit1)};
     if (main)
-        main->model.setUnits(unit0, unit1);
+        main->model.setUnits(unit0, unit1, historyPair(names, unitCatalogue(), pair));
     selected.storeSelectedUnits(unit0.longName, selected.shortName0, unit1.longName,
-                                selected.shortName1, UnitNameIndex::ofSharedCatalogue(),
-                                appDelegate.store(), main.data());
+                                selected.shortName1, names, appDelegate.store(), main.data());
     if (main)
         main->calculator.clear();
 

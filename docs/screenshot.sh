@@ -2,7 +2,7 @@
 # Takes the README's screenshot: the app under the offscreen platform, with
 # fresh settings and no rate server, in British English. RATIO_SCREENSHOT_KEYS
 # types keys first: the keypad's characters, "C" for calculator mode, "U" opens
-# the unit selection (where letters search), arrows, ⏎ and ⎋ move, tap and go
+# the unit selection (where letters search), "H" the history, arrows, ⏎ and ⎋ move, tap and go
 # back in a picking screen, … waits, «text» puts text on the clipboard and V
 # pastes it. RATIO_LANG picks another locale (de_DE, ar_EG); RATIO_RATES_URL a
 # rate server.

@@ -33,6 +33,7 @@ class KeptRatesDocument {
     std::optional<Kept> load() const;
 
     QString filePath() const;
+    const QString& dataFolder() const { return folder; }
     // The application's data folder.
     static QString defaultFolder();
 
