@@ -2,6 +2,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/DivisionByZeroAlert.h"
+#include "app/HistoryViewController.h"
 #include "app/KeyButton.h"
 #include "app/NumberRowLabel.h"
 #include "app/PresentationStack.h"
@@ -393,8 +394,12 @@ void CalculatorViewController::showUnitSelection() {
 }
 
 void CalculatorViewController::showHistory() {
-    if (QPointer<CalculatorViewController> screen = appDelegate.CalculatorViewControllerDelegate)
-        PresentationStack::of(*screen).present(QStringLiteral("History"));
+    QPointer<CalculatorViewController> screen = appDelegate.CalculatorViewControllerDelegate;
+    if (!screen)
+        return;
+    PresentationStack& stack = PresentationStack::of(*screen);
+    if (!qobject_cast<HistoryViewController*>(stack.top())) // open once
+        stack.present(QStringLiteral("History"));
 }
 
 void CalculatorViewController::reuseEntry(const HistoryEntry& entry) {

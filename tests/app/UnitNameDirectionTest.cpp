@@ -3,8 +3,12 @@
 #include "app/UnitNameDirection.h"
 #include "DrawnText.h"
 #include "MainScreenFixture.h"
+
+#include "app/HistoryViewController.h"
+
 #include "app/ShareSheet.h"
 #include "units/SelectedUnits.h"
+#include <QListWidget>
 
 #include <QClipboard>
 
@@ -125,6 +129,21 @@ TEST_F(RightToLeft, ListRowsAndLongNameLabelsKeepTheOrderOfLatinSymbols) {
         EXPECT_EQ(drawn.leftToRight(rect.top(), rect.bottom()).toStdString(), readFromLeft(name))
             << symbol;
     }
+}
+
+// The history mirrors its bar, and each quantity of an entry reads number first.
+TEST_F(RightToLeft, HistoryMirrorsAndKeepsEachQuantityTogether) {
+    press("3W");
+    main->showHistory();
+    auto* history = qobject_cast<HistoryViewController*>(stack().top());
+    ASSERT_NE(history, nullptr);
+    QApplication::processEvents();
+    EXPECT_LT(history->ClearButton->x(), history->BackButton->x());
+    const QRect row = history->EntryList->visualItemRect(history->EntryList->item(1));
+    const testing::DrawnText drawn(*history->EntryList->viewport());
+    const QString from(QString::fromStdString(main->model.shortName0())); // the swapped pair
+    EXPECT_EQ(drawn.leftToRight(row.top(), row.bottom()),
+              "4٫828032" + from + "=3" + QString::fromStdString(main->model.shortName1()));
 }
 
 TEST_F(RightToLeft, ConverterKeyShowsTheArrowBeforeTheSymbol) {

@@ -1,0 +1,116 @@
+// The history screen over a window's recorded keys: kept across a restart,
+// put back exactly, cleared only when confirmed.
+#include "MainScreenFixture.h"
+
+#include "app/HistoryViewController.h"
+#include "platform/HistoryFile.h"
+#include "platform/HistoryWriter.h"
+
+#include <QListWidget>
+#include <QMessageBox>
+
+namespace ratio {
+namespace {
+
+// The screen's rows as shown, headings as "#".
+QStringList rowsOf(HistoryViewController& history) {
+    QStringList rows;
+    for (int row = 0; row < history.EntryList->count(); ++row)
+        rows << (history.entryAt(row) ? history.EntryList->item(row)->text() : QString("#"));
+    return rows;
+}
+
+HistoryViewController* openHistory(MainScreen& window) {
+    QTest::keyClick(&window.screen(), Qt::Key_H, Qt::ControlModifier);
+    auto* history = qobject_cast<HistoryViewController*>(window.stack().top());
+    if (history)
+        QApplication::processEvents(); // its list laid out, so rows can be tapped
+    return history;
+}
+
+class HistoryScreenTest : public PickingTest {};
+
+TEST_F(HistoryScreenTest, EntriesOfAWindowAreShownAfterARestartNewestFirst) {
+    QTemporaryDir data;
+    {
+        MainScreen first(&store, data.path());
+        first.launch();
+        first.press("12*3=C3W1/7=");
+        first.screen().model.leaveNumber(); // the app closes
+    }
+    MainScreen second(&store, data.path());
+    second.launch();
+    second.screen().show();
+    HistoryViewController* history = openHistory(second);
+    ASSERT_NE(history, nullptr);
+    EXPECT_EQ(rowsOf(*history),
+              QStringList({"#", "0.14285714 km = 0.08876731 mile", "1 ÷ 7 = 0.14285714",
+                           "3 mile = 4.828032 km", "36 mile = 57.936384 km", "12 × 3 = 36"}));
+    EXPECT_EQ(history->EntryList->accessibleName(), "History");
+    EXPECT_EQ(second.screen().HistoryButton->accessibleName(), "History");
+}
+
+TEST_F(HistoryScreenTest, ATappedEntryComesBackWithEveryDigitAndItsPair) {
+    press("1/7=CK2/3=V");
+    HistoryViewController* history = openHistory(*this);
+    ASSERT_NE(history, nullptr);
+    // Newest first: 2 ÷ 3, then 1/7 mile in km, then 1 ÷ 7.
+    ASSERT_EQ(rowsOf(*history).mid(1, 2),
+              QStringList({"2 ÷ 3 = 0.66666667", "0.14285714 mile = 0.22990629 km"}));
+    click(history->BackButton);
+    ASSERT_TRUE(waitUntilClosed());
+    press("W"); // the pair is now km to mile
+    history = openHistory(*this);
+    ASSERT_NE(history, nullptr);
+    // The swap recorded 2/3 mile; the conversion of 1/7 is the third entry now.
+    const QRect row = history->EntryList->visualItemRect(history->EntryList->item(3));
+    QTest::mouseClick(history->EntryList->viewport(), Qt::LeftButton, {}, row.center());
+    ASSERT_TRUE(waitUntilClosed());
+    EXPECT_EQ(screen().calculator.Number0, *BDouble::fromExactText("1/7"));
+    EXPECT_EQ(row0(), "0.14285714 mile");
+    EXPECT_EQ(row1(), "0.22990629 km");
+    history = openHistory(*this);
+    ASSERT_NE(history, nullptr);
+    history->reuseEntry(2); // 2 ÷ 3
+    ASSERT_TRUE(waitUntilClosed());
+    press("*3=");
+    EXPECT_EQ(row0(), "2 mile"); // not 2.00000001: the exact 2/3 came back
+}
+
+TEST_F(HistoryScreenTest, ClearAsksFirstAndAnEmptyHistorySaysSo) {
+    press("1+1=");
+    HistoryViewController* history = openHistory(*this);
+    ASSERT_NE(history, nullptr);
+    EXPECT_TRUE(history->EmptyLabel->isHidden());
+    for (const bool confirmed : {false, true}) {
+        QMessageBox* question = history->clearPushed();
+        EXPECT_EQ(question->text(), "Clear the whole history? This cannot be undone.");
+        const auto role = confirmed ? QMessageBox::DestructiveRole : QMessageBox::RejectRole;
+        for (QAbstractButton* button : question->buttons())
+            if (question->buttonRole(button) == role)
+                button->click();
+        EXPECT_EQ(history->EmptyLabel->isVisible(), confirmed);
+        EXPECT_EQ(delegate.history().entries().size(), confirmed ? 0u : 1u);
+    }
+    EXPECT_EQ(history->EmptyLabel->text(), "No history yet");
+    EXPECT_FALSE(history->ClearButton->isEnabled());
+}
+
+TEST_F(HistoryScreenTest, ADamagedFileIsSetAsideAndTheWindowStartsNormally) {
+    QTemporaryDir data;
+    QFile damaged(HistoryFile(data.path()).filePath());
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("ratio-history 1\n\x01\x02 not an entry\n");
+    damaged.close();
+    MainScreen window(&store, data.path());
+    window.launch();
+    window.screen().show();
+    window.press("2*2=");
+    HistoryViewController* history = openHistory(window);
+    ASSERT_NE(history, nullptr);
+    EXPECT_EQ(rowsOf(*history).mid(1), QStringList({"2 × 2 = 4"}));
+    EXPECT_EQ(QDir(data.path()).entryList({"history.damaged-*"}).size(), 1);
+}
+
+} // namespace
+} // namespace ratio
