@@ -10,9 +10,9 @@
 #include "units/UnitCatalogue.h"
 #include "units/UnitNameIndex.h"
 
-#include <QDateTime>
+#include <QDate>
 #include <QKeyEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -28,10 +28,6 @@ QString qt(const std::string& text) {
 
 const LocalizedStrings& strings() {
     return Localization::shared().strings();
-}
-
-QDate localDay(const std::string& time) {
-    return QDateTime::fromString(qt(time), Qt::ISODate).toLocalTime().date();
 }
 
 } // namespace
@@ -57,45 +53,27 @@ HistoryViewController::HistoryViewController(AppDelegate& appDelegate, QWidget* 
     EntryList->setAccessibleName(qt(strings().History));
     connect(BackButton, &QPushButton::clicked, this, &HistoryViewController::dismissSelf);
     connect(ClearButton, &QPushButton::clicked, this, &HistoryViewController::clearPushed);
-    connect(EntryList, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { reuseEntry(EntryList->row(item)); });
-    connect(EntryList, &QListWidget::customContextMenuRequested, this,
+    rows = new HistoryListModel(
+        appDelegate.locale(), [this](const HistoryEntry& entry) { return entryText(entry); }, this);
+    EntryList->setModel(rows);
+    connect(EntryList, &QListView::clicked, this,
+            [this](const QModelIndex& index) { reuseEntry(index.row()); });
+    connect(EntryList, &QListView::customContextMenuRequested, this,
             &HistoryViewController::showEntryMenu);
     fill(appDelegate.history().entries());
 }
 
 HistoryViewController::~HistoryViewController() = default;
 
-void HistoryViewController::fill(HistoryEntries entries) {
-    shown.assign(entries.rbegin(), entries.rend());
-    EntryList->clear();
-    entryOfRow.clear();
-    QFont heading = EntryList->font();
-    heading.setBold(true);
-    QDate day;
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        if (const QDate entryDay = localDay(shown[i].time); entryDay != day || i == 0) {
-            day = entryDay;
-            auto* item =
-                new QListWidgetItem(appDelegate.locale().toString(day, QLocale::LongFormat));
-            item->setFlags(Qt::ItemIsEnabled);
-            item->setFont(heading);
-            item->setForeground(QColor(0x8e, 0x8e, 0x93));
-            EntryList->addItem(item);
-            entryOfRow.push_back(-1);
-        }
-        EntryList->addItem(entryText(shown[i]));
-        entryOfRow.push_back(static_cast<int>(i));
-    }
-    EmptyLabel->setVisible(shown.empty());
-    EntryList->setVisible(!shown.empty());
-    ClearButton->setEnabled(!shown.empty());
+void HistoryViewController::fill(const HistoryEntries& entries) {
+    rows->setEntries(entries);
+    EmptyLabel->setVisible(entries.empty());
+    EntryList->setVisible(!entries.empty());
+    ClearButton->setEnabled(!entries.empty());
 }
 
 const HistoryEntry* HistoryViewController::entryAt(int row) const {
-    if (row < 0 || row >= static_cast<int>(entryOfRow.size()) || entryOfRow[row] < 0)
-        return nullptr;
-    return &shown[static_cast<std::size_t>(entryOfRow[row])];
+    return rows->entryAt(row);
 }
 
 const std::optional<UnitPair>& HistoryViewController::pairOf(const HistoryPair& pair) {
@@ -157,8 +135,7 @@ void HistoryViewController::reuseEntry(int row) {
 }
 
 void HistoryViewController::showEntryMenu(const QPoint& position) {
-    const int row = EntryList->row(EntryList->itemAt(position));
-    const HistoryEntry* entry = entryAt(row);
+    const HistoryEntry* entry = entryAt(EntryList->indexAt(position).row());
     if (!entry)
         return;
     auto* menu = new QMenu(this);
@@ -195,7 +172,7 @@ void HistoryViewController::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape || event->matches(QKeySequence::Back))
         dismissSelf();
     else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        reuseEntry(EntryList->currentRow());
+        reuseEntry(EntryList->currentIndex().row());
     else
         AnyViewController::keyPressEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AnyViewController.h"
+#include "app/HistoryListModel.h"
 #include "engine/BaseCalculator.h"
 #include "units/HistoryTape.h"
 #include "units/UnitPairRestore.h"
@@ -13,8 +14,7 @@
 #include <utility>
 
 class QLabel;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
 class QMessageBox;
 class QPushButton;
 
@@ -39,7 +39,7 @@ class HistoryViewController final : public AnyViewController {
 
     QPointer<QPushButton> BackButton, ClearButton;
     QPointer<QLabel> TitleLabel, EmptyLabel;
-    QPointer<QListWidget> EntryList;
+    QPointer<QListView> EntryList;
 
     // The entry a list row shows; none for a day's heading.
     const HistoryEntry* entryAt(int row) const;
@@ -56,7 +56,7 @@ class HistoryViewController final : public AnyViewController {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void fill(HistoryEntries entries);
+    void fill(const HistoryEntries& entries);
     void showEntryMenu(const QPoint& position);
     const std::optional<UnitPair>& pairOf(const HistoryPair& pair);
     QString number(const std::string& exact) const;
@@ -65,8 +65,7 @@ class HistoryViewController final : public AnyViewController {
     AppDelegate& appDelegate;
     std::unique_ptr<Ui::HistoryViewController> ui;
     const BaseCalculator numbers; // the locale's separators
-    HistoryEntries shown;         // newest first
-    std::vector<int> entryOfRow;  // -1 for a heading
+    HistoryListModel* rows;
     std::unique_ptr<UnitNameIndex> names;
     std::map<std::pair<std::string, std::string>, std::optional<UnitPair>> pairs;
 };

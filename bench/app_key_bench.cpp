@@ -157,6 +157,30 @@ BENCHMARK(BM_DigitKeyWithoutPainting)
     ->Arg(100000)
     ->Unit(benchmark::kMicrosecond);
 
+// The clear key that records a history entry (a typed 3 mile left behind)
+// beside the same key recording nothing (row 0 already cleared), both to the
+// repainted rows: the entry only joins a list, written on another thread.
+void BM_ClearKeyRecordingAnEntry(benchmark::State& state) {
+    CalculatorViewController& screen = mainScreen->screen;
+    QKeyEvent clear(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    const auto clearKey = [&] {
+        QCoreApplication::sendEvent(&screen, &clear);
+        paintPending(screen);
+    };
+    bench::sideBySide(
+        state,
+        [&] {
+            screen.model.press(KeypadKey::Digit3); // enters a number, recorded at the clear
+            clearKey();
+        },
+        [&] {
+            screen.model.press(KeypadKey::Digit0); // a zero is never recorded
+            clearKey();
+        });
+    QCoreApplication::processEvents();
+}
+BENCHMARK(BM_ClearKeyRecordingAnEntry)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv) {

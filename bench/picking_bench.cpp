@@ -1,13 +1,16 @@
 // The unit selection screen: opening it to its first painted frame,
+// and beside it the history screen with a full tape of 1,000 entries;
 // scrolling it from the first section to the last one frame at a time, and
 // searching it one typed character per frame.
 // RATIO_BENCH_LANG picks the language (en-GB by default, ja for Japanese).
 #include "app/AppDelegate.h"
 #include "app/CalculatorViewController.h"
+#include "app/HistoryViewController.h"
 #include "app/PresentationStack.h"
 #include "app/UnitListView.h"
 #include "app/UnitsViewController.h"
 #include "localization/Localization.h"
+#include "platform/HistoryFile.h"
 #include "platform/QSettingsStore.h"
 #include "units/UnitCatalogue.h"
 #include "units/UnitCatalogueBuilder.h"
@@ -16,6 +19,8 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
+
+#include "SideBySide.h"
 
 #include <benchmark/benchmark.h>
 
@@ -64,6 +69,42 @@ void BM_OpenUnitSelectionToFirstFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenUnitSelectionToFirstFrame)->Unit(benchmark::kMillisecond);
+
+// A full tape: calculations and conversions over a fortnight, half of each.
+void fillHistory(const QString& folder) {
+    HistoryEntries entries;
+    for (int i = 0; i < int(HistoryTape::maximumEntries); ++i) {
+        const std::string day = "2026-12-" + std::to_string(10 + i / 100) + "T12:00:00+01:00";
+        if (i % 2)
+            entries.push_back({day, "12 × " + std::to_string(i), std::to_string(12 * i), "", {}});
+        else
+            entries.push_back({day,
+                               "",
+                               std::to_string(i) + ".5",
+                               "1/7",
+                               {"Mile (mile, mi)", "Kilometre (km)", {}}});
+    }
+    HistoryFile(folder).append(entries);
+}
+
+// A screen made from its identifier, to its first painted frame, and closed.
+void openToFirstFrame(CalculatorViewController& main, const QString& identifier) {
+    QWidget* screen = PresentationStack::of(main).present(identifier, false);
+    Setting::settle();
+    screen->repaint();
+    PresentationStack::of(main).dismissAll(false);
+    Setting::settle();
+}
+
+// The history of 1,000 entries opened, beside the unit selection in the same run.
+void BM_OpenFullHistoryToFirstFrame(benchmark::State& state) {
+    Setting& s = setting();
+    fillHistory(s.folder.path());
+    bench::sideBySide(
+        state, [&] { openToFirstFrame(s.main, QStringLiteral("History")); },
+        [&] { openToFirstFrame(s.main, QStringLiteral("Unit")); });
+}
+BENCHMARK(BM_OpenFullHistoryToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // One iteration scrolls the whole list in 20-pixel frames; the slowest frame is reported.
 void BM_ScrollFirstToLastSection(benchmark::State& state) {

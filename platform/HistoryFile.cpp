@@ -33,16 +33,19 @@ QString HistoryFile::filePath() const {
     return QDir(folder).filePath("history");
 }
 
-HistoryEntries HistoryFile::readLocked() const {
+std::optional<HistoryEntries> HistoryFile::read() const {
     QFile file(filePath());
     if (!file.exists())
-        return {};
-    if (file.open(QIODevice::ReadOnly) && file.size() <= maximumFileSize) {
-        const QByteArray content = file.readAll();
-        if (auto entries = HistoryTape::read(std::string_view(content.data(), content.size())))
-            return std::move(*entries);
-    }
-    file.close();
+        return HistoryEntries{};
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maximumFileSize)
+        return std::nullopt;
+    const QByteArray content = file.readAll();
+    return HistoryTape::read(std::string_view(content.data(), content.size()));
+}
+
+HistoryEntries HistoryFile::readLocked() const {
+    if (auto entries = read())
+        return std::move(*entries);
     QFile::rename(filePath(), asideName(filePath()));
     return {};
 }
@@ -66,12 +69,14 @@ template <typename Change> bool HistoryFile::changeLocked(Change change) const {
 }
 
 HistoryEntries HistoryFile::load() const {
+    // Files are replaced whole, so a read needs no lock; setting one aside does.
+    if (auto entries = read())
+        return std::move(*entries);
     HistoryEntries entries;
-    if (QFile::exists(filePath()))
-        changeLocked([&] {
-            entries = readLocked();
-            return true;
-        });
+    changeLocked([&] {
+        entries = readLocked();
+        return true;
+    });
     return entries;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace ratio {
 
 // The history tape's file in the data folder, beside the kept rates, shared
@@ -27,6 +29,8 @@ class HistoryFile {
     QString filePath() const;
 
   private:
+    // The file's entries; none when it is damaged or unreadable.
+    std::optional<HistoryEntries> read() const;
     // Under the lock: the file's entries, a damaged file set aside.
     HistoryEntries readLocked() const;
     bool writeLocked(const HistoryEntries& entries) const;

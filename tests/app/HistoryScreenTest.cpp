@@ -6,7 +6,7 @@
 #include "platform/HistoryFile.h"
 #include "platform/HistoryWriter.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 
 namespace ratio {
@@ -15,8 +15,9 @@ namespace {
 // The screen's rows as shown, headings as "#".
 QStringList rowsOf(HistoryViewController& history) {
     QStringList rows;
-    for (int row = 0; row < history.EntryList->count(); ++row)
-        rows << (history.entryAt(row) ? history.EntryList->item(row)->text() : QString("#"));
+    const QAbstractItemModel& model = *history.EntryList->model();
+    for (int row = 0; row < model.rowCount(); ++row)
+        rows << (history.entryAt(row) ? model.index(row, 0).data().toString() : QString("#"));
     return rows;
 }
 
@@ -63,7 +64,7 @@ TEST_F(HistoryScreenTest, ATappedEntryComesBackWithEveryDigitAndItsPair) {
     history = openHistory(*this);
     ASSERT_NE(history, nullptr);
     // The swap recorded 2/3 mile; the conversion of 1/7 is the third entry now.
-    const QRect row = history->EntryList->visualItemRect(history->EntryList->item(3));
+    const QRect row = history->EntryList->visualRect(history->EntryList->model()->index(3, 0));
     QTest::mouseClick(history->EntryList->viewport(), Qt::LeftButton, {}, row.center());
     ASSERT_TRUE(waitUntilClosed());
     EXPECT_EQ(screen().calculator.Number0, *BDouble::fromExactText("1/7"));

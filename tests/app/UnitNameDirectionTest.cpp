@@ -8,7 +8,7 @@
 
 #include "app/ShareSheet.h"
 #include "units/SelectedUnits.h"
-#include <QListWidget>
+#include <QListView>
 
 #include <QClipboard>
 
@@ -139,7 +139,7 @@ TEST_F(RightToLeft, HistoryMirrorsAndKeepsEachQuantityTogether) {
     ASSERT_NE(history, nullptr);
     QApplication::processEvents();
     EXPECT_LT(history->ClearButton->x(), history->BackButton->x());
-    const QRect row = history->EntryList->visualItemRect(history->EntryList->item(1));
+    const QRect row = history->EntryList->visualRect(history->EntryList->model()->index(1, 0));
     const testing::DrawnText drawn(*history->EntryList->viewport());
     const QString from(QString::fromStdString(main->model.shortName0())); // the swapped pair
     EXPECT_EQ(drawn.leftToRight(row.top(), row.bottom()),
