@@ -7,6 +7,7 @@
 #include "engine/ConversionChain.h"
 #include "localization/Localization.h"
 #include "platform/CurrencyUpdate.h"
+#include "platform/HistoryFile.h"
 #include "platform/KeptRatesDocument.h"
 #include "units/CurrencyRates.h"
 #include "units/UnitCatalogueBuilder.h"
@@ -276,6 +277,26 @@ TEST_F(CliProcessTest, UpdateRatesAndTheWindowReadEveryDocumentAlike) {
             }
         }
     }
+}
+
+// What the window keeps (here written as it writes), --record adds to, history
+// prints oldest first and --clear empties.
+TEST_F(CliProcessTest, HistoryIsTheWindowsTapeRecordedPrintedAndCleared) {
+    const HistoryFile window(home.filePath("data/Ratio/Ratio"));
+    ASSERT_TRUE(window.append({{"2026-12-05T14:03:09+01:00", "1 ÷ 3", "1/3", "", {}}}));
+    EXPECT_EQ(run({"--record", "2*3=C"}).status, 0);
+    const Result printed = run({"history"});
+    EXPECT_EQ(printed.status, 0);
+    const QList<QByteArray> lines = printed.output.split('\n');
+    ASSERT_EQ(lines.size(), 4); // and the empty rest after the last line end
+    EXPECT_EQ(lines[0], "2026-12-05T14:03:09+01:00\t1 ÷ 3\t1/3\t\t\t\t");
+    EXPECT_TRUE(lines[1].endsWith("\t2 × 3\t6\t\t\t\t")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].endsWith("\t\t6\t9.656064\tMile (mile, mi)\tKilometre (km)\t"))
+        << lines[2].toStdString();
+    EXPECT_EQ(window.load().size(), 3u);
+    EXPECT_EQ(run({"history", "--clear"}).status, 0);
+    EXPECT_TRUE(window.load().empty());
+    EXPECT_EQ(run({"--clear", "2"}).status, 2);
 }
 
 TEST_F(CliProcessTest, LongBatchesOfGoodOrBadLinesNeedNoMoreMemoryThanShortOnes) {
