@@ -68,6 +68,7 @@ class Localization {
     const LocalizedStrings& strings() const { return *table; }
 
     static Language chooseLanguage(const std::vector<std::string>& preferredLanguages);
+    // A new table of the language (generated from its translation file).
     static std::unique_ptr<LocalizedStrings> makeStrings(Language language);
 
     // The process-wide choice, made on first use from the list that

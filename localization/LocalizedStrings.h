@@ -3,7 +3,9 @@
 // A language table is built in three steps: this base sets every text empty,
 // EnglishBritishStrings fills in British English, and the language's own
 // class overwrites what it translates. Whatever a table leaves alone keeps
-// its British English text.
+// its British English text. Both classes are generated from the translation
+// files in localization/po/: a field here needs its entry, named by the field,
+// in the template ratio.pot.
 #pragma once
 
 #include <span>
@@ -280,7 +282,7 @@ struct LocalizedStrings {
     std::string Currency_rates_not_downloaded;
     bool shouldUseSimpleLocalisation = true;
 
-    // Every text field in declaration order, for code that walks a whole table.
+    // Every text field in the template's order, for code that walks a whole table.
     struct TextField {
         const char* name;
         std::string LocalizedStrings::*member;

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Builds everything and runs all tests: once normally, once under
+# Checks the translation files with gettext's msgfmt; builds everything and
+# runs all tests: once normally, once under
 # AddressSanitizer and UndefinedBehaviorSanitizer; then runs each fuzz target
 # for a bounded time when clang is there; last builds and tests the core for
 # 32 bits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+for po in localization/po/*.po; do
+  msgfmt --check --output-file=/dev/null "$po"
+done
 jobs="$(nproc)"
 for preset in default sanitize; do
   cmake --preset "$preset"

@@ -5,8 +5,9 @@ For every language table: how many text fields differ from British English,
 which fields are left identical (by kind), and for how many unit and currency
 names the table uses CLDR's name (out of how many CLDR has for its locale).
 
-Development time only. Needs a build of the localization library and CLDR's
-XML (Debian: unicode-cldr-core). Usage:
+Development time only. Reads the translation files (localization/po) and
+CLDR's XML (Debian: unicode-cldr-core); --widths also needs a build of the
+localization library. Usage:
 
     tools/measure_string_tables.py [--build build/review] [--cldr DIR] [--list]
                                    [--same] [--widths]
@@ -142,8 +143,15 @@ def run_tool(build, source, extra_flags=()):
         return subprocess.run([program], check=True, capture_output=True).stdout
 
 
-def dump_tables(build):
-    return json.loads(run_tool(build, "dump_string_tables.cpp"))
+def read_tables():
+    """Every language's texts, field by field, as the generated tables hold them."""
+    sys.path.insert(0, os.path.join(ROOT, "localization"))
+    import generate_tables
+    _, tables = generate_tables.read_tables(os.path.join(ROOT, "localization", "po"))
+    british = tables[[name for name, _ in LANGUAGES].index("EnglishBritish")][4]
+    return [{"language": raw,
+             "fields": [(f, t) for f, t in {**british, **texts}.items() if f != "hp_M"]}
+            for raw, (_, _, _, _, texts) in enumerate(tables)]
 
 
 STATUS_WIDTH = 390 - 2 * 16
@@ -240,7 +248,7 @@ def main():
     parser.add_argument("--widths", action="store_true", help="measure prompts (needs Qt)")
     args = parser.parse_args()
 
-    tables = dump_tables(args.build)
+    tables = read_tables()
     british = dict(tables[LANGUAGES.index(("EnglishBritish", ["en_GB", "en_001", "en"]))]["fields"])
     print("Differs: text fields that differ from British English. Same: fields left\n"
           "identical, by kind. CLDR: names equal to CLDR's, + those that contain CLDR's\n"

@@ -1,10 +1,13 @@
 // Choosing the language and making its table, for every language.
 #include "localization/CategoryTexts.h"
 #include "localization/CountFormat.h"
+#include "localization/LanguagePlurals.h"
+#include "localization/LanguageTables.h"
 #include "localization/Localization.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <memory>
@@ -39,6 +42,10 @@ TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnly) {
     for (int raw = 0; raw < static_cast<int>(Language::Count); ++raw) {
         SCOPED_TRACE(codes[raw]);
         expectChoice({codes[raw]}, static_cast<Language>(raw));
+        // The table comes from the translation file of that locale.
+        std::string locale(translationFile(static_cast<Language>(raw)).locale);
+        std::replace(locale.begin(), locale.end(), '_', '-');
+        EXPECT_TRUE(locale.starts_with(codes[raw])) << locale;
         EXPECT_EQ(Localization::languageFromRawValue(raw), static_cast<Language>(raw));
     }
     using enum Localization::Language;
@@ -102,9 +109,9 @@ TEST(LanguageTables, CountTextsGiveTheirLanguagesFormsAndReadWhole) {
         const auto language = static_cast<Language>(raw);
         std::set<PluralCategory> used;
         for (long long count = 0; count <= 200; ++count)
-            used.insert(pluralCategory(pluralRuleOf(language), count));
+            used.insert(pluralCategory(language, count));
         std::set<PluralCategory> allowed = used;
-        allowed.insert(pluralCategory(pluralRuleOf(language), 1000000));
+        allowed.insert(pluralCategory(language, 1000000));
         const auto table = Localization::makeStrings(language);
         for (const auto& category : categoryTexts()) {
             const std::string& text = *table.*category.moreUnits;
@@ -113,7 +120,7 @@ TEST(LanguageTables, CountTextsGiveTheirLanguagesFormsAndReadWhole) {
                 const std::string shown = formatCount(text, count, language);
                 const bool dual =
                     language == Language::Arabic &&
-                    pluralCategory(pluralRuleOf(language), count) == PluralCategory::Two;
+                    pluralCategory(language, count) == PluralCategory::Two;
                 ASSERT_TRUE((shown.find(std::to_string(count)) != std::string::npos) != dual &&
                             shown.find_first_of("%{}") == std::string::npos)
                     << shown;
