@@ -41,7 +41,7 @@ ESCAPES = {"n": "\n", "t": "\t", '"': '"', "\\": "\\"}
 
 class PoError(Exception):
     def __init__(self, path, line, field, message):
-        super().__init__(f"{path}:{line}: {field or 'header'}: {message}")
+        super().__init__(f"{path}:{line}: {field + ': ' if field else ''}{message}")
 
 
 class Entry:
@@ -56,17 +56,17 @@ class Entry:
     plural = property(lambda self: self.texts["plural"])
 
 
-def unquote(path, number, text):
+def unquote(path, number, text, field):
     if len(text) < 2 or text[0] != '"' or text[-1] != '"':
-        raise PoError(path, number, None, f"not a quoted string: {text}")
+        raise PoError(path, number, field, f"not a quoted string: {text}")
     out, i, body = [], 0, text[1:-1]
     while i < len(body):
         c = body[i]
         if c == '"':
-            raise PoError(path, number, None, "an unescaped quote")
+            raise PoError(path, number, field, "an unescaped quote")
         if c == "\\":
             if i + 1 >= len(body) or body[i + 1] not in ESCAPES:
-                raise PoError(path, number, None, "an unknown escape")
+                raise PoError(path, number, field, "an unknown escape")
             out.append(ESCAPES[body[i + 1]])
             i += 2
             continue
@@ -92,12 +92,13 @@ def read_po(path):
         if line.startswith('"'):
             if target is None:
                 raise PoError(path, number, None, "a string outside an entry")
-            target[0][target[1]] += unquote(path, number, line)
+            target[0][target[1]] += unquote(path, number, line, entry.context)
             continue
         match = keyword.match(line)
         if not match:
             raise PoError(path, number, entry and entry.context, f"cannot read: {line}")
-        word, index, text = match.group(1), match.group(2), unquote(path, number, match.group(3))
+        word, index = match.group(1), match.group(2)
+        text = unquote(path, number, match.group(3), entry and entry.context)
         if entry is None or (word in ("msgctxt", "msgid") and (
                 entry.strings or entry.texts[names[word]] is not None)):
             entry, fuzzy = Entry(number, fuzzy), False
@@ -112,7 +113,7 @@ def read_po(path):
 
 def header_of(path, entries):
     if not entries or entries[0].msgid != "" or entries[0].context is not None:
-        raise PoError(path, 1, None, "no header entry")
+        raise PoError(path, 1, "header", "no header entry")
     fields = {}
     for line in entries[0].strings.get(None, "").split("\n"):
         if ":" in line:
@@ -138,14 +139,14 @@ def plural_forms(path, header):
     forms = re.match(r"^nplurals\s*=\s*(\d+)\s*;\s*plural\s*=\s*(.+?)\s*;?$",
                      fields.get("Plural-Forms", ""))
     if not forms or not EXPRESSION.match(forms.group(2)):
-        raise PoError(path, entry.line, None, "no usable Plural-Forms")
+        raise PoError(path, entry.line, "header", "no usable Plural-Forms")
     categories = [c.strip() for c in fields.get("X-Plural-Categories", "").split(",")]
     if (len(categories) != int(forms.group(1)) or len(set(categories)) != len(categories)
             or any(c not in CATEGORIES for c in categories)):
-        raise PoError(path, entry.line, None,
+        raise PoError(path, entry.line, "header",
                       "X-Plural-Categories must name one CLDR category per plural form")
     if not fields.get("Language"):
-        raise PoError(path, entry.line, None, "no Language")
+        raise PoError(path, entry.line, "header", "no Language")
     return fields["Language"], categories, forms.group(2)
 
 
