@@ -1,7 +1,7 @@
 #include "cli/CatalogueListing.h"
 
 #include "cli/CurrencyLoading.h"
-#include "cli/TextFolding.h"
+#include "localization/TextFolding.h"
 #include "cli/UsageError.h"
 #include "units/CurrencyRates.h"
 

@@ -2,6 +2,7 @@
 // the 35 languages against CLDR's own data.
 #include "localization/CountFormat.h"
 #include "localization/Localization.h"
+#include "localization/TextFolding.h"
 
 #include <gtest/gtest.h>
 
@@ -127,6 +128,31 @@ TEST(CountFormat, TablesCountTextsAgreeWithTheirCount) {
         EXPECT_EQ(formatCount(*Localization::makeStrings(language).*field, count, language),
                   expected)
             << static_cast<int>(language) << " with " << count;
+}
+
+// Names as users type them: full case folding, dotted and dotless i as one,
+// and for searching no accents or widths either.
+TEST(TextFolding, FoldsCaseFullyAndSearchesWithoutAccents) {
+    const struct {
+        const char *text, *folded, *searched;
+    } cases[] = {
+        {"FUSS", "fuss", "fuss"},
+        {"Fuß", "fuss", "fuss"},
+        {"\u1E9E", "ss", "ss"}, // capital sharp s
+        {"ΟΔΟΣ", "οδοσ", "οδοσ"},
+        {"οδος", "οδοσ", "οδοσ"}, // final sigma
+        {"İSTANBUL", "istanbul", "istanbul"},
+        {"ISTANBUL", "istanbul", "istanbul"},
+        {"ıstanbul", "istanbul", "istanbul"},
+        {"KILOMÈTRE", "kilomètre", "kilometre"},
+        {"ＦＴ", "ｆｔ", "ft"},
+        {"ガロン", "ガロン", "ガロン"}, // the voicing mark stays: ガ is not カ
+        {"a\xFF" "b", "a\uFFFD" "b", "a\uFFFD" "b"},
+    };
+    for (const auto& row : cases) {
+        EXPECT_EQ(foldCase(row.text), row.folded) << row.text;
+        EXPECT_EQ(foldForSearch(row.text), row.searched) << row.text;
+    }
 }
 
 } // namespace

@@ -174,7 +174,34 @@ TEST_F(MainScreenModelTest, CopyThenPasteGivesBothRowsBack) {
         screen.press("9+");
         ASSERT_TRUE(screen.paste(copied));
         EXPECT_EQ(shown(), before);
-        EXPECT_EQ(operatorMode.modeEnum(), Mode::None);
+    }
+}
+
+// A pasted number enters as the same digits typed at that point would: the
+// second operand after an operator, a new number after "=", and in place of
+// a number being typed. "[x]" pastes x.
+TEST_F(MainScreenModelTest, PasteEntersAsTypingWould) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"5+[2]=", "5+2="},       {"5+[2]+1=", "5+2+1="}, {"9-[2.5]=", "9-2.5="},
+        {"3*[4]=", "3*4="},       {"8/[2]5=", "8/25="},   {"2=[3]+1=", "3+1="},
+        {"5+1[2]=", "5+2="},      {"6*[0.5]0", "6*0.50"}, {"7+[3 mile]=", "7+3="},
+        {"4*[1.609344 km]=", "4*1="},
+    };
+    for (const auto& [pasted, typed] : cases) {
+        SCOPED_TRACE(pasted);
+        screen.press("C");
+        screen.press(typed);
+        const std::string expected = rows();
+        screen.press("C");
+        for (std::string_view keys = pasted; !keys.empty();) {
+            const std::size_t open = keys.find('['), close = keys.find(']');
+            screen.press(keys.substr(0, open));
+            if (open == std::string_view::npos)
+                break;
+            EXPECT_TRUE(screen.paste(keys.substr(open + 1, close - open - 1)));
+            keys.remove_prefix(close + 1);
+        }
+        EXPECT_EQ(rows(), expected);
     }
 }
 
