@@ -212,6 +212,8 @@ TEST_F(UnitSearchTest, ARateDocumentDuringASearchNeverPicksAGoneUnit) {
 TEST_F(German, SearchFindsGermanAndBritishNamesIgnoringAccents) {
     if (Localization::shared().language != Language::German)
         GTEST_SKIP() << "needs RATIO_TEST_LANGUAGES=de";
+    const Names feet = {"Foot (ft)", "Foot per second (ft/s)", "Square foot (ft²)",
+                        "Cubic foot (ft3, cft)"};
     EXPECT_EQ(openSelection()->SearchField->placeholderText().toStdString(),
               Localization::shared().strings().Search);
     expectFinds({
@@ -221,6 +223,8 @@ TEST_F(German, SearchFindsGermanAndBritishNamesIgnoringAccents) {
         {"nautical", {"Nautical mile (M, NM)"}},
         {"seemeile", {"Nautical mile (M, NM)"}},
         {"angstrom", {"Angstrom (Å)"}},
+        {"fuss", feet},
+        {"FUSS", feet},
     });
 }
 
