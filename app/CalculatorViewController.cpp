@@ -366,13 +366,16 @@ void CalculatorViewController::showDivisionByZeroAlert() {
 void CalculatorViewController::switchToConverterMode() {
     model.switchToConverterMode();
     Number1Label->show();
+    Unit1LongNameLabel->show();
     ConverterButton->setBackgroundColor(darkGrayColor);
     CalculatorButton->setBackgroundColor(lightGrayColor);
 }
 
 void CalculatorViewController::switchToCalculatorMode() {
     model.switchToCalculatorMode();
+    // Row 1's caption goes with its row, rather than stand under row 0's.
     Number1Label->hide();
+    Unit1LongNameLabel->hide();
     ConverterButton->setBackgroundColor(lightGrayColor);
     CalculatorButton->setBackgroundColor(darkGrayColor);
 }

@@ -331,6 +331,21 @@ TEST_F(ShareAndMenus, ARowMenuClosedStaysClosedAndAHeldFingerOpensIt) {
     QTest::touchEvent(&screen(), finger).release(0, QPoint(5, 5), screen().Number1Label);
 }
 
+// Each unit's long name sits right under the bottom of its own row, where the
+// row draws its number; row 1's goes with its row in calculator mode.
+TEST_F(MainScreenTest, EachCaptionSitsUnderItsOwnRow) {
+    screen().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen()));
+    const auto under = [](QWidget* row, QWidget* caption) {
+        return caption->isVisible() && caption->y() == row->geometry().bottom() + 1;
+    };
+    EXPECT_TRUE(under(screen().Number0Label, screen().Unit0LongNameLabel));
+    EXPECT_TRUE(under(screen().Number1Label, screen().Unit1LongNameLabel));
+    press("K");
+    EXPECT_TRUE(under(screen().Number0Label, screen().Unit0LongNameLabel));
+    EXPECT_FALSE(screen().Unit1LongNameLabel->isVisible());
+}
+
 // Screen readers name every control and read both rows whole.
 TEST_F(MainScreenTest, EveryControlHasANameAndTheRowsReadTheirText) {
     type("1234");
