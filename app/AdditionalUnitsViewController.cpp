@@ -1,11 +1,11 @@
 #include "app/AdditionalUnitsViewController.h"
 
 #include "app/AppDelegate.h"
-#include "units/AddedUnits.h"
 #include "app/UnitListView.h"
 #include "app/UnitsViewController.h"
 #include "localization/Localization.h"
 #include "ui_AdditionalUnitsViewController.h"
+#include "units/AddedUnits.h"
 #include "units/CurrencyRates.h"
 #include "units/UnitCatalogue.h"
 

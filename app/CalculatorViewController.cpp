@@ -291,7 +291,8 @@ void CalculatorViewController::restoreUnitsAwaitingRates() {
 // rate until another pair is picked.
 void CalculatorViewController::convertWithNewRates() {
     const SelectedUnits& selected = SelectedUnits::shared();
-    if (const auto pair = findStoredPair(longNames(unitCatalogue()), selected.name0, selected.name1)) {
+    if (const auto pair =
+            findStoredPair(longNames(unitCatalogue()), selected.name0, selected.name1)) {
         showUnitPair(*pair);
         calculator.updateConversion();
     }

@@ -335,7 +335,8 @@ void UnitsViewController::completeSelection() {
     QPointer<CalculatorViewController> main = mainScreen();
     if (main) {
         // By their places in the catalogue, so a paste takes all their names.
-        const auto pair = findStoredPair(longNames(unitCatalogue()), unit0.longName, unit1.longName);
+        const auto pair =
+            findStoredPair(longNames(unitCatalogue()), unit0.longName, unit1.longName);
         pair ? main->model.setUnits(unitCatalogue(), pair->unit0, pair->unit1)
              : main->model.setUnits(unit0, unit1);
     }

@@ -29,8 +29,8 @@ void foldCaseInPlace(icu::UnicodeString& text) {
 
 bool isDroppedMark(UChar32 c) {
     const auto type = static_cast<UCharCategory>(u_charType(c));
-    const bool mark = type == U_NON_SPACING_MARK || type == U_COMBINING_SPACING_MARK ||
-                      type == U_ENCLOSING_MARK;
+    const bool mark =
+        type == U_NON_SPACING_MARK || type == U_COMBINING_SPACING_MARK || type == U_ENCLOSING_MARK;
     return mark && c != 0x3099 && c != 0x309A;
 }
 

@@ -1,8 +1,8 @@
 #include "units/UnitResolver.h"
 
+#include "localization/TextFolding.h"
 #include "units/EnglishPlural.h"
 #include "units/EverydayNames.h"
-#include "localization/TextFolding.h"
 
 #include <algorithm>
 #include <array>
