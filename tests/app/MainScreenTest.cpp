@@ -324,11 +324,11 @@ TEST_F(ShareAndMenus, ARowMenuClosedStaysClosedAndAHeldFingerOpensIt) {
         EXPECT_EQ(row0(), pick ? "427 mile" : "7 mile");
         press("C");
     }
-    QPointingDevice* finger = QTest::createTouchDevice();
-    QTest::touchEvent(&screen(), finger).press(0, QPoint(5, 5), screen().Number1Label);
+    const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
+    QTest::touchEvent(&screen(), finger.get()).press(0, QPoint(5, 5), screen().Number1Label);
     QTRY_VERIFY(openMenu() != nullptr);
     EXPECT_EQ(openMenu()->actions().size(), 3); // row 1's menu has no Paste
-    QTest::touchEvent(&screen(), finger).release(0, QPoint(5, 5), screen().Number1Label);
+    QTest::touchEvent(&screen(), finger.get()).release(0, QPoint(5, 5), screen().Number1Label);
 }
 
 // Each unit's long name sits right under the bottom of its own row, where the
