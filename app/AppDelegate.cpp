@@ -4,6 +4,7 @@
 #include "localization/Localization.h"
 #include "platform/RatesSource.h"
 #include "platform/CurrencyUpdate.h"
+#include "units/AddedUnits.h"
 #include "units/LaunchCounter.h"
 #include "units/UnitCatalogueBuilder.h"
 
@@ -40,6 +41,7 @@ bool AppDelegate::didFinishLaunching() {
     keptDay =
         applyKeptRates(unitCatalogue(), Localization::shared().strings(), keptRates, appLocale)
             .value_or(QDate());
+    AddedUnits::restore(unitCatalogue(), UnitNameIndex::ofSharedCatalogue(), settings);
     incrementLaunchCount(settings);
     watchApplicationState();
     return true;
@@ -84,6 +86,7 @@ void AppDelegate::ratesArrived(const QByteArray& document) {
     if (applyDownloadedRates(unitCatalogue(), Localization::shared().strings(), keptRates, document,
                              appLocale, today)) {
         keptDay = today;
+        AddedUnits::restore(unitCatalogue(), UnitNameIndex::ofSharedCatalogue(), settings);
         if (QPointer<CalculatorViewController> screen = CalculatorViewControllerDelegate)
             screen->restoreUnitsAwaitingRates();
     }

@@ -7,6 +7,7 @@
 #include "localization/CountFormat.h"
 #include "localization/Localization.h"
 #include "ui_UnitsViewController.h"
+#include "units/AddedUnits.h"
 #include "units/LastSelection.h"
 #include "units/SelectedUnits.h"
 #include "units/UnitCatalogue.h"
@@ -285,7 +286,8 @@ void UnitsViewController::tapFound(int section, int catalogueRow) {
     if (!inCompactList()) {
         // Joins the compact list as from the category's full list; the rebuild
         // keeps a chosen first unit by name.
-        units[index(catalogueRow)].added = true;
+        AddedUnits::add(unitCatalogue(), {index(section), index(catalogueRow)},
+                        UnitNameIndex::ofSharedCatalogue(), appDelegate.store());
         rebuildCompactList();
         if (!inCompactList())
             return;
@@ -331,8 +333,13 @@ void UnitsViewController::completeSelection() {
     const UnitDefinition& unit1 =
         CategoriesWithAddedUnits[index(SelectedSection1)].unitDefinitions[index(SelectedRow1)];
     QPointer<CalculatorViewController> main = mainScreen();
-    if (main)
-        main->model.setUnits(unit0, unit1);
+    if (main) {
+        // By their places in the catalogue, so a paste takes all their names.
+        const auto pair =
+            findStoredPair(longNames(unitCatalogue()), unit0.longName, unit1.longName);
+        pair ? main->model.setUnits(unitCatalogue(), pair->unit0, pair->unit1)
+             : main->model.setUnits(unit0, unit1);
+    }
     selected.storeSelectedUnits(unit0.longName, selected.shortName0, unit1.longName,
                                 selected.shortName1, UnitNameIndex::ofSharedCatalogue(),
                                 appDelegate.store(), main.data());

@@ -5,7 +5,7 @@
 #include "cli/CliContext.h"
 #include "cli/CurrencyLoading.h"
 #include "cli/LineConverter.h"
-#include "cli/UnitResolver.h"
+#include "units/UnitResolver.h"
 #include "cli/UsageError.h"
 #include "units/CurrencyRates.h"
 #include "units/MainScreenModel.h"

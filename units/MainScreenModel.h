@@ -9,6 +9,7 @@
 #include "engine/LegacyCalculator.h"
 #include "engine/LocaleNumber.h"
 #include "units/UnitDefinition.h"
+#include "units/UnitPosition.h"
 
 #include <functional>
 #include <optional>
@@ -16,6 +17,8 @@
 #include <string_view>
 
 namespace ratio {
+
+class UnitResolver;
 
 class MainScreenModel final : private CalculatorDisplayHost {
   public:
@@ -50,6 +53,9 @@ class MainScreenModel final : private CalculatorDisplayHost {
     // A new pair under the rows: their numbers stay, their units follow; no
     // conversion runs.
     void setUnits(const UnitDefinition& unit0, const UnitDefinition& unit1);
+    // As above, for two units of `catalogue`, whose other names a paste then
+    // takes too.
+    void setUnits(const UnitCatalogue& catalogue, UnitPosition unit0, UnitPosition unit1);
     // Row 0 takes row 1's number and unit and the other way round, in
     // converter mode; no conversion runs and the next digit starts a number.
     void swapUnits();
@@ -58,16 +64,20 @@ class MainScreenModel final : private CalculatorDisplayHost {
     // Presses each character's key (see keypadKey; "." is the separator key).
     void press(std::string_view keys);
 
-    // A number from elsewhere into row 0: a number alone or with unit0's short
-    // name as typed, and one with unit1's short name (row 1's text) as the
-    // value of unit0 that gives that quantity, as a result. False, changing
-    // nothing, for anything else.
-    bool paste(std::string_view text);
+    // A number from elsewhere into row 0, entered as typed digits would be
+    // (see LegacyCalculator::enterNumber): a number alone or with a name of
+    // unit0, and one with a name of unit1 (row 1's text) as the value of unit0
+    // that gives that quantity, as a result. `names` reads the names as
+    // ratio-cli does (symbols, long names, plurals) when the units came with
+    // their positions; otherwise only the short names count. False, changing
+    // nothing, for anything else, such as a name of another unit.
+    bool paste(std::string_view text, const UnitResolver* names = nullptr);
 
   private:
     struct RowUnit {
         std::string shortName;
         MetricsCalculations chain{MetricsCalculation{}};
+        std::optional<UnitPosition> position;
     };
 
     const MetricsCalculations& metricsCalculations0() const override { return unit0.chain; }
@@ -78,7 +88,11 @@ class MainScreenModel final : private CalculatorDisplayHost {
 
     void showRow0();
     void showRow1();
-    std::optional<LocaleNumber> readNumber(std::string_view text, std::string_view unit) const;
+    std::optional<LocaleNumber> readNumber(std::string_view text) const;
+    bool names(const RowUnit& unit, std::string_view name, const UnitResolver* names) const;
+    // `text` as a number and a name of `unit` after it.
+    std::optional<LocaleNumber> readQuantity(std::string_view text, const RowUnit& unit,
+                                             const UnitResolver* names) const;
 
     bool converterMode = true;
     RowUnit unit0, unit1;

@@ -246,8 +246,10 @@ TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
 }
 
 // The second unit is a hidden one; the first stands before or after it in the
-// catalogue, so its compact row shifts or not when the second joins.
+// catalogue, so its compact row shifts or not when the second joins. The
+// units added stay on the short list after a restart.
 TEST_F(UnitPickingTest, ASecondUnitFromTheFullListCompletesThePair) {
+    std::vector<std::string> added;
     for (const bool firstAfter : {true, false}) {
         SCOPED_TRACE(firstAfter ? "first unit after" : "first unit before");
         const int hidden = firstHiddenRow(length);
@@ -269,8 +271,13 @@ TEST_F(UnitPickingTest, ASecondUnitFromTheFullListCompletesThePair) {
         EXPECT_EQ(store.value("unit1").text(), second.longName);
         EXPECT_TRUE(sameChain(main->model.chain0(), firstUnit.metricsCalculations));
         EXPECT_TRUE(sameChain(main->model.chain1(), second.metricsCalculations));
+        added.push_back(second.longName);
         ASSERT_TRUE(waitUntilClosed());
     }
+    // The next start finds them on the short list again.
+    delegate.didFinishLaunching();
+    for (const std::string& name : added)
+        EXPECT_TRUE(catalogueUnit(length, catalogueRow(length, name)).added) << name;
 }
 
 // Before any rates the currencies' full list holds the euro and the two

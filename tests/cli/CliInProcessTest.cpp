@@ -1,10 +1,10 @@
 // ratio-cli run in-process with a pinned locale and language: keys, units as
 // people type them, values as scripts write them, usage errors, batch, list.
 #include "cli/CliApplication.h"
-#include "cli/EnglishPlural.h"
-#include "cli/EverydayNames.h"
-#include "cli/TextFolding.h"
-#include "cli/UnitResolver.h"
+#include "units/EnglishPlural.h"
+#include "units/EverydayNames.h"
+#include "localization/TextFolding.h"
+#include "units/UnitResolver.h"
 #include "localization/Localization.h"
 #include "platform/LocaleFacts.h"
 #include "support/SampleRates.h"

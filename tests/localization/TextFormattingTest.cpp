@@ -4,6 +4,7 @@
 #include "localization/LanguagePlurals.h"
 #include "localization/LanguageTables.h"
 #include "localization/Localization.h"
+#include "localization/TextFolding.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +111,31 @@ TEST(CountFormat, TablesCountTextsAgreeWithTheirCount) {
         EXPECT_EQ(formatCount(*Localization::makeStrings(language).*field, count, language),
                   expected)
             << static_cast<int>(language) << " with " << count;
+}
+
+// Names as users type them: full case folding, dotted and dotless i as one,
+// and for searching no accents or widths either.
+TEST(TextFolding, FoldsCaseFullyAndSearchesWithoutAccents) {
+    const struct {
+        const char *text, *folded, *searched;
+    } cases[] = {
+        {"FUSS", "fuss", "fuss"},
+        {"Fuß", "fuss", "fuss"},
+        {"\u1E9E", "ss", "ss"}, // capital sharp s
+        {"ΟΔΟΣ", "οδοσ", "οδοσ"},
+        {"οδος", "οδοσ", "οδοσ"}, // final sigma
+        {"İSTANBUL", "istanbul", "istanbul"},
+        {"ISTANBUL", "istanbul", "istanbul"},
+        {"ıstanbul", "istanbul", "istanbul"},
+        {"KILOMÈTRE", "kilomètre", "kilometre"},
+        {"ＦＴ", "ｆｔ", "ft"},
+        {"ガロン", "ガロン", "ガロン"}, // the voicing mark stays: ガ is not カ
+        {"a\xFF!", "a\uFFFD!", "a\uFFFD!"}, // not UTF-8
+    };
+    for (const auto& row : cases) {
+        EXPECT_EQ(foldCase(row.text), row.folded) << row.text;
+        EXPECT_EQ(foldForSearch(row.text), row.searched) << row.text;
+    }
 }
 
 } // namespace

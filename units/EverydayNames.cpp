@@ -1,4 +1,4 @@
-#include "cli/EverydayNames.h"
+#include "units/EverydayNames.h"
 
 namespace ratio {
 

@@ -53,6 +53,11 @@ class UnitResolver {
     // The pair, or the message that names the problem.
     std::variant<Pair, std::string> resolvePair(std::string_view from, std::string_view to) const;
 
+    // The unit of `category` that `name` names, read as resolvePair reads it
+    // beside another unit of that category; none when it names none there
+    // or several.
+    std::optional<UnitPosition> resolveIn(std::string_view name, std::size_t category) const;
+
     // No name of a unit, in any language or spelling, comes near this many
     // bytes (the longest is under 100; a test checks every language). A
     // longer name is refused at once: never folded, compared for suggestions

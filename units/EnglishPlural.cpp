@@ -1,4 +1,4 @@
-#include "cli/EnglishPlural.h"
+#include "units/EnglishPlural.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "cli/UnitResolver.h"
+#include "units/UnitResolver.h"
 
-#include "cli/EnglishPlural.h"
-#include "cli/EverydayNames.h"
-#include "cli/TextFolding.h"
+#include "localization/TextFolding.h"
+#include "units/EnglishPlural.h"
+#include "units/EverydayNames.h"
 
 #include <algorithm>
 #include <array>
@@ -295,6 +295,21 @@ std::variant<UnitResolver::Pair, std::string> UnitResolver::resolvePair(std::str
         appendUnique(toInPairs, pair.to);
     }
     return fromInPairs.size() > 1 ? ambiguousUnit(from, fromInPairs) : ambiguousUnit(to, toInPairs);
+}
+
+std::optional<UnitPosition> UnitResolver::resolveIn(std::string_view name,
+                                                    std::size_t category) const {
+    if (name.size() > longestName)
+        return std::nullopt;
+    for (const bool widest : {false, true}) {
+        std::vector<UnitPosition> found;
+        for (const UnitPosition& position : candidates(name, widest))
+            if (position.category == category)
+                found.push_back(position);
+        if (!found.empty())
+            return found.size() == 1 ? std::optional(found.front()) : std::nullopt;
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> UnitResolver::overlongName(std::string_view from, std::string_view to) {
