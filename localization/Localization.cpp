@@ -47,6 +47,13 @@ const std::array<std::pair<std::string_view, Language>, 35> languageCodes{{
     {"he", Language::Hebrew},
 }};
 
+// Macau's Chinese follows Hong Kong's words, as in CLDR. Each code begins with
+// its base language's code, so the language chosen is always the base.
+const std::array<std::pair<std::string_view, Localization::Variant>, 2> variantCodes{{
+    {"zh-Hant-HK", Localization::Variant::ChineseHongKong},
+    {"zh-Hant-MO", Localization::Variant::ChineseHongKong},
+}};
+
 bool startsWithCode(std::string_view entry, std::string_view code) {
     return entry.substr(0, code.size()) == code;
 }
@@ -66,7 +73,8 @@ std::optional<Language> Localization::languageFromRawValue(int raw) {
 }
 
 Localization::Localization(const std::vector<std::string>& preferredLanguages)
-    : language(chooseLanguage(preferredLanguages)), table(makeStrings(language)) {}
+    : language(chooseLanguage(preferredLanguages)), variant(chooseVariant(preferredLanguages)),
+      table(makeStrings(language, variant)) {}
 
 Language Localization::chooseLanguage(const std::vector<std::string>& preferredLanguages) {
     if (preferredLanguages.empty())
@@ -76,6 +84,15 @@ Language Localization::chooseLanguage(const std::vector<std::string>& preferredL
         if (startsWithCode(first, code))
             return language;
     return Language::EnglishBritish;
+}
+
+Localization::Variant
+Localization::chooseVariant(const std::vector<std::string>& preferredLanguages) {
+    if (!preferredLanguages.empty())
+        for (const auto& [code, variant] : variantCodes)
+            if (startsWithCode(preferredLanguages.front(), code))
+                return variant;
+    return Variant::None;
 }
 
 Localization& Localization::shared() {

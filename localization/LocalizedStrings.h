@@ -2,8 +2,9 @@
 //
 // A language table is built in three steps: this base sets every text empty,
 // EnglishBritishStrings fills in British English, and the language's own
-// class overwrites what it translates. Whatever a table leaves alone keeps
-// its British English text. Both classes are generated from the translation
+// class overwrites what it translates (a region's variant class, derived from
+// it, then what its words change). Whatever a table leaves alone keeps
+// its British English text. These classes are generated from the translation
 // files in localization/po/: a field here needs its entry, named by the field,
 // in the template ratio.pot.
 #pragma once

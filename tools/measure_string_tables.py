@@ -44,6 +44,8 @@ LANGUAGES = [
     ("ChineseTraditional", ["zh_Hant", "zh"]), ("ChineseSimplified", ["zh"]), ("Hindi", ["hi"]),
     ("Korean", ["ko"]), ("Thai", ["th"]), ("Arabic", ["ar"]), ("Hebrew", ["he"]),
 ]
+# The regional variants after them, in the generator's order, with their chains.
+VARIANTS = [("ChineseHongKong", ["zh_Hant_HK", "zh_Hant", "zh"])]
 
 CURRENCIES = {
     "Euro": "EUR", "United_States_dollar": "USD", "Japanese_yen": "JPY",
@@ -147,11 +149,15 @@ def read_tables():
     """Every language's texts, field by field, as the generated tables hold them."""
     sys.path.insert(0, os.path.join(ROOT, "localization"))
     import generate_tables
-    _, tables = generate_tables.read_tables(os.path.join(ROOT, "localization", "po"))
-    british = tables[[name for name, _ in LANGUAGES].index("EnglishBritish")][4]
-    return [{"language": raw,
-             "fields": [(f, t) for f, t in {**british, **texts}.items() if f != "hp_M"]}
-            for raw, (_, _, _, _, texts) in enumerate(tables)]
+    po_dir = os.path.join(ROOT, "localization", "po")
+    template, tables = generate_tables.read_tables(po_dir)
+    names = [name for name, _ in LANGUAGES]
+    british = tables[names.index("EnglishBritish")][4]
+    texts = [{**british, **table[4]} for table in tables]
+    for _, base, own in generate_tables.read_variants(po_dir, template, tables):
+        texts.append({**texts[names.index(base)], **own})
+    return [{"language": raw, "fields": [(f, t) for f, t in table.items() if f != "hp_M"]}
+            for raw, table in enumerate(texts)]
 
 
 STATUS_WIDTH = 390 - 2 * 16
@@ -258,7 +264,7 @@ def main():
     misses = []
     same_lists = []
     for entry in tables:
-        name, chain = LANGUAGES[entry["language"]]
+        name, chain = (LANGUAGES + VARIANTS)[entry["language"]]
         fields = dict(entry["fields"])
         same = [f for f in fields if fields[f] == british[f]]
         units, currencies = load_locale(args.cldr, chain)

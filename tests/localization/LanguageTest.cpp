@@ -22,13 +22,19 @@ namespace {
 
 using S = LocalizedStrings;
 
+using Variant = Localization::Variant;
+
 // The chooser and the object made from the same list agree, and the object
-// holds that language's table.
-void expectChoice(const std::vector<std::string>& preferred, Language expected) {
+// holds that language's table, or the variant's.
+void expectChoice(const std::vector<std::string>& preferred, Language expected,
+                  Variant variant = Variant::None) {
     EXPECT_EQ(Localization::chooseLanguage(preferred), expected);
+    EXPECT_EQ(Localization::chooseVariant(preferred), variant);
     const Localization localization(preferred);
     EXPECT_EQ(localization.language, expected);
-    EXPECT_EQ(typeid(localization.strings()), typeid(*Localization::makeStrings(expected)));
+    EXPECT_EQ(localization.variant, variant);
+    EXPECT_EQ(typeid(localization.strings()),
+              typeid(*Localization::makeStrings(expected, variant)));
 }
 
 TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnly) {
@@ -63,6 +69,31 @@ TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnly) {
     for (const auto& [preferred, expected] : cases) {
         SCOPED_TRACE(preferred.empty() ? "no list" : preferred.front().substr(0, 12));
         expectChoice(preferred, expected);
+    }
+}
+
+// Hong Kong and Macau keep Traditional Chinese as their language (plural rules,
+// settings, units shown first) with Hong Kong's words over Taiwan's; a tag
+// without the script is Simplified Chinese by the prefix rule.
+TEST(LanguageChoice, HongKongAndMacauGetHongKongWordsInTraditionalChinese) {
+    for (const char* code : {"zh-Hant-HK", "zh-Hant-MO"})
+        expectChoice({code}, Language::ChineseTraditional, Variant::ChineseHongKong);
+    expectChoice({"zh-HK"}, Language::ChineseSimplified);
+    expectChoice({"zh-Hant-TW", "zh-Hant-HK"}, Language::ChineseTraditional);
+    const auto taiwan = Localization::makeStrings(Language::ChineseTraditional);
+    const auto hongKong =
+        Localization::makeStrings(Language::ChineseTraditional, Variant::ChineseHongKong);
+    // clang-format off
+    const std::pair<std::string S::*, std::pair<const char*, const char*>> words[] = {
+        {&S::Meter, {"公尺 (m)", "米 (m)"}}, {&S::Centimeter, {"公分 (cm)", "厘米 (cm)"}},
+        {&S::Millimeter, {"公釐 (mm)", "毫米 (mm)"}}, {&S::Ounce, {"盎司 (oz.)", "安士 (oz.)"}},
+        // What Hong Kong says as Taiwan does comes from the Traditional table.
+        {&S::Kilometer, {"公里 (km)", "公里 (km)"}}, {&S::Cancel, {"取消", "取消"}},
+    };
+    // clang-format on
+    for (const auto& [field, texts] : words) {
+        EXPECT_EQ(*taiwan.*field, texts.first);
+        EXPECT_EQ(*hongKong.*field, texts.second);
     }
 }
 

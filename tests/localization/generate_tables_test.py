@@ -24,6 +24,9 @@ CASES = [
     ("de.po", PLURAL, 'msgstr[1] "%i {weitere}"', "NUM_more_lengths: a brace"),
     ("de.po", "X-Plural-Categories: one, other", "X-Plural-Categories: one, several", "de.po:4: header: X-Plural"),
     ("de.po", "plural=(n != 1);", "plural=system(n);", "de.po:4: header: no usable Plural-Forms"),
+    # A variant leaves entries out, but its plural header is its base's.
+    ("zh_Hant_HK.po", "plural=0;", "plural=n-n;", "zh_Hant_HK.po:9: header: plural forms differ"),
+    ("zh_Hant_HK.po", 'msgid "Metre (m)"', 'msgid "Meter (m)"', "Meter: its British text differs"),
 ]
 
 
