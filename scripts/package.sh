@@ -26,7 +26,8 @@ cmake --build "$build" -j "$(nproc)"
 rm -f "$build"/ratio_*.deb
 (cd "$build" && cpack -G DEB > /dev/null)
 package="$(ls "$build"/ratio_*.deb)"
-# Errors fail the script; warnings and notes are printed, and info tags too
-# (--info adds each tag's explanation).
+# Prints the errors and warnings it finds, each followed by lintian's
+# explanation (the "N:" lines of --info), and nothing for a clean package;
+# info and pedantic tags are not shown. An error fails the script.
 lintian --fail-on error --info "$package"
 realpath "$package"
