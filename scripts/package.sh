@@ -4,8 +4,8 @@
 # with lintian. The package's path is the last line printed; install it with
 #   sudo apt-get install ./build/package/ratio_*.deb
 # Two runs on the same commit make the same bytes: every time stamp is the
-# commit's (SOURCE_DATE_EPOCH), source paths are mapped to ".", and no binary
-# names its compiler (.comment). RATIO_PACKAGE_BUILD moves the build folder.
+# commit's (SOURCE_DATE_EPOCH), source and build paths are mapped to ".", and
+# no binary names its compiler (.comment). RATIO_PACKAGE_BUILD moves the build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh dpkg-dev lintian
@@ -17,7 +17,12 @@ export SOURCE_DATE_EPOCH
 # Hardened like Debian's own packages: fortified, stack-protected, PIE, full
 # RELRO; and Debian's -O2, which the Release type's own -O3 would override.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+# dpkg-buildflags maps the source folder to "."; the build folder (the
+# compiler's working folder, which the debug information names, and so the
+# build ID) is mapped too, so the package does not depend on where it was built.
+mkdir -p "$build"
 CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+CXXFLAGS+=" -ffile-prefix-map=$(cd "$build" && pwd)=."
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 export CXXFLAGS LDFLAGS
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG \
