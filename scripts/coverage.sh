@@ -9,7 +9,7 @@
 #     COVERAGE_FILES=30 scripts/coverage.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh --dev
 build=build/coverage
 cmake --preset coverage
 cmake --build --preset coverage -j "$(nproc)"

@@ -27,9 +27,11 @@ constexpr Names pintNames{"pint", "pints", "pt"};
 constexpr Names pints{"Imperial pint (Imp.pt.)", "US liquid pint (US.liq.pt.)"};
 constexpr Names cupNames{"cup", "cups"};
 constexpr Names cups{"Imperial cup (Imp.cup)", "[US] Legal cup (US legal cup)"};
+// The spoons of recipes written in English are the US ones: "tbsp" beside
+// "tsp" means three teaspoons. The imperial and metric tablespoons answer to
+// their own names.
 constexpr Names tablespoonNames{"tablespoon", "tablespoons", "tbsp"};
-constexpr Names tablespoons{"Imperial tablespoon (Imp.Tbsp.)", "Metric tablespoon (Metric Tbsp.)",
-                            "[US] Tablespoon (US Tbsp.)"};
+constexpr Names tablespoon{"[US] Tablespoon (US Tbsp.)"};
 constexpr Names teaspoonNames{"teaspoon", "teaspoons", "tsp"};
 constexpr Names teaspoon{"[US] Teaspoon (US tsp.)"};
 constexpr Names fluidOunceNames{"fluid ounce", "fluid ounces", "fl oz", "floz"};
@@ -79,7 +81,7 @@ constexpr EverydayNames::Entry entries[] = {
     {quartNames, quarts},
     {pintNames, pints},
     {cupNames, cups},
-    {tablespoonNames, tablespoons},
+    {tablespoonNames, tablespoon},
     {teaspoonNames, teaspoon},
     {fluidOunceNames, fluidOunce},
     {millilitreNames, millilitre},

@@ -235,9 +235,13 @@ TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
     UnitsViewController* screen = openSelection();
     const auto& lengths = screen->CategoriesWithAddedUnits[length].unitDefinitions;
     const std::string first = lengths[0].longName, second = lengths[1].longName;
+    // The current row is framed only once the keyboard moves.
+    EXPECT_FALSE(screen->TableView->showsCurrentRow());
+    QTest::keyClick(screen->TableView, Qt::Key_Home);
+    EXPECT_TRUE(screen->TableView->showsCurrentRow());
     // Down past the euro, the more currencies and the length header; Up and
     // Down again leave the second unit current.
-    for (Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down,
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down,
                         Qt::Key_Up, Qt::Key_Down, Qt::Key_Space})
         QTest::keyClick(screen->TableView, key);
     EXPECT_EQ(store.value("unit0").text(), first);

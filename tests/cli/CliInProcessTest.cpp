@@ -169,7 +169,7 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
         {"liter", "Milliliter", "fr-FR", "1,000 ml\n"}, {"acres", "ha", "ja-JP", "0.40468564 ha\n"},
         // Everyday abbreviations, in any case, with a space.
         {"kph", "mph", "en-GB", "0.62137119 mph\n"}, {"LBS", "kg", "en-GB", "0.45359237 kg\n"},
-        {"sq ft", "sqm", "de-DE", "0.09290304 m²\n"},
+        {"sq ft", "sqm", "de-DE", "0.09290304 m²\n"}, {"tbsp", "tsp", "en-GB", "3 US tsp.\n"},
     };
     // clang-format on
     for (const auto& [from, to, language, output] : cases) {
