@@ -5,6 +5,7 @@
 #include "app/UnitsViewController.h"
 #include "localization/Localization.h"
 #include "ui_AdditionalUnitsViewController.h"
+#include "units/AddedUnits.h"
 #include "units/CurrencyRates.h"
 #include "units/UnitCatalogue.h"
 
@@ -167,15 +168,19 @@ void AdditionalUnitsViewController::pickSecondUnit(UnitsViewController& selectio
         return;
     }
     dismissSelf(false);
-    UnitDefinition& unit = categoryAt(Section)->unitDefinitions[row];
-    if (!unit.added) {
-        unit.added = true;
+    if (!categoryAt(Section)->unitDefinitions[row].added) {
+        addToCompactList(row);
         // The rebuild also moves the first unit's row when the new one lands before it.
         selection.rebuildCompactList();
     }
     selection.SelectedSection1 = Section;
     selection.SelectedRow1 = categoryAt(Section)->unitDefinitions[row].indexOfCompactList;
     selection.completeSelection();
+}
+
+void AdditionalUnitsViewController::addToCompactList(std::size_t row) {
+    AddedUnits::add(unitCatalogue(), {static_cast<std::size_t>(Section), row},
+                    UnitNameIndex::ofSharedCatalogue(), appDelegate.store());
 }
 
 void AdditionalUnitsViewController::pickFirstUnit(UnitsViewController* selection, std::size_t row) {
@@ -186,7 +191,7 @@ void AdditionalUnitsViewController::pickFirstUnit(UnitsViewController* selection
         selection->SelectedRow0 = unit.indexOfCompactList;
     }
     if (!unit.added) {
-        unit.added = true;
+        addToCompactList(row);
         if (selection) {
             selection->rebuildCompactList();
             selection->SelectedRow0 = categoryAt(Section)->unitDefinitions[row].indexOfCompactList;

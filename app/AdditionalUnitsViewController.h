@@ -43,6 +43,8 @@ class AdditionalUnitsViewController final : public UnitsBaseViewController {
     UnitsViewController* selectionScreen() const;
     void pickSecondUnit(UnitsViewController& selection, std::size_t row);
     void pickFirstUnit(UnitsViewController* selection, std::size_t row);
+    // Puts the unit on its category's short list, kept for the next start.
+    void addToCompactList(std::size_t row);
     void refreshStatus();
     void renumberAfterNewRates();
     void showNoRatesNote(bool shown);

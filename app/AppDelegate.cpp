@@ -5,6 +5,7 @@
 #include "platform/CurrencyUpdate.h"
 #include "platform/HistoryWriter.h"
 #include "platform/RatesSource.h"
+#include "units/AddedUnits.h"
 #include "units/LaunchCounter.h"
 #include "units/UnitCatalogueBuilder.h"
 
@@ -42,6 +43,7 @@ bool AppDelegate::didFinishLaunching() {
     keptDay =
         applyKeptRates(unitCatalogue(), Localization::shared().strings(), keptRates, appLocale)
             .value_or(QDate());
+    AddedUnits::restore(unitCatalogue(), UnitNameIndex::ofSharedCatalogue(), settings);
     incrementLaunchCount(settings);
     watchApplicationState();
     return true;
@@ -95,6 +97,7 @@ void AppDelegate::ratesArrived(const QByteArray& document) {
     if (applyDownloadedRates(unitCatalogue(), Localization::shared().strings(), keptRates, document,
                              appLocale, today)) {
         keptDay = today;
+        AddedUnits::restore(unitCatalogue(), UnitNameIndex::ofSharedCatalogue(), settings);
         if (QPointer<CalculatorViewController> screen = CalculatorViewControllerDelegate)
             screen->restoreUnitsAwaitingRates();
     }

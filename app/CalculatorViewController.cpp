@@ -7,6 +7,7 @@
 #include "app/NumberRowLabel.h"
 #include "app/PresentationStack.h"
 #include "app/ShareSheet.h"
+#include "app/TouchHold.h"
 #include "localization/Localization.h"
 #include "platform/DeviceFacts.h"
 #include "platform/HistoryWriter.h"
@@ -15,11 +16,12 @@
 #include "units/LaunchCounter.h"
 #include "units/SelectedUnits.h"
 #include "units/UnitCatalogue.h"
+#include "units/UnitCatalogueBuilder.h"
 #include "units/UnitPairRestore.h"
+#include "units/UnitResolver.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QGestureEvent>
 #include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -251,7 +253,10 @@ void CalculatorViewController::showUnitPair(const UnitPair& pair, const UnitName
     const UnitDefinition& unit1 = pair.unit1.definition(unitCatalogue());
     Unit0LongNameLabel->setText(qt(unit0.longName));
     Unit1LongNameLabel->setText(qt(unit1.longName));
-    model.setUnits(unit0, unit1, historyPair(names, unitCatalogue(), pair));
+    // Row 0's number stays unrecorded: rates that came change the pair under
+    // it, and a pair the user chose leaves the number before it comes here.
+    model.refreshUnits(unitCatalogue(), pair.unit0, pair.unit1,
+                       historyPair(names, unitCatalogue(), pair));
 }
 
 // The labels follow the model's rows from now on.
@@ -272,7 +277,7 @@ void CalculatorViewController::showRowsOfModel() {
 void CalculatorViewController::restoreUnitsAwaitingRates() {
     SelectedUnits& selected = SelectedUnits::shared();
     if (!selected.storedPairAwaitsRates)
-        return;
+        return convertWithNewRates();
     const UnitNameIndex names = UnitNameIndex::ofSharedCatalogue();
     const StoredPairLookup found =
         lookUpStoredPair(names, selected.storedPair(appDelegate.store()), ratesArrived());
@@ -291,6 +296,19 @@ void CalculatorViewController::restoreUnitsAwaitingRates() {
                                 Unit1LongNameLabel->text().toStdString(), model.shortName1(), names,
                                 appDelegate.store(), this);
     calculator.updateConversion();
+}
+
+// The pair on screen takes its chains from the rebuilt catalogue, so a
+// currency converts with the rates the header names; the typed number and a
+// pending operation stay. A currency the rates no longer carry keeps its last
+// rate until another pair is picked.
+void CalculatorViewController::convertWithNewRates() {
+    const SelectedUnits& selected = SelectedUnits::shared();
+    if (const auto pair =
+            findStoredPair(longNames(unitCatalogue()), selected.name0, selected.name1)) {
+        showUnitPair(*pair, UnitNameIndex::ofSharedCatalogue());
+        calculator.updateConversion();
+    }
 }
 
 void CalculatorViewController::buildRowMenus() {
@@ -320,7 +338,11 @@ void CalculatorViewController::buildRowMenus() {
          {static_cast<QWidget*>(Number0Label), static_cast<QWidget*>(Number1Label),
           static_cast<QWidget*>(Number0Button), static_cast<QWidget*>(Number1Button)}) {
         target->installEventFilter(this);
-        target->grabGesture(Qt::TapAndHoldGesture);
+        const bool row0 = target == Number0Label || target == Number0Button;
+        new TouchHold(target, [this, row0](QPoint at) {
+            if (QMenu* menu = row0 ? row0Menu : row1Menu)
+                menu->popup(at);
+        });
     }
 }
 
@@ -331,13 +353,6 @@ bool CalculatorViewController::eventFilter(QObject* watched, QEvent* event) {
         if (menu)
             menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
-    }
-    // A touch screen's press-and-hold opens the same menu.
-    if (event->type() == QEvent::Gesture) {
-        const auto* hold = static_cast<QGestureEvent*>(event)->gesture(Qt::TapAndHoldGesture);
-        if (hold && hold->state() == Qt::GestureFinished && menu)
-            menu->popup(hold->hotSpot().toPoint());
-        return hold != nullptr;
     }
     return AnyViewController::eventFilter(watched, event);
 }
@@ -365,13 +380,16 @@ void CalculatorViewController::showDivisionByZeroAlert() {
 void CalculatorViewController::switchToConverterMode() {
     model.switchToConverterMode();
     Number1Label->show();
+    Unit1LongNameLabel->show();
     ConverterButton->setBackgroundColor(darkGrayColor);
     CalculatorButton->setBackgroundColor(lightGrayColor);
 }
 
 void CalculatorViewController::switchToCalculatorMode() {
     model.switchToCalculatorMode();
+    // Row 1's caption goes with its row, rather than stand under row 0's.
     Number1Label->hide();
+    Unit1LongNameLabel->hide();
     ConverterButton->setBackgroundColor(lightGrayColor);
     CalculatorButton->setBackgroundColor(darkGrayColor);
 }
@@ -406,6 +424,7 @@ void CalculatorViewController::reuseEntry(const HistoryEntry& entry) {
     const auto value = BDouble::fromExactText(entry.value);
     if (!value)
         return;
+    model.leaveNumber(); // in the pair and mode it was typed in
     if (entry.isConversion()) {
         const UnitNameIndex names = UnitNameIndex::ofSharedCatalogue();
         const StoredPairNames stored{entry.pair.unit0, entry.pair.unit1, entry.pair.unit0,
@@ -483,8 +502,17 @@ QString CalculatorViewController::visibleResult() const {
     return qt(model.visibleResult());
 }
 
+// The names are read as ratio-cli reads them, from catalogues built for this
+// paste, so they follow the currencies that rates bring.
 void CalculatorViewController::pasteNumber() {
-    model.paste(QGuiApplication::clipboard()->text().toStdString());
+    const Localization& localization = Localization::shared();
+    const LocalizedStrings& british = Localization::sharedBritishStrings();
+    UnitCatalogue britishNames, usNames;
+    buildUnitCatalogue(britishNames, british, localization.language, british);
+    buildUnitCatalogue(usNames, *Localization::makeStrings(Language::EnglishUSA),
+                       localization.language, british);
+    const UnitResolver names(unitCatalogue(), {&britishNames, &usNames});
+    model.paste(QGuiApplication::clipboard()->text().toStdString(), &names);
 }
 
 void CalculatorViewController::showShareSheetPushed() {

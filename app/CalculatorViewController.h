@@ -66,7 +66,8 @@ class CalculatorViewController final : public AnyViewController, public Selected
     void highlightOperatorButton(Mode mode);
     void fadeInUnitButton();
     // Rates have rebuilt the currencies: a stored currency pair shown as a
-    // fallback so far comes back, unless units were chosen since the start.
+    // fallback so far comes back, unless units were chosen since the start;
+    // otherwise the pair on screen converts with the new rates.
     void restoreUnitsAwaitingRates();
     void showShareSheetPushed();
     void shareText(const QString& text);
@@ -99,6 +100,7 @@ class CalculatorViewController final : public AnyViewController, public Selected
     StoredPairLookup restoreUnits(const UnitNameIndex& names);
     void showMissingRate(const std::string& line);
     void showUnitPair(const UnitPair& pair, const UnitNameIndex& names);
+    void convertWithNewRates();
     void buildRowMenus();
     KeyButton* operatorButton(Mode mode) const;
     void showRowsOfModel();

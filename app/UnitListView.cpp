@@ -3,6 +3,7 @@
 #include "app/UnitListModel.h"
 #include "app/UnitRowDelegate.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScroller>
@@ -62,7 +63,9 @@ void UnitListView::keyPressEvent(QKeyEvent* event) {
         emit backRequested();
         return;
     default:
+        keyboardMoved = true;
         QListView::keyPressEvent(event);
+        viewport()->update();
     }
 }
 
@@ -74,6 +77,7 @@ void UnitListView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     pressed = indexAt(event->position().toPoint());
+    keyboardMoved = false;
     QListView::mousePressEvent(event);
 }
 
@@ -85,6 +89,12 @@ void UnitListView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && released.isValid() && released == pressed)
         tap(released);
     pressed = QPersistentModelIndex();
+}
+
+void UnitListView::focusInEvent(QFocusEvent* event) {
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        keyboardMoved = true;
+    QListView::focusInEvent(event);
 }
 
 int UnitListView::pinnedHeaderHeight() const {

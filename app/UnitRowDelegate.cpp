@@ -1,6 +1,7 @@
 #include "app/UnitRowDelegate.h"
 
 #include "app/UnitListModel.h"
+#include "app/UnitListView.h"
 #include "app/UnitNameDirection.h"
 
 #include <QFontInfo>
@@ -81,7 +82,11 @@ void UnitRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     font.setUnderline(kind == UnitListModel::Kind::More);
     painter->setFont(font);
     painter->setPen(Qt::white);
-    const QRect area = textRect(option.rect, margin, margin + checkWidth, option.direction);
+    // Only the marked row gives up room for its check: every other name has
+    // the whole width before it is made smaller ("[China] Renminbi (元, CNY,
+    // RMB¥, CNH)" fits there at the size of its neighbours).
+    const QRect area =
+        textRect(option.rect, margin, margin + (marked ? checkWidth : 0), option.direction);
     // The model keeps the plain name, which typing in the list searches.
     const QString shown = unitNameForDirection(text, option.direction);
     fitFont(*painter, shown, area.width());
@@ -97,7 +102,8 @@ void UnitRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         painter->drawText(check, Qt::AlignCenter, QString::fromUtf8("\u2713"));
     }
     // The keyboard's current row, so arrow keys and typing show where they are.
-    if (option.state & QStyle::State_HasFocus) {
+    const auto* view = qobject_cast<const UnitListView*>(option.widget);
+    if ((option.state & QStyle::State_HasFocus) && view && view->showsCurrentRow()) {
         painter->setPen(QPen(accentColor, 2));
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(option.rect.adjusted(1, 1, -1, -2));

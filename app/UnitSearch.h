@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 namespace ratio {
@@ -37,16 +38,14 @@ class UnitSearch {
     // rate document replaces the currencies and makes it stale.
     bool describes(const UnitCatalogue& catalogue) const;
 
-    // `text` without case and accents: compatibility-decomposed, combining
-    // marks dropped (the kana voicing marks kept: they change the sound, not
-    // an accent), case-folded.
-    static QString fold(const QString& text);
+    // `text` without case and accents (see foldForSearch), in UTF-8.
+    static std::string fold(const QString& text);
 
   private:
     struct Entry {
         Match unit;
         std::string longName;
-        QString names; // the folded names, each followed by a separator
+        std::string names; // the folded names, each followed by a separator
     };
     std::vector<Entry> entries;
 };

@@ -7,6 +7,7 @@
 #include "localization/CountFormat.h"
 #include "localization/Localization.h"
 #include "ui_UnitsViewController.h"
+#include "units/AddedUnits.h"
 #include "units/LastSelection.h"
 #include "units/SelectedUnits.h"
 #include "units/UnitCatalogue.h"
@@ -19,15 +20,6 @@
 namespace ratio {
 
 namespace {
-
-// Where a unit of the compact list stands in the whole category.
-UnitPosition cataloguePosition(std::size_t category, const UnitDefinition& unit) {
-    const auto& units = unitCatalogue()[category].unitDefinitions;
-    std::size_t at = 0;
-    while (at < units.size() && units[at].longName != unit.longName)
-        ++at;
-    return {category, at};
-}
 
 std::size_t index(int value) {
     return static_cast<std::size_t>(value);
@@ -295,7 +287,8 @@ void UnitsViewController::tapFound(int section, int catalogueRow) {
     if (!inCompactList()) {
         // Joins the compact list as from the category's full list; the rebuild
         // keeps a chosen first unit by name.
-        units[index(catalogueRow)].added = true;
+        AddedUnits::add(unitCatalogue(), {index(section), index(catalogueRow)},
+                        UnitNameIndex::ofSharedCatalogue(), appDelegate.store());
         rebuildCompactList();
         if (!inCompactList())
             return;
@@ -342,10 +335,15 @@ void UnitsViewController::completeSelection() {
         CategoriesWithAddedUnits[index(SelectedSection1)].unitDefinitions[index(SelectedRow1)];
     QPointer<CalculatorViewController> main = mainScreen();
     const UnitNameIndex names = UnitNameIndex::ofSharedCatalogue();
-    const UnitPair pair{cataloguePosition(index(SelectedSection0), unit0),
-                        cataloguePosition(index(SelectedSection1), unit1)};
-    if (main)
-        main->model.setUnits(unit0, unit1, historyPair(names, unitCatalogue(), pair));
+    if (main) {
+        // By their places in the catalogue, so a paste takes all their names
+        // and the history names the pair.
+        const auto pair =
+            findStoredPair(longNames(unitCatalogue()), unit0.longName, unit1.longName);
+        pair ? main->model.setUnits(unitCatalogue(), pair->unit0, pair->unit1,
+                                    historyPair(names, unitCatalogue(), *pair))
+             : main->model.setUnits(unit0, unit1);
+    }
     selected.storeSelectedUnits(unit0.longName, selected.shortName0, unit1.longName,
                                 selected.shortName1, names, appDelegate.store(), main.data());
     if (main)

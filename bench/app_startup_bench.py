@@ -7,10 +7,10 @@ never loads a font). Needs a display: run it under `xvfb-run -a`.
 
     xvfb-run -a bench/app_startup_bench.py [build folder] [rounds, 21]
 """
+import argparse
 import os
 import statistics
 import subprocess
-import sys
 import tempfile
 import time
 
@@ -33,10 +33,21 @@ def start(program, settle_seconds, environment):
 
 
 def main():
-    build = sys.argv[1] if len(sys.argv) > 1 else "build/default"
-    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 21
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0],
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("build", nargs="?", default="build/default",
+                        help="the build folder (default: build/default)")
+    parser.add_argument("runs", nargs="?", type=int, default=21,
+                        help="rounds, each starting all three programs (default: 21)")
+    arguments = parser.parse_args()
+    build, runs = arguments.build, arguments.runs
+    if runs < 2:
+        parser.error("at least 2 rounds are needed for the quartiles")
     programs = {"bare window": f"{build}/bench/app_bare_window",
                 "one label": f"{build}/bench/app_label_window", "ratio": f"{build}/app/ratio"}
+    missing = [program for program in programs.values() if not os.access(program, os.X_OK)]
+    if missing:
+        parser.error(f"not built: {', '.join(missing)} (build the default preset first)")
     with tempfile.TemporaryDirectory() as home:
         # Fresh settings and no kept rates, and no network: the first frame must not wait for it.
         environment = dict(os.environ, RATIO_REPORT_FIRST_FRAME="1", HOME=home,

@@ -1,8 +1,8 @@
 #include "cli/CatalogueListing.h"
 
 #include "cli/CurrencyLoading.h"
-#include "cli/TextFolding.h"
 #include "cli/UsageError.h"
+#include "localization/TextFolding.h"
 #include "units/CurrencyRates.h"
 
 #include <charconv>

@@ -6,7 +6,7 @@
 #include "cli/CurrencyLoading.h"
 #include "cli/HistoryCommand.h"
 #include "cli/LineConverter.h"
-#include "cli/UnitResolver.h"
+#include "units/UnitResolver.h"
 #include "cli/UsageError.h"
 #include "units/CurrencyRates.h"
 #include "units/MainScreenModel.h"

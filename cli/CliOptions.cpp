@@ -217,8 +217,8 @@ language, as do British names and these everyday names:
   floz  cc  cu m cbm  cu ft cuft  cu in  sq mi  sq km sqkm  sq m sqm  sq yd
   sqyd  sq ft sqft  sq in sqin  sq cm sqcm  sq mm sqmm  yr(s)  wk(s)  hr(s)
   mins  sec(s)
-A name of several units (gallon, ton, cup, tbsp, pint, quart) lists them
-and converts nothing, unless the other unit's category settles it. Case
+A name of several units (gallon, ton, cup, pint, quart) lists them and
+converts nothing, unless the other unit's category settles it. Case
 counts only where it tells units apart ("mm" and "Mm"). Currencies also
 answer to their ISO codes.
 

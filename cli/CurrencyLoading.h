@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/CliContext.h"
-#include "cli/UnitResolver.h"
+#include "units/UnitResolver.h"
 
 #include <string>
 #include <vector>

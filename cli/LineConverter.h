@@ -2,7 +2,7 @@
 
 #include "cli/FailedPairs.h"
 #include "cli/ResultText.h"
-#include "cli/UnitResolver.h"
+#include "units/UnitResolver.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,7 @@
 # Installs a man page whose FILES section names the places of the prefix the
 # tree is installed to (cmake --install --prefix, CPack's /usr), not of the
-# prefix configured: the page is written at install time, then compressed as
+# prefix configured: the page is written at install time, where only the
+# variables set here are known (the version among them), then compressed as
 # Debian wants it (gzip -9n, no time stamp).
 function(ratio_install_man_page source)
   get_filename_component(name ${source} NAME)
@@ -14,6 +15,7 @@ function(ratio_install_man_page source)
     set(set_${kind} "set(RATIO_${kind}_DIR \"${dir}\")")
   endforeach()
   install(CODE "
+    set(PROJECT_VERSION \"${PROJECT_VERSION}\")
     ${set_MODULE}
     ${set_HELPER}
     configure_file(\"${CMAKE_CURRENT_SOURCE_DIR}/${source}\" \"${page}\" @ONLY)

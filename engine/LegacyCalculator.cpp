@@ -151,26 +151,30 @@ void LegacyCalculator::clear() {
     updateConversion();
 }
 
+// A number from elsewhere stands for the operand being typed: after an
+// operator it is the second operand, otherwise it starts a number.
 void LegacyCalculator::enterNumber(const BDouble& number, int decimalInputPlace) {
-    operatorMode.setModeEnum(Mode::None);
+    const bool inCalculation = mode() != Mode::None;
     Number0 = number;
-    Number1 = 0;
     CalculationInputBegan = true;
     InputEnded = false;
     DecimalInputPlace = decimalInputPlace < 0 ? -1 : decimalInputPlace;
-    status = DecimalInputPlace >= 0 ? Status::DecimalEntered : Status::IntegerEntered;
+    if (DecimalInputPlace >= 0)
+        status = inCalculation ? Status::DecimalEnteredInCalculation : Status::DecimalEntered;
+    else
+        status = inCalculation ? Status::IntegerEnteredInCalculation : Status::IntegerEntered;
     showNumber0(entryText(Number0, DecimalInputPlace));
     updateConversion();
 }
 
 void LegacyCalculator::enterResult(const BDouble& number) {
-    operatorMode.setModeEnum(Mode::None);
+    const bool inCalculation = mode() != Mode::None;
     Number0 = number;
-    Number1 = 0;
-    CalculationInputBegan = false;
+    // As an operand it still counts; the next digit starts a number either way.
+    CalculationInputBegan = inCalculation;
     InputEnded = true;
     DecimalInputPlace = -1;
-    status = Status::Cleared;
+    status = inCalculation ? Status::IntegerEnteredInCalculation : Status::Cleared;
     showNumber0(resultText(Number0));
     updateConversion();
 }

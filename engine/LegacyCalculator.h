@@ -39,11 +39,13 @@ class LegacyCalculator : public BaseCalculator {
     void clear();
     void changeSign();
     void updateConversion();
-    // `number` as if it had been typed after a clear, with `decimalInputPlace`
-    // places (-1: no separator), at the cost of one key however long it is.
+    // `number` as if it had just been typed, with `decimalInputPlace` places
+    // (-1: no separator), at the cost of one key however long it is: after an
+    // operator it is the second operand, otherwise it replaces row 0's number.
+    // A number being typed is replaced, its pending operation kept.
     void enterNumber(const BDouble& number, int decimalInputPlace);
-    // `number` as a finished result, as if just evaluated: shown to 8 places,
-    // and the next digit starts a new number.
+    // `number` as a finished value: shown to 8 places, the operand of a
+    // pending operation, and the next digit starts a new number.
     void enterResult(const BDouble& number);
 
     // The number half of swapping the two rows: the screen exchanges the

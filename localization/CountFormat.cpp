@@ -1,5 +1,7 @@
 #include "localization/CountFormat.h"
 
+#include "localization/LanguagePlurals.h"
+
 namespace ratio {
 
 namespace {
@@ -58,15 +60,11 @@ std::optional<PluralForms> pluralForms(std::string_view countText) {
     return forms;
 }
 
-std::string formatCount(std::string_view countText, long long count, PluralRule rule) {
+std::string formatCount(std::string_view countText, long long count, Language language) {
     const std::optional<PluralForms> forms = pluralForms(countText);
     if (!forms)
         return fillCount(countText, count);
-    return fillCount(chooseForm(*forms, pluralCategory(rule, count)), count);
-}
-
-std::string formatCount(std::string_view countText, long long count, Language language) {
-    return formatCount(countText, count, pluralRuleOf(language));
+    return fillCount(chooseForm(*forms, pluralCategory(language, count)), count);
 }
 
 } // namespace ratio

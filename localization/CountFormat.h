@@ -6,7 +6,7 @@
 // category's keyword (zero, one, two, few, many, other) and its format in braces,
 // separated by spaces:
 //     "one{%i more length} other{%i more lengths}"
-// The count's category under the language's rule picks the form; a category the
+// The count's category under the language's rule (ICU's) picks the form; a category the
 // list leaves out takes the "other" form. Within a format "%i" is the count and
 // "%%" a percent sign; everything else, a stray "%s" or lone "%" included, is
 // copied as it stands, so a table can never make the formatter read past its
@@ -15,7 +15,6 @@
 
 #include "localization/Localization.h"
 #include "localization/PluralCategory.h"
-#include "localization/PluralRule.h"
 
 #include <optional>
 #include <string>
@@ -29,9 +28,6 @@ namespace ratio {
 // category's `additionalUnitsNumber` (the unit screens call
 // formatCount(category.additionalUnitsNumber, hidden, Localization::shared().language)).
 std::string formatCount(std::string_view countText, long long count, Language language);
-
-// The same with the rule given directly, for texts whose rule is not a table's.
-std::string formatCount(std::string_view countText, long long count, PluralRule rule);
 
 // The forms of a text written as a list, in their order; none for a single format.
 using PluralForms = std::vector<std::pair<PluralCategory, std::string_view>>;

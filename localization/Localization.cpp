@@ -1,40 +1,5 @@
 #include "localization/Localization.h"
 
-#include "localization/tables/ArabicStrings.h"
-#include "localization/tables/CatalanStrings.h"
-#include "localization/tables/ChineseSimplifiedStrings.h"
-#include "localization/tables/ChineseTraditionalStrings.h"
-#include "localization/tables/CroatianStrings.h"
-#include "localization/tables/CzechStrings.h"
-#include "localization/tables/DanishStrings.h"
-#include "localization/tables/DutchStrings.h"
-#include "localization/tables/EnglishUSAStrings.h"
-#include "localization/tables/FinnishStrings.h"
-#include "localization/tables/FrenchStrings.h"
-#include "localization/tables/GermanStrings.h"
-#include "localization/tables/GreekStrings.h"
-#include "localization/tables/HebrewStrings.h"
-#include "localization/tables/HindiStrings.h"
-#include "localization/tables/HungarianStrings.h"
-#include "localization/tables/IndonesianStrings.h"
-#include "localization/tables/ItalianStrings.h"
-#include "localization/tables/JapaneseStrings.h"
-#include "localization/tables/KoreanStrings.h"
-#include "localization/tables/MalayStrings.h"
-#include "localization/tables/NorwegianStrings.h"
-#include "localization/tables/PolishStrings.h"
-#include "localization/tables/PortugueseBrazilStrings.h"
-#include "localization/tables/PortuguesePortugalStrings.h"
-#include "localization/tables/RomanianStrings.h"
-#include "localization/tables/RussianStrings.h"
-#include "localization/tables/SlovacStrings.h"
-#include "localization/tables/SpanishStrings.h"
-#include "localization/tables/SwedishStrings.h"
-#include "localization/tables/ThaiStrings.h"
-#include "localization/tables/TurkishStrings.h"
-#include "localization/tables/UkrainianStrings.h"
-#include "localization/tables/VietnameseStrings.h"
-
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -82,6 +47,13 @@ const std::array<std::pair<std::string_view, Language>, 35> languageCodes{{
     {"he", Language::Hebrew},
 }};
 
+// Macau's Chinese follows Hong Kong's words, as in CLDR. Each code begins with
+// its base language's code, so the language chosen is always the base.
+const std::array<std::pair<std::string_view, Localization::Variant>, 2> variantCodes{{
+    {"zh-Hant-HK", Localization::Variant::ChineseHongKong},
+    {"zh-Hant-MO", Localization::Variant::ChineseHongKong},
+}};
+
 bool startsWithCode(std::string_view entry, std::string_view code) {
     return entry.substr(0, code.size()) == code;
 }
@@ -101,7 +73,8 @@ std::optional<Language> Localization::languageFromRawValue(int raw) {
 }
 
 Localization::Localization(const std::vector<std::string>& preferredLanguages)
-    : language(chooseLanguage(preferredLanguages)), table(makeStrings(language)) {}
+    : language(chooseLanguage(preferredLanguages)), variant(chooseVariant(preferredLanguages)),
+      table(makeStrings(language, variant)) {}
 
 Language Localization::chooseLanguage(const std::vector<std::string>& preferredLanguages) {
     if (preferredLanguages.empty())
@@ -113,82 +86,13 @@ Language Localization::chooseLanguage(const std::vector<std::string>& preferredL
     return Language::EnglishBritish;
 }
 
-std::unique_ptr<LocalizedStrings> Localization::makeStrings(Language language) {
-    switch (language) {
-    case Language::German:
-        return std::make_unique<GermanStrings>();
-    case Language::EnglishUSA:
-        return std::make_unique<EnglishUSAStrings>();
-    case Language::EnglishBritish:
-        return std::make_unique<EnglishBritishStrings>();
-    case Language::French:
-        return std::make_unique<FrenchStrings>();
-    case Language::Spanish:
-        return std::make_unique<SpanishStrings>();
-    case Language::PortugueseBrazil:
-        return std::make_unique<PortugueseBrazilStrings>();
-    case Language::PortuguesePortugal:
-        return std::make_unique<PortuguesePortugalStrings>();
-    case Language::Italian:
-        return std::make_unique<ItalianStrings>();
-    case Language::Catalan:
-        return std::make_unique<CatalanStrings>();
-    case Language::Polish:
-        return std::make_unique<PolishStrings>();
-    case Language::Danish:
-        return std::make_unique<DanishStrings>();
-    case Language::Dutch:
-        return std::make_unique<DutchStrings>();
-    case Language::Swedish:
-        return std::make_unique<SwedishStrings>();
-    case Language::Finnish:
-        return std::make_unique<FinnishStrings>();
-    case Language::Norwegian:
-        return std::make_unique<NorwegianStrings>();
-    case Language::Romanian:
-        return std::make_unique<RomanianStrings>();
-    case Language::Slovac:
-        return std::make_unique<SlovacStrings>();
-    case Language::Czech:
-        return std::make_unique<CzechStrings>();
-    case Language::Turkish:
-        return std::make_unique<TurkishStrings>();
-    case Language::Indonesian:
-        return std::make_unique<IndonesianStrings>();
-    case Language::Croatian:
-        return std::make_unique<CroatianStrings>();
-    case Language::Hungarian:
-        return std::make_unique<HungarianStrings>();
-    case Language::Malay:
-        return std::make_unique<MalayStrings>();
-    case Language::Vietnamese:
-        return std::make_unique<VietnameseStrings>();
-    case Language::Greek:
-        return std::make_unique<GreekStrings>();
-    case Language::Russian:
-        return std::make_unique<RussianStrings>();
-    case Language::Ukrainian:
-        return std::make_unique<UkrainianStrings>();
-    case Language::Japanese:
-        return std::make_unique<JapaneseStrings>();
-    case Language::ChineseTraditional:
-        return std::make_unique<ChineseTraditionalStrings>();
-    case Language::ChineseSimplified:
-        return std::make_unique<ChineseSimplifiedStrings>();
-    case Language::Hindi:
-        return std::make_unique<HindiStrings>();
-    case Language::Korean:
-        return std::make_unique<KoreanStrings>();
-    case Language::Thai:
-        return std::make_unique<ThaiStrings>();
-    case Language::Arabic:
-        return std::make_unique<ArabicStrings>();
-    case Language::Hebrew:
-        return std::make_unique<HebrewStrings>();
-    case Language::Count:
-        break;
-    }
-    return std::make_unique<EnglishBritishStrings>();
+Localization::Variant
+Localization::chooseVariant(const std::vector<std::string>& preferredLanguages) {
+    if (!preferredLanguages.empty())
+        for (const auto& [code, variant] : variantCodes)
+            if (startsWithCode(preferredLanguages.front(), code))
+                return variant;
+    return Variant::None;
 }
 
 Localization& Localization::shared() {

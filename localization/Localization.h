@@ -1,8 +1,10 @@
 // The language of this run and its table of texts.
 //
 // The platform's list of preferred languages goes in; the first entry picks
-// the language by prefix, and that language's table class is created. The
-// catalogue and the screens read every text from `strings`.
+// the language by prefix, and that language's table class is created, or a
+// region's variant of it (Hong Kong's words over Taiwan's). The catalogue and
+// the screens read every text from `strings`; whatever is keyed by `language`
+// (plural rules, settings, the units shown first) is the same for a variant.
 #pragma once
 
 #include "localization/EnglishBritishStrings.h"
@@ -58,6 +60,10 @@ class Localization {
         Count
     };
 
+    // A region's table over its language's table, for the texts whose words
+    // differ there.
+    enum class Variant : int { None, ChineseHongKong };
+
     // The case with that raw value; none for values outside 0 to 34 (Count is no language).
     static std::optional<Language> languageFromRawValue(int raw);
 
@@ -65,10 +71,15 @@ class Localization {
     explicit Localization(const std::vector<std::string>& preferredLanguages);
 
     const Language language;
+    const Variant variant;
     const LocalizedStrings& strings() const { return *table; }
 
     static Language chooseLanguage(const std::vector<std::string>& preferredLanguages);
-    static std::unique_ptr<LocalizedStrings> makeStrings(Language language);
+    static Variant chooseVariant(const std::vector<std::string>& preferredLanguages);
+    // A new table of the language, or of the variant unless that is None
+    // (generated from their translation files).
+    static std::unique_ptr<LocalizedStrings> makeStrings(Language language,
+                                                         Variant variant = Variant::None);
 
     // The process-wide choice, made on first use from the list that
     // `preferredLanguagesSource` gives (the front ends install the platform's).

@@ -2,8 +2,11 @@
 //
 // A language table is built in three steps: this base sets every text empty,
 // EnglishBritishStrings fills in British English, and the language's own
-// class overwrites what it translates. Whatever a table leaves alone keeps
-// its British English text.
+// class overwrites what it translates (a region's variant class, derived from
+// it, then what its words change). Whatever a table leaves alone keeps
+// its British English text. These classes are generated from the translation
+// files in localization/po/: a field here needs its entry, named by the field,
+// in the template ratio.pot.
 #pragma once
 
 #include <span>
@@ -286,7 +289,7 @@ struct LocalizedStrings {
     std::string No_history_yet;
     bool shouldUseSimpleLocalisation = true;
 
-    // Every text field in declaration order, for code that walks a whole table.
+    // Every text field in the template's order, for code that walks a whole table.
     struct TextField {
         const char* name;
         std::string LocalizedStrings::*member;

@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in debian-packages.txt, and those named
-# as arguments, that are missing. A package of another architecture
-# ("libgmp-dev:i386") adds that architecture to dpkg first.
+# Installs the Debian packages that are missing: those of
+# debian-packages-build.txt (building and running the programs), with --dev
+# also those of debian-packages-dev.txt (tests, sanitizers, fuzzing,
+# benchmarks), and those named as arguments. A package of another
+# architecture ("libgmp-dev:i386") adds that architecture to dpkg first.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
-mapfile -t wanted < <(grep -v '^\s*#' "$here/debian-packages.txt" | grep -v '^\s*$')
+lists=("$here/debian-packages-build.txt")
+if [ "${1:-}" = --dev ]; then
+  lists+=("$here/debian-packages-dev.txt")
+  shift
+fi
+mapfile -t wanted < <(cat "${lists[@]}" | grep -v '^\s*#' | grep -v '^\s*$')
 wanted+=("$@")
 missing=()
 for pkg in "${wanted[@]}"; do

@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
-# Builds Ratio and starts it.
+# Builds the programs (the release preset: no tests, no benchmarks) and starts Ratio.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake --preset default
-cmake --build --preset default -j "$(nproc)"
-if [ -x build/default/app/ratio ]; then
-  exec build/default/app/ratio "$@"
-fi
-echo "The window app is not built yet. Built and ready to run:"
-echo "  build/default/cli/ratio-cli --help   (the headless calculator and converter)"
+cmake --preset release
+cmake --build --preset release -j "$(nproc)"
+exec build/release/app/ratio "$@"

@@ -5,8 +5,9 @@ For every language table: how many text fields differ from British English,
 which fields are left identical (by kind), and for how many unit and currency
 names the table uses CLDR's name (out of how many CLDR has for its locale).
 
-Development time only. Needs a build of the localization library and CLDR's
-XML (Debian: unicode-cldr-core). Usage:
+Development time only. Reads the translation files (localization/po) and
+CLDR's XML (Debian: unicode-cldr-core); --widths also needs a build of the
+localization library. Usage:
 
     tools/measure_string_tables.py [--build build/review] [--cldr DIR] [--list]
                                    [--same] [--widths]
@@ -43,6 +44,8 @@ LANGUAGES = [
     ("ChineseTraditional", ["zh_Hant", "zh"]), ("ChineseSimplified", ["zh"]), ("Hindi", ["hi"]),
     ("Korean", ["ko"]), ("Thai", ["th"]), ("Arabic", ["ar"]), ("Hebrew", ["he"]),
 ]
+# The regional variants after them, in the generator's order, with their chains.
+VARIANTS = [("ChineseHongKong", ["zh_Hant_HK", "zh_Hant", "zh"])]
 
 CURRENCIES = {
     "Euro": "EUR", "United_States_dollar": "USD", "Japanese_yen": "JPY",
@@ -142,8 +145,19 @@ def run_tool(build, source, extra_flags=()):
         return subprocess.run([program], check=True, capture_output=True).stdout
 
 
-def dump_tables(build):
-    return json.loads(run_tool(build, "dump_string_tables.cpp"))
+def read_tables():
+    """Every language's texts, field by field, as the generated tables hold them."""
+    sys.path.insert(0, os.path.join(ROOT, "localization"))
+    import generate_tables
+    po_dir = os.path.join(ROOT, "localization", "po")
+    template, tables = generate_tables.read_tables(po_dir)
+    names = [name for name, _ in LANGUAGES]
+    british = tables[names.index("EnglishBritish")][4]
+    texts = [{**british, **table[4]} for table in tables]
+    for _, base, own in generate_tables.read_variants(po_dir, template, tables):
+        texts.append({**texts[names.index(base)], **own})
+    return [{"language": raw, "fields": [(f, t) for f, t in table.items() if f != "hp_M"]}
+            for raw, table in enumerate(texts)]
 
 
 STATUS_WIDTH = 390 - 2 * 16
@@ -240,7 +254,7 @@ def main():
     parser.add_argument("--widths", action="store_true", help="measure prompts (needs Qt)")
     args = parser.parse_args()
 
-    tables = dump_tables(args.build)
+    tables = read_tables()
     british = dict(tables[LANGUAGES.index(("EnglishBritish", ["en_GB", "en_001", "en"]))]["fields"])
     print("Differs: text fields that differ from British English. Same: fields left\n"
           "identical, by kind. CLDR: names equal to CLDR's, + those that contain CLDR's\n"
@@ -250,7 +264,7 @@ def main():
     misses = []
     same_lists = []
     for entry in tables:
-        name, chain = LANGUAGES[entry["language"]]
+        name, chain = (LANGUAGES + VARIANTS)[entry["language"]]
         fields = dict(entry["fields"])
         same = [f for f in fields if fields[f] == british[f]]
         units, currencies = load_locale(args.cldr, chain)

@@ -4,7 +4,8 @@
 // its two units from the long names under "unit0" and "unit1" (or their
 // British names beside them) and writes them back through `SelectedUnits`;
 // the unit selection screen keeps its last position under
-// "lastSelectedSection" and "lastSelectedRow". The core sees only this
+// "lastSelectedSection" and "lastSelectedRow", and the units added to the
+// short lists under "addedUnits" (AddedUnits). The core sees only this
 // interface; the platform layer keeps the values on disk.
 #pragma once
 

@@ -1,16 +1,22 @@
 #include "units/MainScreenModel.h"
 
 #include "engine/ConversionChain.h"
+#include "units/UnitResolver.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace ratio {
 
 namespace {
 
-std::string_view withoutTrailingSpace(std::string_view text) {
-    const std::size_t end = text.find_last_not_of(" \t\r\n");
-    return text.substr(0, end == std::string_view::npos ? 0 : end + 1);
+constexpr std::string_view spaces = " \t\r\n";
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t begin = text.find_first_not_of(spaces);
+    if (begin == std::string_view::npos)
+        return {};
+    return text.substr(begin, text.find_last_not_of(spaces) - begin + 1);
 }
 
 } // namespace
@@ -69,9 +75,27 @@ void MainScreenModel::switchToCalculatorMode() {
 void MainScreenModel::setUnits(const UnitDefinition& first, const UnitDefinition& second,
                                HistoryPair names) {
     leaveNumber();
+    placeUnits(first, second, std::move(names));
+}
+
+void MainScreenModel::setUnits(const UnitCatalogue& catalogue, UnitPosition first,
+                               UnitPosition second, HistoryPair names) {
+    leaveNumber();
+    refreshUnits(catalogue, first, second, std::move(names));
+}
+
+void MainScreenModel::refreshUnits(const UnitCatalogue& catalogue, UnitPosition first,
+                                   UnitPosition second, HistoryPair names) {
+    placeUnits(first.definition(catalogue), second.definition(catalogue), std::move(names));
+    unit0.position = first;
+    unit1.position = second;
+}
+
+void MainScreenModel::placeUnits(const UnitDefinition& first, const UnitDefinition& second,
+                                 HistoryPair names) {
     pairNames = std::move(names);
-    unit0 = {first.shortName, first.metricsCalculations};
-    unit1 = {second.shortName, second.metricsCalculations};
+    unit0 = {first.shortName, first.metricsCalculations, std::nullopt};
+    unit1 = {second.shortName, second.metricsCalculations, std::nullopt};
     showRow0();
     showRow1();
 }
@@ -115,12 +139,7 @@ void MainScreenModel::press(std::string_view keys) {
             press(*key);
 }
 
-std::optional<LocaleNumber> MainScreenModel::readNumber(std::string_view text,
-                                                        std::string_view unit) const {
-    text = withoutTrailingSpace(text);
-    if (!text.ends_with(unit))
-        return std::nullopt;
-    text.remove_suffix(unit.size());
+std::optional<LocaleNumber> MainScreenModel::readNumber(std::string_view text) const {
     auto number =
         LocaleNumber::read(text, calculator.decimalSeparator, calculator.groupingSeparator);
     if (auto* read = std::get_if<LocaleNumber>(&number))
@@ -128,15 +147,38 @@ std::optional<LocaleNumber> MainScreenModel::readNumber(std::string_view text,
     return std::nullopt;
 }
 
-bool MainScreenModel::paste(std::string_view text) {
-    if (auto number = readNumber(text, unit0.shortName);
-        number || (number = readNumber(text, ""))) {
+bool MainScreenModel::names(const RowUnit& unit, std::string_view name,
+                            const UnitResolver* names) const {
+    if (!names || !unit.position)
+        return !unit.shortName.empty() && name == unit.shortName;
+    return names->resolveIn(name, unit.position->category) == unit.position;
+}
+
+// The name is looked for first, among the last bytes only (no unit name is
+// longer), so a number of any length is read once.
+std::optional<LocaleNumber> MainScreenModel::readQuantity(std::string_view text,
+                                                          const RowUnit& unit,
+                                                          const UnitResolver* names) const {
+    text = trimmed(text);
+    const std::size_t first =
+        text.size() > UnitResolver::longestName ? text.size() - UnitResolver::longestName : 1;
+    for (std::size_t at = std::max<std::size_t>(first, 1); at < text.size(); ++at) {
+        const std::string_view name = trimmed(text.substr(at));
+        const bool boundary = (static_cast<unsigned char>(text[at]) & 0xC0) != 0x80;
+        if (boundary && !name.empty() && this->names(unit, name, names))
+            if (auto number = readNumber(text.substr(0, at)))
+                return number;
+    }
+    return std::nullopt;
+}
+
+bool MainScreenModel::paste(std::string_view text, const UnitResolver* names) {
+    if (auto number = readNumber(text); number || (number = readQuantity(text, unit0, names))) {
         calculator.enterNumber(number->value, number->decimalInputPlace);
         history.numberEntered();
         return true;
     }
-    const auto quantity =
-        unit1.shortName.empty() ? std::nullopt : readNumber(text, unit1.shortName);
+    const auto quantity = readQuantity(text, unit1, names);
     const auto value = quantity ? convert(quantity->value, unit1.chain, unit0.chain) : std::nullopt;
     if (value) {
         calculator.enterResult(*value);

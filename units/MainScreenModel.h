@@ -10,6 +10,7 @@
 #include "engine/LocaleNumber.h"
 #include "units/HistoryRecorder.h"
 #include "units/UnitDefinition.h"
+#include "units/UnitPosition.h"
 
 #include <functional>
 #include <optional>
@@ -17,6 +18,8 @@
 #include <string_view>
 
 namespace ratio {
+
+class UnitResolver;
 
 class MainScreenModel final : private CalculatorDisplayHost {
   public:
@@ -29,7 +32,7 @@ class MainScreenModel final : private CalculatorDisplayHost {
     LegacyCalculator calculator;
 
     // Told each time a row's text changes, and of a division by zero.
-    std::function<void(const std::string&text)> row0Changed, row1Changed;
+    std::function<void(const std::string& text)> row0Changed, row1Changed;
     std::function<void()> divisionByZero;
     // Makes the history's entries (see HistoryRecorder); its `recorded` is the front end's.
     HistoryRecorder history;
@@ -51,9 +54,18 @@ class MainScreenModel final : private CalculatorDisplayHost {
     const MetricsCalculations& chain0() const { return unit0.chain; }
     const MetricsCalculations& chain1() const { return unit1.chain; }
     // A new pair under the rows: their numbers stay, their units follow; no
-    // conversion runs. `names` is how history entries name the pair.
+    // conversion runs. Row 0's number is left first (see HistoryRecorder);
+    // `names` is how history entries name the new pair.
     void setUnits(const UnitDefinition& unit0, const UnitDefinition& unit1, HistoryPair names = {});
-    const HistoryPair& historyPair() const { return pairNames; }
+    // As above, for two units of `catalogue`, whose other names a paste then
+    // takes too.
+    void setUnits(const UnitCatalogue& catalogue, UnitPosition unit0, UnitPosition unit1,
+                  HistoryPair names = {});
+    // As above, but row 0's number is not left: the pair on screen rebuilt by
+    // new rates, or the pair that replaces a fallback once rates come. The
+    // number is recorded once, under the pair it is left in.
+    void refreshUnits(const UnitCatalogue& catalogue, UnitPosition unit0, UnitPosition unit1,
+                      HistoryPair names);
     // Row 0 takes row 1's number and unit and the other way round, in
     // converter mode; no conversion runs and the next digit starts a number.
     void swapUnits();
@@ -62,11 +74,14 @@ class MainScreenModel final : private CalculatorDisplayHost {
     // Presses each character's key (see keypadKey; "." is the separator key).
     void press(std::string_view keys);
 
-    // A number from elsewhere into row 0: a number alone or with unit0's short
-    // name as typed, and one with unit1's short name (row 1's text) as the
-    // value of unit0 that gives that quantity, as a result. False, changing
-    // nothing, for anything else.
-    bool paste(std::string_view text);
+    // A number from elsewhere into row 0, entered as typed digits would be
+    // (see LegacyCalculator::enterNumber): a number alone or with a name of
+    // unit0, and one with a name of unit1 (row 1's text) as the value of unit0
+    // that gives that quantity, as a result. `names` reads the names as
+    // ratio-cli does (symbols, long names, plurals) when the units came with
+    // their positions; otherwise only the short names count. False, changing
+    // nothing, for anything else, such as a name of another unit.
+    bool paste(std::string_view text, const UnitResolver* names = nullptr);
 
     // A value from the history into row 0, as a result: every digit kept.
     void reuse(const BDouble& value);
@@ -77,6 +92,7 @@ class MainScreenModel final : private CalculatorDisplayHost {
     struct RowUnit {
         std::string shortName;
         MetricsCalculations chain{MetricsCalculation{}};
+        std::optional<UnitPosition> position;
     };
 
     const MetricsCalculations& metricsCalculations0() const override { return unit0.chain; }
@@ -85,9 +101,14 @@ class MainScreenModel final : private CalculatorDisplayHost {
     void setNumber1Text(const std::string& text) override;
     void showDivisionByZeroAlert() override;
 
+    void placeUnits(const UnitDefinition& unit0, const UnitDefinition& unit1, HistoryPair names);
     void showRow0();
     void showRow1();
-    std::optional<LocaleNumber> readNumber(std::string_view text, std::string_view unit) const;
+    std::optional<LocaleNumber> readNumber(std::string_view text) const;
+    bool names(const RowUnit& unit, std::string_view name, const UnitResolver* names) const;
+    // `text` as a number and a name of `unit` after it.
+    std::optional<LocaleNumber> readQuantity(std::string_view text, const RowUnit& unit,
+                                             const UnitResolver* names) const;
 
     bool converterMode = true;
     RowUnit unit0, unit1;

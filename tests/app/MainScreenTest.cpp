@@ -3,6 +3,7 @@
 #include "MainScreenFixture.h"
 #include "app/DivisionByZeroAlert.h"
 #include "app/ShareSheet.h"
+#include "app/TouchHold.h"
 #include "platform/DeviceFacts.h"
 
 #include <QAccessible>
@@ -294,6 +295,55 @@ TEST_F(ShareAndMenus, RowMenusShareAndPasteTheirRowAndRowOneRestsInCalculatorMod
     EXPECT_TRUE(screen().Number1Label->isHidden());
     choose(screen().Number0Button, "Unit"); // opens the units in converter mode
     EXPECT_FALSE(screen().Number1Label->isHidden());
+}
+
+// A real right click opens a row's menu; picked from or closed with Escape,
+// it stays closed past the time a finger's hold takes, and the next key goes
+// to the screen. A finger held on a row opens the menu by itself.
+TEST_F(ShareAndMenus, ARowMenuClosedStaysClosedAndAHeldFingerOpensIt) {
+    screen().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen()));
+    const auto openMenu = [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
+    for (const bool pick : {true, false}) {
+        SCOPED_TRACE(pick ? "picked" : "Escape");
+        // Through the window, as the display server delivers it.
+        QTest::mousePress(screen().windowHandle(), Qt::RightButton, {},
+                          screen().Number0Label->mapTo(&screen(), QPoint(5, 5)));
+        QMenu* menu = openMenu();
+        ASSERT_NE(menu, nullptr);
+        QTest::mouseRelease(menu, Qt::RightButton, {}, QPoint(-5, -5));
+        QGuiApplication::clipboard()->setText("42");
+        if (pick) {
+            QAction* paste = menu->actions().back();
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+        } else {
+            QTest::keyClick(menu, Qt::Key_Escape);
+        }
+        EXPECT_FALSE(QTest::qWaitFor(openMenu, TouchHold::holdMilliseconds * 2));
+        type("7");
+        EXPECT_EQ(row0(), pick ? "427 mile" : "7 mile");
+        press("C");
+    }
+    const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
+    QTest::touchEvent(&screen(), finger.get()).press(0, QPoint(5, 5), screen().Number1Label);
+    QTRY_VERIFY(openMenu() != nullptr);
+    EXPECT_EQ(openMenu()->actions().size(), 3); // row 1's menu has no Paste
+    QTest::touchEvent(&screen(), finger.get()).release(0, QPoint(5, 5), screen().Number1Label);
+}
+
+// Each unit's long name sits right under the bottom of its own row, where the
+// row draws its number; row 1's goes with its row in calculator mode.
+TEST_F(MainScreenTest, EachCaptionSitsUnderItsOwnRow) {
+    screen().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen()));
+    const auto under = [](QWidget* row, QWidget* caption) {
+        return caption->isVisible() && caption->y() == row->geometry().bottom() + 1;
+    };
+    EXPECT_TRUE(under(screen().Number0Label, screen().Unit0LongNameLabel));
+    EXPECT_TRUE(under(screen().Number1Label, screen().Unit1LongNameLabel));
+    press("K");
+    EXPECT_TRUE(under(screen().Number0Label, screen().Unit0LongNameLabel));
+    EXPECT_FALSE(screen().Unit1LongNameLabel->isVisible());
 }
 
 // Screen readers name every control and read both rows whole.

@@ -24,39 +24,74 @@ struct Screen : MainScreen {
     }
 };
 
-// Each text is pasted over a pending "42 +": a number replaces it and ends the
-// operation, as typing after a clear would; anything else changes nothing.
-TEST(Paste, ReadsTheLocalesNumbersAndLeavesEverythingElse) {
+// Each text is pasted over a pending "42 +", by Ctrl+V and by the row
+// menu's Paste in turn: a number becomes the second operand, so "=" adds it;
+// anything else changes nothing.
+TEST(Paste, ReadsTheLocalesNumbersAsTheSecondOperand) {
     const struct {
         const char* locale;
         const char* clipboard; // "%u" stands for unit0's short name
         const char* row0;      // nullptr: unchanged
+        const char* sum;       // row 0 after "="
     } cases[] = {
         // Which texts are numbers is the reader's own business; these show the
         // screen hands it the locale's separators and row 0's unit.
-        {"en_GB", "1,234.5", "1,234.5"}, {"en_GB", "7.25 %u", "7.25"},
-        {"en_GB", "1,5", nullptr},       {"de_DE", "1234,5", "1.234,5"},
-        {"ar_EG", "١٬٢٣٤٫٥", "1٬234٫5"}, {"ar_EG", "1234.5", "1٬234٫5"},
-        {"ar_EG", "1,234", nullptr},
+        {"en_GB", "1,234.5", "1,234.5", "1,276.5"}, {"en_GB", "7.25 %u", "7.25", "49.25"},
+        {"en_GB", "1,5", nullptr, nullptr},         {"de_DE", "1234,5", "1.234,5", "1.276,5"},
+        {"ar_EG", "١٬٢٣٤٫٥", "1٬234٫5", "1٬276٫5"}, {"ar_EG", "1234.5", "1٬234٫5", "1٬276٫5"},
+        {"ar_EG", "1,234", nullptr, nullptr},
     };
+    bool byMenu = false;
     for (const auto& row : cases) {
         SCOPED_TRACE(std::string(row.locale) + " " + row.clipboard);
         Screen screen(row.locale);
         QTest::keyClicks(screen.main.get(), "42+");
         const QString before0 = screen.row0(), before1 = screen.row1();
-        screen.paste(QString::fromUtf8(row.clipboard).replace("%u", screen.unit0()));
+        const QString text = QString::fromUtf8(row.clipboard).replace("%u", screen.unit0());
+        if ((byMenu = !byMenu)) {
+            screen.paste(text);
+        } else {
+            QGuiApplication::clipboard()->setText(text);
+            menuEntry(screen.main->Number0Label, "Paste")->trigger();
+        }
+        EXPECT_EQ(OperatorMode::shared().modeEnum(), Mode::Addition);
         if (!row.row0) {
             EXPECT_EQ(screen.row0(), before0);
             EXPECT_EQ(screen.row1(), before1);
-            EXPECT_EQ(OperatorMode::shared().modeEnum(), Mode::Addition);
             continue;
         }
         EXPECT_EQ(screen.row0(), QString::fromUtf8(row.row0) + " " + screen.unit0());
         EXPECT_NE(screen.row1(), before1);
-        EXPECT_EQ(OperatorMode::shared().modeEnum(), Mode::None);
-        // The next key goes on with the pasted number.
-        QTest::keyClicks(screen.main.get(), "1");
-        EXPECT_TRUE(screen.row0().startsWith(QString::fromUtf8(row.row0)));
+        QTest::keyClick(screen.main.get(), Qt::Key_Return);
+        EXPECT_EQ(screen.row0(), QString::fromUtf8(row.sum) + " " + screen.unit0());
+    }
+}
+
+// Row 0's unit (mile) and row 1's (kilometre) answer to every name ratio-cli
+// reads for them; a name of any other unit is refused.
+TEST(Paste, TakesTheNamesRatioCliReadsForTheRowsUnits) {
+    const struct {
+        const char* clipboard;
+        const char* row0; // nullptr: refused
+    } cases[] = {
+        {"3 mi", "3 mile"},
+        {"3 miles", "3 mile"},
+        {"3 MILE", "3 mile"},
+        {"3 Mile (mile, mi)", "3 mile"},
+        {"1.609344 kilometres", "1 mile"},
+        {"1.609344 km", "1 mile"},
+        {"3 ft", nullptr},
+        {"3 kmh", nullptr},
+        {"3 mi km", nullptr},
+        {"mi 3", nullptr},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.clipboard);
+        Screen screen("en_GB");
+        ASSERT_EQ(screen.unit0(), "mile");
+        const QString before = screen.row0();
+        screen.paste(QString::fromUtf8(row.clipboard));
+        EXPECT_EQ(screen.row0(), row.row0 ? QString::fromUtf8(row.row0) : before);
     }
 }
 

@@ -131,6 +131,32 @@ TEST_F(StartUpTest, AStoredCurrencyPairWaitsForItsRates) {
     }
 }
 
+// Newer rates reach the pair on screen at once: the typed number and the
+// pending operation stay, and row 1 converts with the new rate.
+TEST_F(StartUpTest, NewerRatesConvertThePairOnScreenAtOnce) {
+    const std::string euro = "Euro (\u20ac, EUR)", dollar = "United States dollar ($, USD)";
+    for (const char* key : {"unit0", "unit0BritishName"})
+        store.setText(key, euro);
+    for (const char* key : {"unit1", "unit1BritishName"})
+        store.setText(key, dollar);
+    ASSERT_TRUE(KeptRatesDocument(dataFolder())
+                    .save(testing::rateDocument("2020-01-02", "<Cube currency='USD' rate='1.5'/>"),
+                          QDate(2020, 1, 2)));
+    CannedHttpServer server(httpAnswer(
+        "200 OK", testing::rateDocument("2020-01-03", "<Cube currency='USD' rate='2'/>")));
+    Launch launch(store, dataFolder());
+    launch.press("10+");
+    EXPECT_EQ(launch.row1(), "15 $");
+    launch.delegate.applicationDidBecomeActive();
+    ASSERT_TRUE(launch.settles());
+    EXPECT_EQ(unitCatalogue()[0].nameSingle, "Currency 03/01/2020");
+    EXPECT_EQ(launch.row0(), "10 \u20ac");
+    EXPECT_EQ(launch.row1(), "20 $");
+    launch.press("5=");
+    EXPECT_EQ(launch.row0(), "15 \u20ac");
+    EXPECT_EQ(launch.row1(), "30 $");
+}
+
 // A settings file of garbage, or one that cannot be written, starts as a first launch.
 TEST_F(StartUpTest, SurvivesCorruptAndUnwritableSettings) {
     const QString corrupt = folder.filePath("corrupt.ini");

@@ -235,9 +235,13 @@ TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
     UnitsViewController* screen = openSelection();
     const auto& lengths = screen->CategoriesWithAddedUnits[length].unitDefinitions;
     const std::string first = lengths[0].longName, second = lengths[1].longName;
+    // The current row is framed only once the keyboard moves.
+    EXPECT_FALSE(screen->TableView->showsCurrentRow());
+    QTest::keyClick(screen->TableView, Qt::Key_Home);
+    EXPECT_TRUE(screen->TableView->showsCurrentRow());
     // Down past the euro, the more currencies and the length header; Up and
     // Down again leave the second unit current.
-    for (Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down,
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down,
                         Qt::Key_Up, Qt::Key_Down, Qt::Key_Space})
         QTest::keyClick(screen->TableView, key);
     EXPECT_EQ(store.value("unit0").text(), first);
@@ -246,8 +250,10 @@ TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
 }
 
 // The second unit is a hidden one; the first stands before or after it in the
-// catalogue, so its compact row shifts or not when the second joins.
+// catalogue, so its compact row shifts or not when the second joins. The
+// units added stay on the short list after a restart.
 TEST_F(UnitPickingTest, ASecondUnitFromTheFullListCompletesThePair) {
+    std::vector<std::string> added;
     for (const bool firstAfter : {true, false}) {
         SCOPED_TRACE(firstAfter ? "first unit after" : "first unit before");
         const int hidden = firstHiddenRow(length);
@@ -269,8 +275,13 @@ TEST_F(UnitPickingTest, ASecondUnitFromTheFullListCompletesThePair) {
         EXPECT_EQ(store.value("unit1").text(), second.longName);
         EXPECT_TRUE(sameChain(main->model.chain0(), firstUnit.metricsCalculations));
         EXPECT_TRUE(sameChain(main->model.chain1(), second.metricsCalculations));
+        added.push_back(second.longName);
         ASSERT_TRUE(waitUntilClosed());
     }
+    // The next start finds them on the short list again.
+    delegate.didFinishLaunching();
+    for (const std::string& name : added)
+        EXPECT_TRUE(catalogueUnit(length, catalogueRow(length, name)).added) << name;
 }
 
 // Before any rates the currencies' full list holds the euro and the two

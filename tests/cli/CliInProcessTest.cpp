@@ -1,10 +1,10 @@
 // ratio-cli run in-process with a pinned locale and language: keys, units as
 // people type them, values as scripts write them, usage errors, batch, list.
 #include "cli/CliApplication.h"
-#include "cli/EnglishPlural.h"
-#include "cli/EverydayNames.h"
-#include "cli/TextFolding.h"
-#include "cli/UnitResolver.h"
+#include "units/EnglishPlural.h"
+#include "units/EverydayNames.h"
+#include "localization/TextFolding.h"
+#include "units/UnitResolver.h"
 #include "localization/Localization.h"
 #include "platform/LocaleFacts.h"
 #include "support/SampleRates.h"
@@ -169,7 +169,7 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
         {"liter", "Milliliter", "fr-FR", "1,000 ml\n"}, {"acres", "ha", "ja-JP", "0.40468564 ha\n"},
         // Everyday abbreviations, in any case, with a space.
         {"kph", "mph", "en-GB", "0.62137119 mph\n"}, {"LBS", "kg", "en-GB", "0.45359237 kg\n"},
-        {"sq ft", "sqm", "de-DE", "0.09290304 m²\n"},
+        {"sq ft", "sqm", "de-DE", "0.09290304 m²\n"}, {"tbsp", "tsp", "en-GB", "3 US tsp.\n"},
     };
     // clang-format on
     for (const auto& [from, to, language, output] : cases) {

@@ -75,8 +75,9 @@ struct Busy {
 };
 
 // After the entry and after any keys that follow, rows and state equal those
-// of typing the number after a clear.
-TEST(EnteredNumber, EnteringIsTypingAfterAClear) {
+// of typing the number at that point: after an operator it is the second
+// operand, after "=" a new number.
+TEST(EnteredNumber, EnteringIsTypingAtThatPoint) {
     const struct {
         const char* typed; // after a clear; "N" changes the sign
         const char* value;
@@ -88,7 +89,6 @@ TEST(EnteredNumber, EnteringIsTypingAfterAClear) {
             for (const char* after : {"", "3", ".", "7+1=", "N", "*2="}) {
                 SCOPED_TRACE(std::string(before) + " | " + number.typed + " | " + after);
                 Busy typed(before), entered(before);
-                typed.press("C");
                 typed.press(number.typed);
                 entered.calculator.enterNumber(*BDouble::fromText(number.value), number.places);
                 EXPECT_EQ(entered.host.row0, typed.host.row0);

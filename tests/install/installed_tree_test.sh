@@ -58,10 +58,11 @@ refers_to_build() {
 }
 check "no run path and no build-tree path in the installed programs" eval '! refers_to_build'
 
-# The man pages name the places of the prefix they were installed to.
-check "man pages name the installed helper and module" eval \
+# The man pages name the places of the prefix they were installed to, and the version.
+check "man pages name the installed helper, module and version" eval \
   'zcat "$prefix"/share/man/man1/ratio-cli.1.gz | grep -q -F "$work/stage/" &&
-   zcat "$prefix"/share/man/man1/ratio.1.gz | grep -q "$work/stage/.*ratio-rates.so"'
+   zcat "$prefix"/share/man/man1/ratio.1.gz | grep -q "$work/stage/.*ratio-rates.so" &&
+   zcat "$prefix"/share/man/man1/ratio*.1.gz | grep "^\.TH" | grep -c "\"Ratio [0-9]" | grep -qx 2'
 
 # A rate server on 127.0.0.1, for at most five minutes.
 mkdir -p "$work/site"

@@ -1,10 +1,13 @@
 // Choosing the language and making its table, for every language.
 #include "localization/CategoryTexts.h"
 #include "localization/CountFormat.h"
+#include "localization/LanguagePlurals.h"
+#include "localization/LanguageTables.h"
 #include "localization/Localization.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <memory>
@@ -19,13 +22,19 @@ namespace {
 
 using S = LocalizedStrings;
 
+using Variant = Localization::Variant;
+
 // The chooser and the object made from the same list agree, and the object
-// holds that language's table.
-void expectChoice(const std::vector<std::string>& preferred, Language expected) {
+// holds that language's table, or the variant's.
+void expectChoice(const std::vector<std::string>& preferred, Language expected,
+                  Variant variant = Variant::None) {
     EXPECT_EQ(Localization::chooseLanguage(preferred), expected);
+    EXPECT_EQ(Localization::chooseVariant(preferred), variant);
     const Localization localization(preferred);
     EXPECT_EQ(localization.language, expected);
-    EXPECT_EQ(typeid(localization.strings()), typeid(*Localization::makeStrings(expected)));
+    EXPECT_EQ(localization.variant, variant);
+    EXPECT_EQ(typeid(localization.strings()),
+              typeid(*Localization::makeStrings(expected, variant)));
 }
 
 TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnly) {
@@ -39,6 +48,10 @@ TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnly) {
     for (int raw = 0; raw < static_cast<int>(Language::Count); ++raw) {
         SCOPED_TRACE(codes[raw]);
         expectChoice({codes[raw]}, static_cast<Language>(raw));
+        // The table comes from the translation file of that locale.
+        std::string locale(translationFile(static_cast<Language>(raw)).locale);
+        std::replace(locale.begin(), locale.end(), '_', '-');
+        EXPECT_TRUE(locale.starts_with(codes[raw])) << locale;
         EXPECT_EQ(Localization::languageFromRawValue(raw), static_cast<Language>(raw));
     }
     using enum Localization::Language;
@@ -56,6 +69,31 @@ TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnly) {
     for (const auto& [preferred, expected] : cases) {
         SCOPED_TRACE(preferred.empty() ? "no list" : preferred.front().substr(0, 12));
         expectChoice(preferred, expected);
+    }
+}
+
+// Hong Kong and Macau keep Traditional Chinese as their language (plural rules,
+// settings, units shown first) with Hong Kong's words over Taiwan's; a tag
+// without the script is Simplified Chinese by the prefix rule.
+TEST(LanguageChoice, HongKongAndMacauGetHongKongWordsInTraditionalChinese) {
+    for (const char* code : {"zh-Hant-HK", "zh-Hant-MO"})
+        expectChoice({code}, Language::ChineseTraditional, Variant::ChineseHongKong);
+    expectChoice({"zh-HK"}, Language::ChineseSimplified);
+    expectChoice({"zh-Hant-TW", "zh-Hant-HK"}, Language::ChineseTraditional);
+    const auto taiwan = Localization::makeStrings(Language::ChineseTraditional);
+    const auto hongKong =
+        Localization::makeStrings(Language::ChineseTraditional, Variant::ChineseHongKong);
+    // clang-format off
+    const std::pair<std::string S::*, std::pair<const char*, const char*>> words[] = {
+        {&S::Meter, {"公尺 (m)", "米 (m)"}}, {&S::Centimeter, {"公分 (cm)", "厘米 (cm)"}},
+        {&S::Millimeter, {"公釐 (mm)", "毫米 (mm)"}}, {&S::Ounce, {"盎司 (oz.)", "安士 (oz.)"}},
+        // What Hong Kong says as Taiwan does comes from the Traditional table.
+        {&S::Kilometer, {"公里 (km)", "公里 (km)"}}, {&S::Cancel, {"取消", "取消"}},
+    };
+    // clang-format on
+    for (const auto& [field, texts] : words) {
+        EXPECT_EQ(*taiwan.*field, texts.first);
+        EXPECT_EQ(*hongKong.*field, texts.second);
     }
 }
 
@@ -102,9 +140,9 @@ TEST(LanguageTables, CountTextsGiveTheirLanguagesFormsAndReadWhole) {
         const auto language = static_cast<Language>(raw);
         std::set<PluralCategory> used;
         for (long long count = 0; count <= 200; ++count)
-            used.insert(pluralCategory(pluralRuleOf(language), count));
+            used.insert(pluralCategory(language, count));
         std::set<PluralCategory> allowed = used;
-        allowed.insert(pluralCategory(pluralRuleOf(language), 1000000));
+        allowed.insert(pluralCategory(language, 1000000));
         const auto table = Localization::makeStrings(language);
         for (const auto& category : categoryTexts()) {
             const std::string& text = *table.*category.moreUnits;
@@ -113,7 +151,7 @@ TEST(LanguageTables, CountTextsGiveTheirLanguagesFormsAndReadWhole) {
                 const std::string shown = formatCount(text, count, language);
                 const bool dual =
                     language == Language::Arabic &&
-                    pluralCategory(pluralRuleOf(language), count) == PluralCategory::Two;
+                    pluralCategory(language, count) == PluralCategory::Two;
                 ASSERT_TRUE((shown.find(std::to_string(count)) != std::string::npos) != dual &&
                             shown.find_first_of("%{}") == std::string::npos)
                     << shown;

@@ -1,61 +1,45 @@
-// Count texts and unit names as the screens show them, and the plural rules of
-// the 35 languages against CLDR's own data.
+// Count texts and unit names as the screens show them, and the translation
+// files' plural forms against ICU's rules.
 #include "localization/CountFormat.h"
+#include "localization/LanguagePlurals.h"
+#include "localization/LanguageTables.h"
 #include "localization/Localization.h"
+#include "localization/TextFolding.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <climits>
+#include <numeric>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace ratio {
 namespace {
 
-// The counts at which CLDR's integer examples (plurals.xml) change category,
-// and round numbers: a million, which French, Italian, Portuguese and Spanish
-// treat apart, and the tens and the hundred thousand beside it.
-constexpr std::array<long long, 15> counts{0,  1,  2,  3,   5,   10,     11,     20,
-                                           21, 22, 25, 101, 111, 100000, 1000000};
-
-// A negative count takes its size's category; the smallest has no positive twin
-// and must not overflow.
-TEST(PluralRule, EveryLanguageSortsCountsAsCldrDoes) {
-    using enum Localization::Language;
-    // Per language, the category of each count above: z zero, o one, t two,
-    // f few, m many, - other. Taken from plurals.xml, not from the code.
-    // clang-format off
-    const std::pair<Language, const char*> cldrCategories[] = {
-        {German, "-o-------------"}, {EnglishUSA, "-o-------------"}, {EnglishBritish, "-o-------------"},
-        {French, "oo------------m"}, {Spanish, "-o------------m"}, {PortugueseBrazil, "oo------------m"},
-        {PortuguesePortugal, "-o------------m"}, {Italian, "-o------------m"}, {Catalan, "-o-------------"},
-        {Polish, "moffmmmmmfmmmmm"}, {Danish, "-o-------------"}, {Dutch, "-o-------------"},
-        {Swedish, "-o-------------"}, {Finnish, "-o-------------"}, {Norwegian, "-o-------------"},
-        {Romanian, "fofffff----ff--"}, {Slovac, "-off-----------"}, {Czech, "-off-----------"},
-        {Turkish, "-o-------------"}, {Indonesian, "---------------"}, {Croatian, "-off----of-o---"},
-        {Hungarian, "-o-------------"}, {Malay, "---------------"}, {Vietnamese, "---------------"},
-        {Greek, "-o-------------"}, {Russian, "moffmmmmofmommm"}, {Ukrainian, "moffmmmmofmommm"},
-        {Japanese, "---------------"}, {ChineseTraditional, "---------------"},
-        {ChineseSimplified, "---------------"}, {Hindi, "oo-------------"}, {Korean, "---------------"},
-        {Thai, "---------------"}, {Arabic, "zotfffmmmmm-m--"}, {Hebrew, "-ot----m-----mm"},
-    };
-    // clang-format on
-    for (const auto& [language, expected] : cldrCategories) {
-        SCOPED_TRACE(static_cast<int>(language));
-        const PluralRule rule = pluralRuleOf(language);
-        std::string letters;
-        for (const long long count : counts) {
-            const PluralCategory category = pluralCategory(rule, count);
-            letters += "zotfm-"[static_cast<int>(category)];
-            EXPECT_EQ(pluralCategory(rule, -count), category) << -count;
+// Each translation file's Plural-Forms must send a count to the msgstr of the
+// category ICU gives it, or the record would hold a form under the wrong
+// category. Beyond 2,000 the round millions, which some languages set apart.
+TEST(TranslationFiles, PluralFormsAgreeWithIcuForEveryCount) {
+    std::vector<unsigned long> counts(2001);
+    std::iota(counts.begin(), counts.end(), 0UL);
+    counts.insert(counts.end(), {100000, 1000000, 1000001, 2000000, 100000000});
+    for (int raw = 0; raw < static_cast<int>(Language::Count); ++raw) {
+        const auto language = static_cast<Language>(raw);
+        const TranslationFile& file = translationFile(language);
+        SCOPED_TRACE(file.locale);
+        for (const unsigned long count : counts) {
+            const unsigned long index = file.pluralIndex(count);
+            ASSERT_LT(index, file.categories.size()) << count;
+            const auto signedCount = static_cast<long long>(count);
+            ASSERT_EQ(file.categories[index], pluralCategory(language, signedCount)) << count;
+            ASSERT_EQ(pluralCategory(language, -signedCount), file.categories[index]) << count;
         }
-        EXPECT_EQ(letters, expected);
     }
-    EXPECT_EQ(std::size(cldrCategories), static_cast<std::size_t>(Language::Count));
-    EXPECT_EQ(pluralCategory(PluralRule::Polish, LLONG_MIN), PluralCategory::Many);
+    EXPECT_EQ(pluralCategory(Language::Polish, LLONG_MIN), PluralCategory::Many);
 }
 
 TEST(AppendEnglishName, AddsTheEnglishNameOnlyWhenMissing) {
@@ -127,6 +111,31 @@ TEST(CountFormat, TablesCountTextsAgreeWithTheirCount) {
         EXPECT_EQ(formatCount(*Localization::makeStrings(language).*field, count, language),
                   expected)
             << static_cast<int>(language) << " with " << count;
+}
+
+// Names as users type them: full case folding, dotted and dotless i as one,
+// and for searching no accents or widths either.
+TEST(TextFolding, FoldsCaseFullyAndSearchesWithoutAccents) {
+    const struct {
+        const char *text, *folded, *searched;
+    } cases[] = {
+        {"FUSS", "fuss", "fuss"},
+        {"Fuß", "fuss", "fuss"},
+        {"\u1E9E", "ss", "ss"}, // capital sharp s
+        {"ΟΔΟΣ", "οδοσ", "οδοσ"},
+        {"οδος", "οδοσ", "οδοσ"}, // final sigma
+        {"İSTANBUL", "istanbul", "istanbul"},
+        {"ISTANBUL", "istanbul", "istanbul"},
+        {"ıstanbul", "istanbul", "istanbul"},
+        {"KILOMÈTRE", "kilomètre", "kilometre"},
+        {"ＦＴ", "ｆｔ", "ft"},
+        {"ガロン", "ガロン", "ガロン"}, // the voicing mark stays: ガ is not カ
+        {"a\xFF!", "a\uFFFD!", "a\uFFFD!"}, // not UTF-8
+    };
+    for (const auto& row : cases) {
+        EXPECT_EQ(foldCase(row.text), row.folded) << row.text;
+        EXPECT_EQ(foldForSearch(row.text), row.searched) << row.text;
+    }
 }
 
 } // namespace

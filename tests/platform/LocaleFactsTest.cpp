@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ratio {
@@ -32,6 +33,14 @@ TEST(LocaleFacts, LocalesChooseTheirLanguageAndScript) {
     // clang-format on
     for (const auto& [name, expected] : cases)
         EXPECT_EQ(chosenFor(QLocale(name)), expected) << name;
+    // Hong Kong's and Macau's tags reach the choice of Hong Kong's words.
+    using Variant = Localization::Variant;
+    for (const auto& [name, expected] : {std::pair{"zh_HK", Variant::ChineseHongKong},
+                                         {"zh_MO", Variant::ChineseHongKong},
+                                         {"zh_TW", Variant::None}})
+        EXPECT_EQ(Localization::chooseVariant(LocaleFacts::of(QLocale(name)).preferredLanguages),
+                  expected)
+            << name;
 }
 
 // The lists Qt gives for the system locale start with a tag without script

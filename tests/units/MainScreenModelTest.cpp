@@ -174,7 +174,33 @@ TEST_F(MainScreenModelTest, CopyThenPasteGivesBothRowsBack) {
         screen.press("9+");
         ASSERT_TRUE(screen.paste(copied));
         EXPECT_EQ(shown(), before);
-        EXPECT_EQ(operatorMode.modeEnum(), Mode::None);
+    }
+}
+
+// A pasted number enters as the same digits typed at that point would (the
+// calculator's own tests cover the numbers alone): with either row's unit, it
+// is the second operand after an operator, and a number being typed gives way
+// to it. "[x]" pastes x.
+TEST_F(MainScreenModelTest, PasteEntersAsTypingWould) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"5+[2]+1=", "5+2+1="},       {"5+1[2]=", "5+2="},           {"7+[3 mile]=", "7+3="},
+        {"4*[1.609344 km]=", "4*1="}, {"4*[1.609344 km]2=", "4*2="}, {"2=[1.609344 km]5", "5"},
+    };
+    for (const auto& [pasted, typed] : cases) {
+        SCOPED_TRACE(pasted);
+        screen.press("C");
+        screen.press(typed);
+        const std::string expected = rows();
+        screen.press("C");
+        for (std::string_view keys = pasted; !keys.empty();) {
+            const std::size_t open = keys.find('['), close = keys.find(']');
+            screen.press(keys.substr(0, open));
+            if (open == std::string_view::npos)
+                break;
+            EXPECT_TRUE(screen.paste(keys.substr(open + 1, close - open - 1)));
+            keys.remove_prefix(close + 1);
+        }
+        EXPECT_EQ(rows(), expected);
     }
 }
 

@@ -1,6 +1,7 @@
 // The selected pair in the store: found again after a change of language, and
 // kept while the rates of its currencies have not arrived.
 #include "support/MemoryKeyValueStore.h"
+#include "units/AddedUnits.h"
 #include "units/CurrencyRates.h"
 #include "units/SelectedUnits.h"
 #include "units/UnitCatalogueBuilder.h"
@@ -152,6 +153,31 @@ TEST(StoredPairBritishNames, FollowTheStoredPairAndStoringEndsTheWait) {
     EXPECT_EQ(store.value("unit0").text(), "Meter (m)");
     EXPECT_EQ(store.value("unit0BritishName").text(), "");
     EXPECT_EQ(store.value("unit1BritishName").text(), "");
+}
+
+// Units added to the short lists come back after a restart in another
+// language; a currency today's rates lack is skipped but stays kept.
+TEST(AddedUnitsAcrossRestarts, ComeBackByTheirBritishNames) {
+    MemoryKeyValueStore store;
+    {
+        const LanguageRun british(Language::EnglishBritish);
+        UnitCatalogue catalogue = british.catalogue;
+        for (const UnitPosition unit : {british.at(length, &LocalizedStrings::Nautical_mile),
+                                        british.at(currency, &LocalizedStrings::Japanese_yen)}) {
+            ASSERT_FALSE(british.unit(unit).added);
+            AddedUnits::add(catalogue, unit, british.names(), store);
+            AddedUnits::add(catalogue, unit, british.names(), store); // kept once
+            EXPECT_TRUE(catalogue[unit.category].unitDefinitions[unit.unit].added);
+        }
+    }
+    const std::string kept = "Nautical mile (M, NM)\nJapanese yen (¥, JPY, 円)";
+    EXPECT_EQ(AddedUnits::stored.storedValue(store), kept);
+    LanguageRun german(Language::German, &ratesWithoutDollar);
+    AddedUnits::restore(german.catalogue, german.names(), store);
+    EXPECT_TRUE(german.unit(german.at(length, &LocalizedStrings::Nautical_mile)).added);
+    AddedUnits::add(german.catalogue, german.at(pressure, &LocalizedStrings::Bar), german.names(),
+                    store);
+    EXPECT_EQ(AddedUnits::stored.storedValue(store), kept + "\nBar (bar)");
 }
 
 } // namespace
