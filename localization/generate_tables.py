@@ -17,6 +17,7 @@ A file with a missing, unknown, stale or malformed entry stops the build with
 its file, line and field. Fuzzy entries count as untranslated, as msgfmt has it.
 
 Usage: generate_tables.py PO_DIR OUTPUT.cpp
+       generate_tables.py --variants   (the variants' file names, for the update script)
 """
 import os
 import re
@@ -310,6 +311,9 @@ def write_cpp(template, tables, variants):
 
 
 def main():
+    if sys.argv[1:] == ["--variants"]:
+        print(" ".join(file for _, file, _ in VARIANTS))
+        return
     if len(sys.argv) != 3:
         sys.exit(__doc__)
     try:

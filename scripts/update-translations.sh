@@ -2,9 +2,14 @@
 # Brings every language's translation file in line with the template
 # localization/po/ratio.pot after a text was added to it or changed there
 # (gettext's msgmerge). A new entry comes in untranslated, which shows the
-# British text until a translator fills it in.
+# British text until a translator fills it in. A regional variant's file keeps
+# only its own texts: what it leaves out comes from its language's file.
 set -euo pipefail
 cd "$(dirname "$0")/../localization/po"
+variants=" $(python3 ../generate_tables.py --variants) "
 for po in *.po; do
   msgmerge --quiet --update --backup=none --no-fuzzy-matching "$po" ratio.pot
+  if [[ "$variants" == *" ${po%.po} "* ]]; then
+    msgattrib --translated --no-obsolete --output-file="$po" "$po"
+  fi
 done
