@@ -30,7 +30,9 @@ std::string shortly(const HistoryEntry& entry) {
 TEST(HistoryRecording, EachFinishedCalculationAndEachLeftConversionOnce) {
     const std::string m = " Mile (mile, mi) = ", k = " Kilometre (km)";
     struct Case {
-        const char* keys; // "P" pastes "7", "U" picks the pair again, "L" leaves the app
+        // "P" pastes "7", "U" picks the pair again, "R" has rates rebuild it,
+        // "L" leaves the app
+        const char* keys;
         bool calculatorMode;
         std::vector<std::string> entries;
     };
@@ -53,9 +55,14 @@ TEST(HistoryRecording, EachFinishedCalculationAndEachLeftConversionOnce) {
         {"31CC", false, {"31" + m + "49.889664" + k}},   // once per number, not per key
         {"0C", false, {}},
         {"PC", false, {"7" + m + "11.265408" + k}},
+        {"P1C", false, {"71" + m + "114.263424" + k}},   // a paste is typed digits
+        {"2*P=", true, {"2 × 7 = 14"}},
+        {"3R", false, {}},                            // the number stays on the screen
+        {"3RC", false, {"3" + m + "4.828032" + k}},
         {"2*3=C", false, {"2 × 3 = 6", "6" + m + "9.656064" + k}},
     };
     // clang-format on
+    const UnitCatalogue catalogue{{"length", "", "", "", {mile, km}, {}}};
     for (const Case& row : cases) {
         OperatorMode operatorMode;
         MainScreenModel screen(".", ",", operatorMode);
@@ -72,6 +79,8 @@ TEST(HistoryRecording, EachFinishedCalculationAndEachLeftConversionOnce) {
                 screen.paste("7");
             else if (*key == 'U')
                 screen.setUnits(mile, km, mileKm);
+            else if (*key == 'R')
+                screen.refreshUnits(catalogue, {0, 0}, {0, 1}, mileKm);
             else if (*key == 'L')
                 screen.leaveNumber();
             else
