@@ -7,9 +7,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/../localization/po"
 variants=" $(python3 ../generate_tables.py --variants) "
+# Lines are not wrapped, as the files are written (--update would wrap them).
 for po in *.po; do
-  msgmerge --quiet --update --backup=none --no-fuzzy-matching "$po" ratio.pot
+  msgmerge --quiet --no-fuzzy-matching --no-wrap --output-file="$po.new" "$po" ratio.pot
   if [[ "$variants" == *" ${po%.po} "* ]]; then
-    msgattrib --translated --no-obsolete --output-file="$po" "$po"
+    msgattrib --translated --no-obsolete --no-wrap --output-file="$po.new" "$po.new"
   fi
+  mv "$po.new" "$po"
 done
