@@ -1,15 +1,15 @@
 // ratio-cli run in-process with a pinned locale and language: keys, units as
 // people type them, values as scripts write them, usage errors, batch, list.
 #include "cli/CliApplication.h"
-#include "units/EnglishPlural.h"
-#include "units/EverydayNames.h"
-#include "localization/TextFolding.h"
-#include "units/UnitResolver.h"
 #include "localization/Localization.h"
+#include "localization/TextFolding.h"
 #include "platform/LocaleFacts.h"
 #include "support/SampleRates.h"
+#include "units/EnglishPlural.h"
+#include "units/EverydayNames.h"
 #include "units/MainScreenModel.h"
 #include "units/UnitCatalogueBuilder.h"
+#include "units/UnitResolver.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -181,20 +181,6 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
     EXPECT_EQ(run({"--locale", "de_DE", "convert", "1234.5", "km", "m"}).output, "1.234.500 m\n");
 }
 
-// Every unit the everyday names mean exists under that British name.
-TEST(CliLookup, EverydayNamesNameUnitsOfTheCatalogue) {
-    UnitCatalogue british;
-    const auto& strings = Localization::sharedBritishStrings();
-    buildUnitCatalogue(british, strings, Language::EnglishBritish, strings);
-    std::set<std::string> longNames;
-    for (const Category& category : british)
-        for (const UnitDefinition& unit : category.unitDefinitions)
-            longNames.insert(withPlainSpaces(unit.longName));
-    for (const EverydayNames::Entry& entry : EverydayNames::table())
-        for (std::string_view unit : entry.units)
-            EXPECT_TRUE(longNames.contains(std::string(unit))) << unit;
-}
-
 TEST(CliLookup, EnglishPlurals) {
     // clang-format off
     const std::pair<const char*, const char*> cases[] = {
@@ -207,32 +193,17 @@ TEST(CliLookup, EnglishPlurals) {
         EXPECT_EQ(englishPlural(name), plural) << name;
 }
 
-// The window's paste and ratio-cli read every number alike and exactly, in
-// each locale's own way, with a point, or in ASCII digits; what neither reads
-// is refused by both (nullptr), ratio-cli quoting it.
+// The window's paste and ratio-cli take each locale's separators into the one
+// reader (its own tests hold the rules) and read alike; what neither reads is
+// refused by both (nullptr), ratio-cli quoting it.
 TEST(ReadersAgree, NumbersInEachLocalesWay) {
     // clang-format off
     const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"en_GB", "1e3", "1000"}, {"en_GB", "-1.5e+2", "-150"}, {"en_GB", "+2", "2"},
-        {"en_GB", "2.5E-4", "0.00025"}, // not a binary neighbour of it
-        {"en_GB", "123456789012345678901234567890e0", "123456789012345678901234567890"},
-        {"en_GB", ".5", "0.5"}, {"en_GB", "-.5", "-0.5"}, {"en_GB", "5.", "5"},
-        {"en_GB", "1,000", "1000"}, {"en_GB", "-1,500.25", "-1500.25"},
-        {"en_GB", "1,000,000e-3", "1000"}, {"en_GB", "١٢٣", "123"},
-        {"en_GB", "1e", nullptr}, {"en_GB", "e3", nullptr}, {"en_GB", "1e3.5", nullptr},
-        {"en_GB", "1e100001", nullptr}, {"en_GB", "1e999999999999999999999", nullptr},
-        {"en_GB", "+-1", nullptr}, {"en_GB", ".", nullptr}, {"en_GB", "1,5", nullptr},
-        {"en_GB", "1 000", nullptr}, {"en_GB", "1,00", nullptr}, {"en_GB", "1,0000", nullptr},
-        {"en_GB", "12345,678", nullptr}, {"en_GB", "0,500", nullptr}, {"en_GB", ",500", nullptr},
-        {"en_GB", "1,000,", nullptr}, {"en_GB", "1.000,5", nullptr},
+        {"en_GB", "-1,500.25", "-1500.25"}, {"en_GB", "1,000,000e-3", "1000"},
+        {"en_GB", "١٢٣", "123"}, {"en_GB", "1,5", nullptr}, {"en_GB", "1e100001", nullptr},
         {"de_DE", "1.000", "1000"}, // what ratio-cli prints, not the point's one
-        {"de_DE", "1.000,5", "1000.5"}, {"de_DE", "1.000.000", "1000000"},
-        {"de_DE", "0.500", "0.5"}, {"de_DE", ",5", "0.5"}, {"de_DE", "1,5", "1.5"},
-        {"de_DE", "1.5", "1.5"}, // the plain form, which no grouping fits
-        {"de_DE", "1,500.25", nullptr}, {"de_DE", "12.34.567", nullptr},
-        {"fr_FR", "1\u202F234,5", "1234.5"}, {"fr_FR", "1 234,5", "1234.5"}, // any space
-        {"fr_FR", "1.5", "1.5"}, {"fr_FR", "1 23", nullptr},
-        {"ar_EG", "١٬٢٣٤٫٥", "1234.5"}, {"ar_EG", "1.5", "1.5"}, {"ar_EG", "١٬٢٣", nullptr},
+        {"de_DE", "1.000,5", "1000.5"}, {"de_DE", "1.5", "1.5"}, {"de_DE", "1,500.25", nullptr},
+        {"fr_FR", "1\u202F234,5", "1234.5"}, {"ar_EG", "١٬٢٣٤٫٥", "1234.5"},
         {"de_CH", "1’000.5", "1000.5"},
     };
     // clang-format on
@@ -319,17 +290,26 @@ TEST(CliBatch, OneOutputLinePerInputLineAndBadOnesReported) {
     EXPECT_EQ(good.output, "\n100 cm\n\n");
 }
 
-// Longer names are refused unread, so no unit may have one.
-TEST(CliLookup, EveryUnitNameIsShorterThanTheLongestNameRead) {
+// What the lookup takes for granted of the catalogue: longer names are refused
+// unread, so no unit may have one, and every unit the everyday names mean
+// exists under that British name.
+TEST(CliLookup, CatalogueNamesFitTheLookup) {
+    std::set<std::string> britishNames;
     for (int raw = 0; raw < static_cast<int>(Language::Count); ++raw) {
         const auto language = static_cast<Language>(raw);
         const auto strings = Localization::makeStrings(language);
         UnitCatalogue catalogue;
         buildUnitCatalogue(catalogue, *strings, language, Localization::sharedBritishStrings());
         for (const Category& category : catalogue)
-            for (const UnitDefinition& unit : category.unitDefinitions)
+            for (const UnitDefinition& unit : category.unitDefinitions) {
                 EXPECT_LE(unit.longName.size() * 2, UnitResolver::longestName) << unit.longName;
+                if (language == Language::EnglishBritish)
+                    britishNames.insert(withPlainSpaces(unit.longName));
+            }
     }
+    for (const EverydayNames::Entry& entry : EverydayNames::table())
+        for (std::string_view unit : entry.units)
+            EXPECT_TRUE(britishNames.contains(std::string(unit))) << unit;
 }
 
 TEST(CliList, EveryUnitUnderItsCategoryHeadingOrOneCategoryByIndexOrName) {

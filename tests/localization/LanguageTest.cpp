@@ -37,7 +37,7 @@ void expectChoice(const std::vector<std::string>& preferred, Language expected,
               typeid(*Localization::makeStrings(expected, variant)));
 }
 
-TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnly) {
+TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnlyAndRawValuesInRange) {
     // Code i picks the language whose raw value is i.
     // clang-format off
     const char* const codes[] = {
@@ -70,6 +70,12 @@ TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnly) {
         SCOPED_TRACE(preferred.empty() ? "no list" : preferred.front().substr(0, 12));
         expectChoice(preferred, expected);
     }
+    // Raw values outside 0 to Count - 1 name no language; a table asked for one is British.
+    for (const int raw : {-1, 35, INT_MAX}) {
+        EXPECT_FALSE(Localization::languageFromRawValue(raw).has_value()) << raw;
+        const std::unique_ptr<S> table = Localization::makeStrings(static_cast<Language>(raw));
+        EXPECT_EQ(typeid(*table), typeid(EnglishBritishStrings)) << raw;
+    }
 }
 
 // Hong Kong and Macau keep Traditional Chinese as their language (plural rules,
@@ -94,15 +100,6 @@ TEST(LanguageChoice, HongKongAndMacauGetHongKongWordsInTraditionalChinese) {
     for (const auto& [field, texts] : words) {
         EXPECT_EQ(*taiwan.*field, texts.first);
         EXPECT_EQ(*hongKong.*field, texts.second);
-    }
-}
-
-// Raw values outside 0 to Count - 1 name no language; a table asked for one is British.
-TEST(LanguageChoice, ValuesOutsideTheListGiveNoLanguageAndBritishTexts) {
-    for (const int raw : {-1, 35, INT_MAX}) {
-        EXPECT_FALSE(Localization::languageFromRawValue(raw).has_value()) << raw;
-        const std::unique_ptr<S> table = Localization::makeStrings(static_cast<Language>(raw));
-        EXPECT_EQ(typeid(*table), typeid(EnglishBritishStrings)) << raw;
     }
 }
 
@@ -149,9 +146,8 @@ TEST(LanguageTables, CountTextsGiveTheirLanguagesFormsAndReadWhole) {
             SCOPED_TRACE(std::to_string(raw) + ": " + text);
             for (int count = 0; count <= 200; ++count) {
                 const std::string shown = formatCount(text, count, language);
-                const bool dual =
-                    language == Language::Arabic &&
-                    pluralCategory(language, count) == PluralCategory::Two;
+                const bool dual = language == Language::Arabic &&
+                                  pluralCategory(language, count) == PluralCategory::Two;
                 ASSERT_TRUE((shown.find(std::to_string(count)) != std::string::npos) != dual &&
                             shown.find_first_of("%{}") == std::string::npos)
                     << shown;
