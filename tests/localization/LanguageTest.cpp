@@ -1,7 +1,4 @@
 // Choosing the language and making its table, for every language.
-#include "localization/CategoryTexts.h"
-#include "localization/CountFormat.h"
-#include "localization/LanguagePlurals.h"
 #include "localization/LanguageTables.h"
 #include "localization/Localization.h"
 
@@ -9,9 +6,7 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdlib>
 #include <memory>
-#include <set>
 #include <string>
 #include <typeinfo>
 #include <utility>
@@ -100,73 +95,6 @@ TEST(LanguageChoice, HongKongAndMacauGetHongKongWordsInTraditionalChinese) {
     for (const auto& [field, texts] : words) {
         EXPECT_EQ(*taiwan.*field, texts.first);
         EXPECT_EQ(*hongKong.*field, texts.second);
-    }
-}
-
-// The shared one asks for the list once, on first use, and keeps that choice
-// when the list changes; exits 0 when it does.
-[[noreturn]] void makeTheSharedOneTwice() {
-    int asked = 0;
-    std::string code = "fr-FR";
-    Localization::preferredLanguagesSource = [&] {
-        return ++asked, std::vector<std::string>{code};
-    };
-    const Language first = Localization::shared().language;
-    code = "de";
-    const Localization& again = Localization::shared();
-    const bool kept = asked == 1 && first == Language::French && again.language == first &&
-                      typeid(again.strings()) == typeid(*Localization::makeStrings(first));
-    std::exit(kept ? 0 : 1);
-}
-
-// In a fresh process of its own, so that no other test has made the shared one first.
-TEST(LanguageChoice, SharedOneIsMadeOnceAndKeepsItsChoice) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(makeTheSharedOneTwice(), ::testing::ExitedWithCode(0), "");
-}
-
-// Every count text of the unit screens reads as a finished text for every count up
-// to 200: the number, and no placeholder, brace or unknown form left over; the
-// Arabic dual says two by itself and so goes without the numeral. A table
-// that writes its own forms gives one for every category its language uses (else a
-// count silently reads as "other") and none it never uses; Czech "many" is for
-// fractions only, so none of the tables needs it.
-TEST(LanguageTables, CountTextsGiveTheirLanguagesFormsAndReadWhole) {
-    const EnglishBritishStrings british;
-    for (int raw = 0; raw < static_cast<int>(Language::Count); ++raw) {
-        const auto language = static_cast<Language>(raw);
-        std::set<PluralCategory> used;
-        for (long long count = 0; count <= 200; ++count)
-            used.insert(pluralCategory(language, count));
-        std::set<PluralCategory> allowed = used;
-        allowed.insert(pluralCategory(language, 1000000));
-        const auto table = Localization::makeStrings(language);
-        for (const auto& category : categoryTexts()) {
-            const std::string& text = *table.*category.moreUnits;
-            SCOPED_TRACE(std::to_string(raw) + ": " + text);
-            for (int count = 0; count <= 200; ++count) {
-                const std::string shown = formatCount(text, count, language);
-                const bool dual = language == Language::Arabic &&
-                                  pluralCategory(language, count) == PluralCategory::Two;
-                ASSERT_TRUE((shown.find(std::to_string(count)) != std::string::npos) != dual &&
-                            shown.find_first_of("%{}") == std::string::npos)
-                    << shown;
-            }
-            if (text == british.*category.moreUnits && language != Language::EnglishBritish)
-                continue; // not translated here: British English's own forms
-            const auto forms = pluralForms(text);
-            if (!forms) {
-                EXPECT_EQ(used.size(), 1u) << "one format for a language with plurals";
-                continue;
-            }
-            std::set<PluralCategory> given;
-            for (const auto& [formCategory, format] : *forms) {
-                EXPECT_TRUE(given.insert(formCategory).second) << "a category given twice";
-                EXPECT_EQ(allowed.count(formCategory), 1u) << pluralCategoryName(formCategory);
-            }
-            for (const PluralCategory needed : used)
-                EXPECT_EQ(given.count(needed), 1u) << "no " << pluralCategoryName(needed);
-        }
     }
 }
 

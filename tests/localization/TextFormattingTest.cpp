@@ -71,13 +71,11 @@ TEST(CountFormat, FillsOnlyTheCountIntoTheFormOfItsCategory) {
         {"%s %n %d %5i", gb, 5, "%s %n %d %5i"}, {"%%i %i%", gb, 5, "%i 5%"},
         {std::string_view("a\0%i", 4), gb, 7, std::string_view("a\0" "7", 3)},
         {"one{%i%% %s} other{x}", gb, 1, "1% %s"}, {english, gb, 1, "1 more length"},
-        {english, EnglishUSA, 0, "0 more lengths"}, {english, Polish, 2, "2 more lengths"},
-        {czech, Czech, 4, "4 měny"}, {czech, Czech, 5, "5 měn"}, {czech, Japanese, 1, "1 měn"},
+        {english, Polish, 2, "2 more lengths"}, {czech, Czech, 4, "4 měny"},
+        {czech, Czech, 5, "5 měn"}, {czech, Japanese, 1, "1 měn"},
         {"two{a%i} one{b%i} other{c%i}", Hebrew, 2, "a2"}, {"one{%i x}", gb, 3, "3 x"},
-        {"  one{} other{%i}  ", gb, 1, ""}, {"{%i}", gb, 1, "{1}"},
-        {"one{%i} others{%i}", gb, 2, "one{2} others{2}"},
+        {"  one{} other{%i}  ", gb, 1, ""}, {"one{%i} others{%i}", gb, 2, "one{2} others{2}"},
         {"one{%i other{%i}", gb, 1, "one{1 other{1}"},
-        {"one {%i} other{%i}", gb, 1, "one {1} other{1}"},
     };
     // clang-format on
     for (const auto& [text, language, count, expected] : cases)
@@ -100,11 +98,10 @@ TEST(CountFormat, TablesCountTextsAgreeWithTheirCount) {
         {Russian, currencies, 21, "Ещё 21 валюта"}, {Russian, lengths, 24, "Ещё 24 единицы длины"},
         {Russian, currencies, 11, "Ещё 11 валют"},
         // Arabic: zero, the dual (which says two itself), the plural of 3-10 (and
-        // 103-110), many, other; temperature as the category names it.
+        // 103-110), many, other.
         {Arabic, currencies, 0, "0 عملة أخرى"}, {Arabic, lengths, 2, "وحدتا طول أخريان"},
-        {Arabic, lengths, 103, "103 وحدات طول أخرى"},
-        {Arabic, &S::NUM_more_temperatures, 3, "3 وحدات درجة حرارة أخرى"},
-        {Arabic, currencies, 11, "11 عملة أخرى"}, {Arabic, lengths, 100, "100 وحدة طول أخرى"},
+        {Arabic, lengths, 103, "103 وحدات طول أخرى"}, {Arabic, currencies, 11, "11 عملة أخرى"},
+        {Arabic, lengths, 100, "100 وحدة طول أخرى"},
     };
     // clang-format on
     for (const auto& [language, field, count, expected] : cases)
@@ -119,17 +116,15 @@ TEST(TextFolding, FoldsCaseFullyAndSearchesWithoutAccents) {
     const struct {
         const char *text, *folded, *searched;
     } cases[] = {
-        {"FUSS", "fuss", "fuss"},
         {"Fuß", "fuss", "fuss"},
         {"\u1E9E", "ss", "ss"}, // capital sharp s
         {"ΟΔΟΣ", "οδοσ", "οδοσ"},
         {"οδος", "οδοσ", "οδοσ"}, // final sigma
         {"İSTANBUL", "istanbul", "istanbul"},
-        {"ISTANBUL", "istanbul", "istanbul"},
         {"ıstanbul", "istanbul", "istanbul"},
         {"KILOMÈTRE", "kilomètre", "kilometre"},
         {"ＦＴ", "ｆｔ", "ft"},
-        {"ガロン", "ガロン", "ガロン"}, // the voicing mark stays: ガ is not カ
+        {"ガロン", "ガロン", "ガロン"},     // the voicing mark stays: ガ is not カ
         {"a\xFF!", "a\uFFFD!", "a\uFFFD!"}, // not UTF-8
     };
     for (const auto& row : cases) {
