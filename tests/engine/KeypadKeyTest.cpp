@@ -9,6 +9,7 @@
 namespace ratio {
 namespace {
 
+// Digits are ASCII, the separator is the locale's; keys press by a single character.
 TEST(KeypadKey, TextNamesOneKeyOrNone) {
     using K = KeypadKey;
     const struct {
@@ -17,13 +18,11 @@ TEST(KeypadKey, TextNamesOneKeyOrNone) {
         std::optional<KeypadKey> key;
     } cases[] = {
         // clang-format off
-        {"0", ".", K::Digit0}, {"9", ",", K::Digit9}, {",", ",", K::DecimalSeparator},
-        {"\u066B", "\u066B", K::DecimalSeparator}, {".", ",", std::nullopt},
-        {"+", ".", K::Addition}, {"-", ".", K::Subtraction}, {"*", ".", K::Multiplication},
-        {"/", ".", K::Division}, {"=", ".", K::Equals}, {"\r", ".", K::Equals},
-        {"C", ".", K::Clear}, {"N", ".", K::ChangeSign}, {"X", ".", K::SwapUnits},
-        {"c", ".", std::nullopt}, {"", "", std::nullopt}, {"12", ".", std::nullopt},
-        {"\u0661", ".", std::nullopt},
+        {"0", ".", K::Digit0}, {"9", ",", K::Digit9}, {"\u0661", ".", std::nullopt},
+        {",", ",", K::DecimalSeparator}, {"\u066B", "\u066B", K::DecimalSeparator},
+        {".", ",", std::nullopt}, {"", "", std::nullopt}, {"*", ".", K::Multiplication},
+        {"=", ".", K::Equals}, {"\r", ".", K::Equals}, {"c", ".", std::nullopt},
+        {"12", ".", std::nullopt},
         // clang-format on
     };
     for (const auto& row : cases)

@@ -23,16 +23,5 @@ TEST(NumberText, GroupsOnlyTheIntegerDigitsWhateverTheSeparators) {
             << text;
 }
 
-// Results rounded to eight places and trimmed; entries keep their typed places.
-TEST(NumberText, ResultsTrimAndEntriesKeepTypedPlacesInTheLocalesSeparator) {
-    const BaseCalculator comma(",", ".");
-    EXPECT_EQ(comma.resultText(*BDouble(-1).dividedBy(BDouble(3))), "-0,33333333");
-    EXPECT_EQ(comma.resultText(BDouble(100)), "100");
-    EXPECT_EQ(comma.resultText(*BDouble::fromText("-0.000000001")), "0");
-    EXPECT_EQ(comma.entryText(*BDouble::fromText("1.5"), 2), "1,50");
-    EXPECT_EQ(comma.entryText(*BDouble::fromText("-12"), 0), "-12,");
-    EXPECT_EQ(comma.entryText(BDouble(120), -1), "120");
-}
-
 } // namespace
 } // namespace ratio
