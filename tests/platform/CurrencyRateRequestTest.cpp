@@ -63,12 +63,10 @@ TEST_F(CurrencyRateRequestTest, HandsOverEachDocumentFromTheConfiguredAddressOnT
 
 TEST_F(CurrencyRateRequestTest, DropsAnswersThatAreNotTheDocument) {
     const std::pair<const char*, QByteArray> cases[] = {
-        {"below 2xx", httpAnswer("199 Odd", sampleRates)},
         {"above 2xx", httpAnswer("300 Multiple Choices", sampleRates)},
         {"not modified", "HTTP/1.1 304 Not Modified\r\nConnection: close\r\n\r\n"},
         {"cut short", httpAnswer("200 OK", sampleRates).chopped(20)},
         {"not http", "garbage\r\n\r\n"},
-        {"never answers", QByteArray()},
     };
     for (const auto& [what, answer] : cases) {
         documents.clear();

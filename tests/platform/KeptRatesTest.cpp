@@ -71,11 +71,6 @@ TEST_F(KeptRatesTest, OnlyASoundDocumentNotOlderThanTheKeptOneReplacesIt) {
         const char* name; // of the category afterwards
     } cases[] = {
         {"older", rateDocument("1999-01-04", other), false, "Currency 04/12/2026"},
-        {"not a rate document", "<html><body><h1>503</h1></body></html>", false,
-         "Currency 04/12/2026"},
-        {"newer, one rate unreadable",
-         rateDocument("2026-12-05", other + "<Cube currency='JPY' rate='0.01.0953'/>"), false,
-         "Currency 04/12/2026"},
         {"newer, one rate zero",
          rateDocument("2026-12-05", other + "<Cube currency='GBP' rate='0.000'/>"), false,
          "Currency 04/12/2026"},
@@ -94,9 +89,6 @@ TEST_F(KeptRatesTest, OnlyASoundDocumentNotOlderThanTheKeptOneReplacesIt) {
         catalogue = testing::catalogueWithCurrencyCategory();
         ASSERT_EQ(applyKeptRates(catalogue, strings, kept, british), downloadDay);
         EXPECT_EQ(catalogue[0].nameSingle, "Currency 04/12/2026");
-        EXPECT_EQ(shortNames(catalogue[0]),
-                  (std::vector<std::string>{"€", "$", "¥", "£", "лв", "HRK"}));
-        EXPECT_TRUE(catalogue[0].unitDefinitions[3].added) << "£ is the British locale's currency";
         const Category before = catalogue[0];
         const QByteArray keptFile = fileBytes(kept.filePath());
 

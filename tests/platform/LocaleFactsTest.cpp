@@ -2,8 +2,6 @@
 // carry the script where the language needs one.
 #include "platform/LocaleFacts.h"
 
-#include "localization/Localization.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,36 +10,6 @@
 
 namespace ratio {
 namespace {
-
-using enum Localization::Language;
-
-Language chosenFor(const QLocale& locale) {
-    return Localization::chooseLanguage(LocaleFacts::of(locale).preferredLanguages);
-}
-
-// Chinese by territory; the regions whose tags Qt writes with a script the
-// choice would otherwise misread ("en-Latn-US", "pt-Latn-PT").
-TEST(LocaleFacts, LocalesChooseTheirLanguageAndScript) {
-    // clang-format off
-    const std::pair<const char*, Language> cases[] = {
-        {"zh_TW", ChineseTraditional}, {"zh_HK", ChineseTraditional}, {"zh_MO", ChineseTraditional},
-        {"zh_CN", ChineseSimplified}, {"zh_SG", ChineseSimplified}, {"en_US", EnglishUSA},
-        {"en_GB", EnglishBritish}, {"pt_PT", PortuguesePortugal}, {"pt_BR", PortugueseBrazil},
-        {"de_DE", German}, {"ar_EG", Arabic}, {"he_IL", Hebrew}, {"nb_NO", Norwegian},
-        {"C", EnglishBritish},
-    };
-    // clang-format on
-    for (const auto& [name, expected] : cases)
-        EXPECT_EQ(chosenFor(QLocale(name)), expected) << name;
-    // Hong Kong's and Macau's tags reach the choice of Hong Kong's words.
-    using Variant = Localization::Variant;
-    for (const auto& [name, expected] : {std::pair{"zh_HK", Variant::ChineseHongKong},
-                                         {"zh_MO", Variant::ChineseHongKong},
-                                         {"zh_TW", Variant::None}})
-        EXPECT_EQ(Localization::chooseVariant(LocaleFacts::of(QLocale(name)).preferredLanguages),
-                  expected)
-            << name;
-}
 
 // The lists Qt gives for the system locale start with a tag without script
 // (LANG=zh_TW.UTF-8 gives "zh-TW", "zh-Hant-TW"); LANGUAGE may list several.
@@ -64,6 +32,13 @@ TEST(LocaleFacts, TagsGainOrLoseTheScriptAndStayInOrder) {
     for (const auto& [uiLanguages, expected] : cases)
         EXPECT_EQ(LocaleFacts::preferredLanguageTags(uiLanguages), expected)
             << uiLanguages.join(' ').toStdString();
+    // Qt's own lists for its locales lead with the tag the choice reads.
+    for (const auto& [name, tag] : {std::pair{"zh_MO", "zh-Hant-MO"},
+                                    {"zh_SG", "zh-Hans-SG"},
+                                    {"en_US", "en-US"},
+                                    {"pt_PT", "pt-PT"},
+                                    {"nb_NO", "nb-NO"}})
+        EXPECT_EQ(LocaleFacts::of(QLocale(name)).preferredLanguages.front(), tag) << name;
 }
 
 } // namespace

@@ -78,7 +78,6 @@ TEST_F(QSettingsStoreTest, ReadsWhatAFileSaysAndLeavesItUntilAWrite) {
         {"k=Foot, Bar", StoredValue::other()}, // a list
         {"k=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\aQPixmap\\0)", StoredValue()},
         {"k=@Variant(\\0\\0\\0\\x4\\0\\0\\0\\0\\0\\0\\0\\x5)", StoredValue::ofInteger(5)},
-        {randomBytes(4096), StoredValue()},
         {"unit0=Mile (mi)\nk=7\nAPP_OPENED_CO", StoredValue::ofInteger(7)}, // cut short
         {"\x01\x02 junk\n===\n\xff\xfe\nk=Foot (ft)\n=x\n" + randomBytes(512),
          StoredValue::ofText("Foot (ft)")},
@@ -94,23 +93,6 @@ TEST_F(QSettingsStoreTest, ReadsWhatAFileSaysAndLeavesItUntilAWrite) {
     EXPECT_EQ(store.value("unit0"), StoredValue::ofText("Foot (ft)"));
     EXPECT_EQ(store.value("unit1"), StoredValue::ofText("Inch (in)"));
     EXPECT_EQ(store.value("k"), StoredValue::ofInteger(7));
-}
-
-TEST_F(QSettingsStoreTest, WritesThatCannotBeKeptAreSwallowed) {
-    const QString blocker = fileWith("not a folder");
-    const QString blocked = blocker + "/settings.ini";
-    const QString fresh = newPath();
-    {
-        QSettingsStore store(blocked);
-        store.setText("unit0", "Mile (mi)");
-        QSettingsStore emptyKeys(fresh);
-        emptyKeys.setText("", "x");
-        emptyKeys.setInteger("", 1);
-        EXPECT_TRUE(emptyKeys.value("").isAbsent());
-    }
-    EXPECT_TRUE(QSettingsStore(blocked).value("unit0").isAbsent());
-    EXPECT_EQ(fileBytes(blocker), "not a folder");
-    EXPECT_FALSE(QFile::exists(fresh));
 }
 
 // The start holds QSettings' scheduled save until its first frame is up; a
