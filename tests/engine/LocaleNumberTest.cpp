@@ -1,12 +1,16 @@
-// Numbers written the locale's way, as the paste and ratio-cli read them:
-// which texts are numbers in which locale, with what typed places, and that
-// entering one equals typing it after a clear.
+// Numbers and keys written the locale's way: which texts are numbers in which
+// locale, with what typed places, as the paste and ratio-cli read them; the
+// grouping the rows show; and keys as text, the one map that the window's
+// keyboard and ratio-cli's key sequences share.
 #include "engine/LocaleNumber.h"
-#include "support/RowRecorder.h"
+#include "engine/BaseCalculator.h"
+#include "engine/KeypadKey.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <tuple>
 #include <variant>
 
 namespace ratio {
@@ -64,42 +68,40 @@ TEST(LocaleNumber, ReadsWhatSpreadsheetsPagesAndRowsWrite) {
     EXPECT_EQ(std::get<LocaleNumber>(longest).value, *BDouble::fromText(digits));
 }
 
-// A converting calculator in the middle of something, so the entry must also end it.
-struct Busy {
-    testing::RowRecorder host;
-    OperatorMode mode;
-    LegacyCalculator calculator{".", ",", &host, mode};
-    explicit Busy(const char* keys) {
-        host.chain1 = {MetricsCalculation{Operator::Multiplication, BDouble(3)}};
-        press(keys);
-    }
-    void press(const char* keys) { testing::press(calculator, keys); }
-};
+TEST(NumberText, GroupsOnlyTheIntegerDigitsWhateverTheSeparators) {
+    // Decimal separator, grouping separator, text, grouped text.
+    // clang-format off
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {".", ",", "1234567.1234567", "1,234,567.1234567"}, {".", ",", "-123", "-123"},
+        {".", ",", "-100000", "-100,000"}, {".", ",", "123456", "123,456"}, {".", ",", "", ""},
+        {".", ",", "-", "-"}, {",", "\u202F", "-1234", "-1\u202F234"},
+        {"\u066B", "\u066C", "1234567\u066B5", "1\u066C234\u066C567\u066B5"},
+        {".", "'", "12345.", "12'345."}, {"", "", "1234.5", "1,234.5"}, // none: point and comma
+    };
+    // clang-format on
+    for (const auto& [decimal, grouping, text, grouped] : cases)
+        EXPECT_EQ(BaseCalculator(decimal, grouping).insertGroupingSeparators(text), grouped)
+            << text;
+}
 
-// After the entry and after any keys that follow, rows and state equal those
-// of typing the number at that point: after an operator it is the second
-// operand, after "=" a new number.
-TEST(EnteredNumber, EnteringIsTypingAtThatPoint) {
+// Digits are ASCII, the separator is the locale's; keys press by a single character.
+TEST(KeypadKey, TextNamesOneKeyOrNone) {
+    using K = KeypadKey;
     const struct {
-        const char* typed; // after a clear; "N" changes the sign
-        const char* value;
-        int places;
-    } numbers[] = {{"1234", "1234", -1}, {"12.50", "12.50", 2}, {"7.", "7", 0},
-                   {".5", "0.5", 1},     {"0", "0", -1},        {"3.25N", "-3.25", 2}};
-    for (const char* before : {"", "5+", "9*2=", "4/"})
-        for (const auto& number : numbers)
-            for (const char* after : {"", "3", ".", "7+1=", "N", "*2="}) {
-                SCOPED_TRACE(std::string(before) + " | " + number.typed + " | " + after);
-                Busy typed(before), entered(before);
-                typed.press(number.typed);
-                entered.calculator.enterNumber(*BDouble::fromText(number.value), number.places);
-                typed.press(after);
-                entered.press(after);
-                EXPECT_EQ(entered.host.row0, typed.host.row0);
-                EXPECT_EQ(entered.host.row1, typed.host.row1);
-                EXPECT_EQ(entered.mode.modeEnum(), typed.mode.modeEnum());
-                EXPECT_EQ(entered.calculator.Number0, typed.calculator.Number0);
-            }
+        const char* text;
+        const char* decimalSeparator;
+        std::optional<KeypadKey> key;
+    } cases[] = {
+        // clang-format off
+        {"0", ".", K::Digit0}, {"9", ",", K::Digit9}, {"\u0661", ".", std::nullopt},
+        {",", ",", K::DecimalSeparator}, {"\u066B", "\u066B", K::DecimalSeparator},
+        {".", ",", std::nullopt}, {"", "", std::nullopt}, {"*", ".", K::Multiplication},
+        {"=", ".", K::Equals}, {"\r", ".", K::Equals}, {"c", ".", std::nullopt},
+        {"12", ".", std::nullopt},
+        // clang-format on
+    };
+    for (const auto& row : cases)
+        EXPECT_EQ(keypadKey(row.text, row.decimalSeparator), row.key) << row.text;
 }
 
 } // namespace
