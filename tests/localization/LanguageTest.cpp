@@ -1,4 +1,6 @@
-// Choosing the language and making its table, for every language.
+// Choosing the language and making its table, for every language; the string
+// tables' field list, and every table read whole.
+#include "localization/CategoryTexts.h"
 #include "localization/LanguageTables.h"
 #include "localization/Localization.h"
 
@@ -7,7 +9,10 @@
 #include <algorithm>
 #include <climits>
 #include <memory>
+#include <set>
 #include <string>
+#include <string_view>
+#include <typeindex>
 #include <typeinfo>
 #include <utility>
 #include <vector>
@@ -86,8 +91,7 @@ TEST(LanguageChoice, HongKongAndMacauGetHongKongWordsInTraditionalChinese) {
         Localization::makeStrings(Language::ChineseTraditional, Variant::ChineseHongKong);
     // clang-format off
     const std::pair<std::string S::*, std::pair<const char*, const char*>> words[] = {
-        {&S::Meter, {"公尺 (m)", "米 (m)"}}, {&S::Centimeter, {"公分 (cm)", "厘米 (cm)"}},
-        {&S::Millimeter, {"公釐 (mm)", "毫米 (mm)"}}, {&S::Ounce, {"盎司 (oz.)", "安士 (oz.)"}},
+        {&S::Meter, {"公尺 (m)", "米 (m)"}}, {&S::Ounce, {"盎司 (oz.)", "安士 (oz.)"}},
         // What Hong Kong says as Taiwan does comes from the Traditional table.
         {&S::Kilometer, {"公里 (km)", "公里 (km)"}}, {&S::Cancel, {"取消", "取消"}},
     };
@@ -96,6 +100,127 @@ TEST(LanguageChoice, HongKongAndMacauGetHongKongWordsInTraditionalChinese) {
         EXPECT_EQ(*taiwan.*field, texts.first);
         EXPECT_EQ(*hongKong.*field, texts.second);
     }
+}
+
+// The list, generated from the template, must name every text field once: a
+// field without its entry in the template would stay empty in every language.
+// Besides its texts a table holds its virtual table pointer, hp_M and a flag.
+TEST(TextFieldList, NamesEveryTextFieldOnce) {
+    const S table;
+    std::set<const std::string*> members;
+    for (const auto& field : S::textFields())
+        members.insert(&(table.*field.member));
+    const std::size_t textBytes = sizeof(S) - sizeof(void*) - sizeof(table.hp_M) - alignof(S);
+    EXPECT_EQ(members.size(), S::textFields().size());
+    EXPECT_EQ(members.size(), textBytes / sizeof(std::string));
+}
+
+TEST(CategoryTexts, NameFiftyTwoDistinctFieldsInTheirRoles) {
+    const EnglishBritishStrings british;
+    std::set<const std::string*> members;
+    for (const auto& category : categoryTexts()) {
+        SCOPED_TRACE(british.*category.name);
+        for (auto member :
+             {category.name, category.moreUnits, category.pickFirst, category.pickSecond})
+            members.insert(&(british.*member));
+        EXPECT_TRUE((british.*category.moreUnits).starts_with("one{%i more ") &&
+                    (british.*category.pickFirst).starts_with("Pick first ") &&
+                    (british.*category.pickSecond).starts_with("Pick second "));
+    }
+    EXPECT_EQ(members.size(), 52u);
+}
+
+TEST(AmericanStrings, DifferFromBritishInTheMetricSpellingsOnly) {
+    const auto american = Localization::makeStrings(Language::EnglishUSA);
+    const EnglishBritishStrings british;
+    for (const auto& field : S::textFields()) {
+        std::string expected = british.*field.member;
+        for (const char* spelling : {"etre", "itre"})
+            for (std::size_t at; (at = expected.find(spelling)) != std::string::npos;)
+                expected.replace(at + 2, 2, "er");
+        EXPECT_EQ(*american.*field.member, expected) << field.name;
+    }
+}
+
+// The ", "-separated items of a text's closing bracket, "(£, GBP)" giving £ and
+// GBP; none when the text does not end in one. A bracket may nest once: "(hp(M))".
+std::vector<std::string> closingSymbols(std::string_view text) {
+    std::size_t open = text.size();
+    for (int depth = 0; text.ends_with(')') && open-- > 0;)
+        if ((depth += text[open] == ')' ? 1 : (text[open] == '(' ? -1 : 0)) == 0)
+            break;
+    std::vector<std::string> symbols;
+    const std::string_view inside =
+        open < text.size() ? text.substr(open + 1, text.size() - open - 2) : "";
+    for (std::size_t at = 0; open < text.size() && at <= inside.size();) {
+        const std::size_t comma = std::min(inside.find(", ", at), inside.size());
+        symbols.emplace_back(inside.substr(at, comma - at));
+        at = comma + 2;
+    }
+    return symbols;
+}
+
+// Whatever a table leaves out or translates must still read soundly: no empty
+// text; regional names in the table's own words; the symbols of a name's closing bracket kept in
+// order; each Chinese table in its own script (a name taken over from the other table brings the
+// other script).
+TEST(LanguageTables, EveryTableIsCompleteAndSound) {
+    // clang-format off
+    // LRM, RLM, ALM, the embeddings, overrides and isolates cut a count or a symbol
+    // off its number when a row is laid out; the micro sign is not Greek mu.
+    const std::string_view banned[] = {"\u200E", "\u200F", "\u061C", "\u202A", "\u202B",
+        "\u202C", "\u202D", "\u202E", "\u2066", "\u2067", "\u2068", "\u2069", "\u00B5"};
+    // Characters whose forms differ between the Chinese scripts; all take three bytes.
+    const std::string_view simplifiedOnly = "国湾亩顷吨仑脱时种单择个货币长质积压码钟华摄马罗兰亚卢镑库间";
+    const std::string_view traditionalOnly = "國灣畝頃噸侖脫時種單擇個貨幣長質積壓碼鐘華攝馬羅蘭亞盧鎊庫間";
+    // clang-format on
+    const EnglishBritishStrings british;
+    std::set<std::type_index> classes;
+    std::vector<std::pair<Language, Localization::Variant>> tables;
+    for (int raw = 0; raw < static_cast<int>(Language::Count); ++raw)
+        tables.emplace_back(static_cast<Language>(raw), Localization::Variant::None);
+    tables.emplace_back(Language::ChineseTraditional, Localization::Variant::ChineseHongKong);
+    for (const auto& [language, variant] : tables) {
+        SCOPED_TRACE(static_cast<int>(language) * 10 + static_cast<int>(variant));
+        const auto table = Localization::makeStrings(language, variant);
+        classes.insert(typeid(*table));
+        EXPECT_FALSE(table->shouldUseSimpleLocalisation);
+        ASSERT_FALSE(table->hp_M.empty() || table->hp_M.front().empty());
+        const std::string_view otherScript =
+            language == Language::ChineseSimplified
+                ? traditionalOnly
+                : (language == Language::ChineseTraditional ? simplifiedOnly : "");
+        int regional = 0;
+        for (const auto& field : S::textFields()) {
+            const std::string& text = *table.*field.member;
+            const std::string& britishText = british.*field.member;
+            SCOPED_TRACE(std::string(field.name) + ": " + text);
+            EXPECT_FALSE(text.empty());
+            for (const std::string_view mark : banned)
+                EXPECT_EQ(text.find(mark), std::string::npos) << "a banned character";
+            for (std::size_t at = 0; at < otherScript.size(); at += 3)
+                EXPECT_EQ(text.find(otherScript.substr(at, 3)), std::string::npos);
+            if (field.member == &S::Metric_horsepower && table->hp_M.front() != "hp(M)") {
+                // The catalogue appends the table's own symbol, so no bracket may stop it.
+                EXPECT_EQ(text.find('('), std::string::npos);
+            } else {
+                const std::vector<std::string> wanted = closingSymbols(britishText);
+                std::size_t kept = 0;
+                for (const std::string& symbol : closingSymbols(text))
+                    kept += kept < wanted.size() && symbol == wanted[kept];
+                EXPECT_EQ(kept, wanted.size()) << "a symbol of the closing bracket is lost";
+            }
+            const bool china = britishText.starts_with("[China] ");
+            if (!china && !britishText.starts_with("[Taiwan] "))
+                continue;
+            ++regional;
+            const std::string prefix = "[" + (china ? table->China : table->Taiwan) + "] ";
+            EXPECT_TRUE(text.starts_with(prefix) && text.size() > prefix.size());
+        }
+        EXPECT_EQ(regional, 19);
+    }
+    // A copied line in the mapping would give two tables one class.
+    EXPECT_EQ(classes.size(), tables.size());
 }
 
 } // namespace
