@@ -2,6 +2,7 @@
 """The table generator stops on a bad translation file, naming its file, line
 and field; the real files pass. Usage: generate_tables_test.py SOURCE_DIR"""
 import os
+import pathlib
 import shutil
 import subprocess
 import sys
@@ -43,15 +44,12 @@ def main():
             print("the project's own files are refused")
             failures += 1
         for name, text, replacement, wanted in CASES:
-            path = os.path.join(po_dir, name)
-            with open(path, encoding="utf-8") as file:
-                good = file.read()
+            path = pathlib.Path(po_dir, name)
+            good = path.read_text(encoding="utf-8")
             assert good.count(text) == 1, text
-            with open(path, "w", encoding="utf-8") as file:
-                file.write(good.replace(text, replacement))
+            path.write_text(good.replace(text, replacement), encoding="utf-8")
             result = run(po_dir, out)
-            with open(path, "w", encoding="utf-8") as file:
-                file.write(good)
+            path.write_text(good, encoding="utf-8")
             if result.returncode == 0 or wanted not in result.stderr:
                 print(f"{wanted!r}: exit {result.returncode}, said {result.stderr.strip()!r}")
                 failures += 1
