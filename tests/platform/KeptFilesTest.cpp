@@ -1,11 +1,9 @@
-// The files kept between runs: the downloaded rates, and the history that
-// writers share at once; neither is ever lost to damage.
-#include "platform/CurrencyUpdate.h"
+// The user's files: settings that keep their kinds and survive damage and held
+// saves, and a history that writers share at once and that damage never loses.
 #include "platform/HistoryFile.h"
+#include "platform/QSettingsStore.h"
 
-#include "localization/EnglishBritishStrings.h"
-#include "platform/KeptRatesDocument.h"
-#include "support/CurrencyCategory.h"
+#include "support/CoreApplication.h"
 #include "support/SampleRates.h"
 
 #include <QDir>
@@ -14,105 +12,112 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <limits>
 #include <string>
 #include <thread>
-#include <vector>
 
 namespace ratio {
 namespace {
 
 using testing::fileBytes;
-using testing::perEuro;
-using testing::rateDocument;
-using testing::sampleRates;
-using testing::shortNames;
 
-const QDate downloadDay(2026, 12, 7);
-const QLocale british(QLocale::English, QLocale::UnitedKingdom);
-
-class KeptRatesTest : public ::testing::Test {
+class QSettingsStoreTest : public ::testing::Test {
   protected:
     QTemporaryDir folder;
-    KeptRatesDocument kept{folder.filePath("nested/data")}; // created on the first save
-    EnglishBritishStrings strings;
+    int files = 0;
+
+    QString newPath() { return folder.filePath(QStringLiteral("settings%1.ini").arg(++files)); }
+
+    QString fileWith(const QByteArray& content) {
+        const QString path = newPath();
+        EXPECT_TRUE(testing::writeFile(path, content));
+        return path;
+    }
+
+    // QSettings shares parsed files within a process, so a second store on the
+    // same path may never read the disk; a copy at a new path must.
+    QString copyOf(const QString& path) {
+        const QString copy = newPath();
+        EXPECT_TRUE(QFile::copy(path, copy));
+        return copy;
+    }
 };
 
-TEST_F(KeptRatesTest, UnsavableOrDamagedFilesAreNothing) {
-    const QString blocker = folder.filePath("blocker");
-    ASSERT_TRUE(QFile(blocker).open(QIODevice::WriteOnly));
-    EXPECT_FALSE(KeptRatesDocument(blocker).save(sampleRates, downloadDay));
-    EXPECT_FALSE(kept.save(sampleRates, QDate()));
-    EXPECT_FALSE(kept.save(QByteArray(2 << 20, ' '), downloadDay));
-
-    ASSERT_TRUE(kept.save(sampleRates, downloadDay));
-    const QByteArray body = "<Cube currency='USD' rate='1.1'/>";
-    const QByteArray size = QByteArray::number(body.size());
-    const QByteArray damaged[] = {
-        "ratio-rates 1 2026-03-02 " + size, // no line end
-        "ratio-rates 1 " + size + "\n" + body,
-        "ratio-ratez 1 2026-03-02 " + size + "\n" + body,
-        "ratio-rates 2 2026-03-02 " + size + "\n" + body,
-        "ratio-rates 1 2026-13-40 " + size + "\n" + body,
-        "ratio-rates 1 2026-03-02 " + size + "\n" + body.chopped(1),
-        "ratio-rates 1 2026-03-02 " + size + "\n" + body + "x",
-        "ratio-rates 1 2026-03-02 4194304\n" + QByteArray(4 << 20, 'x'), // over the maximum
+TEST_F(QSettingsStoreTest, ValuesKeepTheirKindAcrossARestart) {
+    // clang-format off
+    const std::pair<std::string, StoredValue> cases[] = {
+        {"unit0", StoredValue::ofText("12")}, // a long name that looks like a number
+        {"t1", StoredValue::ofText("'quoted'")}, {"t2", StoredValue::ofText("")},
+        {"t3", StoredValue::ofText("Pa\u0308\u00df \u2192 \u65e5, \"a=b\"; #c @d")},
+        {"t4", StoredValue::ofText(" 5")},
+        {"i1", StoredValue::ofInteger(std::numeric_limits<long long>::min())},
+        {"i2", StoredValue::ofInteger(std::numeric_limits<long long>::max())},
     };
-    for (const QByteArray& content : damaged) {
-        ASSERT_TRUE(testing::writeFile(kept.filePath(), content));
-        EXPECT_FALSE(kept.load()) << content.left(40).toStdString();
+    // clang-format on
+    const QString path = newPath();
+    {
+        QSettingsStore first(path);
+        for (const auto& [key, value] : cases)
+            value.isText() ? first.setText(key, *value.text())
+                           : first.setInteger(key, *value.integer());
     }
+    const QSettingsStore fromDisk(copyOf(path));
+    for (const auto& [key, value] : cases)
+        EXPECT_EQ(fromDisk.value(key), value) << key;
 }
 
-// Kept: the sample rates of 4 December, downloaded on the 7th and restored
-// offline. What comes on the 10th either replaces them, named with its own
-// date, or leaves the kept file and the units exactly as they were.
-TEST_F(KeptRatesTest, OnlyASoundDocumentNotOlderThanTheKeptOneReplacesIt) {
-    const QByteArray other = "<Cube currency='USD' rate='1.2'/>\n";
-    const QDate today(2026, 12, 10);
-    const struct {
-        const char* what;
-        QByteArray document;
-        bool replaces;
-        const char* name; // of the category afterwards
-    } cases[] = {
-        {"older", rateDocument("1999-01-04", other), false, "Currency 04/12/2026"},
-        {"newer, one rate zero",
-         rateDocument("2026-12-05", other + "<Cube currency='GBP' rate='0.000'/>"), false,
-         "Currency 04/12/2026"},
-        {"dated after tomorrow", rateDocument("2026-12-12", other), false, "Currency 04/12/2026"},
-        {"the same day", rateDocument("2026-12-04", other), true, "Currency 04/12/2026"},
-        {"newer", rateDocument("2026-12-05", other), true, "Currency 05/12/2026"},
-        {"dated tomorrow", rateDocument("2026-12-11", other), true, "Currency 11/12/2026"},
-        {"undated", other, true, "Currency 10/12/2026"},
-        {"a date that is no date", rateDocument("2026-12-04x", other), true, "Currency 10/12/2026"},
+// Files left by an older run, edited by hand or damaged: read as far as they
+// can be, and left as they were until the first write, which keeps what was read.
+TEST_F(QSettingsStoreTest, ReadsWhatAFileSaysAndLeavesItUntilAWrite) {
+    const std::pair<QByteArray, StoredValue> cases[] = {
+        {"k=+3", StoredValue::ofText("+3")},
+        {"k=99999999999999999999", StoredValue::ofText("99999999999999999999")},
+        {"k=Foot, Bar", StoredValue::other()}, // a list
+        {"k=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\aQPixmap\\0)", StoredValue()},
+        {"k=@Variant(\\0\\0\\0\\x4\\0\\0\\0\\0\\0\\0\\0\\x5)", StoredValue::ofInteger(5)},
+        {"unit0=Mile (mi)\nk=7\nAPP_OPENED_CO", StoredValue::ofInteger(7)}, // cut short
+        {"\x01\x02 junk\n===\n\xff\xfe\nk=Foot (ft)\n=x\n\x80\x7f[[[\xc3",
+         StoredValue::ofText("Foot (ft)")},
     };
-    UnitCatalogue catalogue = testing::catalogueWithCurrencyCategory();
-    EXPECT_FALSE(applyKeptRates(catalogue, strings, kept, british)); // nothing kept yet
-    for (const auto& row : cases) {
-        SCOPED_TRACE(row.what);
-        ASSERT_TRUE(kept.save(sampleRates, downloadDay));
-        catalogue = testing::catalogueWithCurrencyCategory();
-        ASSERT_EQ(applyKeptRates(catalogue, strings, kept, british), downloadDay);
-        EXPECT_EQ(catalogue[0].nameSingle, "Currency 04/12/2026");
-        const Category before = catalogue[0];
-        const QByteArray keptFile = fileBytes(kept.filePath());
-
-        const bool replaced =
-            applyDownloadedRates(catalogue, strings, kept, row.document, british, today);
-        EXPECT_EQ(replaced, row.replaces);
-        EXPECT_EQ(catalogue[0].nameSingle, row.name);
-        const bool keptAsItWas = fileBytes(kept.filePath()) == keptFile;
-        const bool unitsAsTheyWere =
-            shortNames(catalogue[0]) == shortNames(before) &&
-            perEuro(catalogue[0].unitDefinitions[1]) == perEuro(before.unitDefinitions[1]);
-        EXPECT_NE(replaced, keptAsItWas);
-        EXPECT_NE(replaced, unitsAsTheyWere);
-        if (replaced) {
-            EXPECT_EQ(kept.load()->document, row.document);
-            EXPECT_EQ(kept.load()->downloaded, today);
-        }
+    for (const auto& [content, expected] : cases) {
+        const QString path = fileWith(content + "\n");
+        EXPECT_EQ(QSettingsStore(path).value("k"), expected) << content.left(40).toStdString();
+        EXPECT_EQ(fileBytes(path), content + "\n");
     }
+    const QString path = fileWith("unit0=Foot (ft)\n\x01[[[ nonsense\nk=7\n\xff\xfe");
+    QSettingsStore(path).setText("unit1", "Inch (in)");
+    const QSettingsStore store(copyOf(path));
+    EXPECT_EQ(store.value("unit0"), StoredValue::ofText("Foot (ft)"));
+    EXPECT_EQ(store.value("unit1"), StoredValue::ofText("Inch (in)"));
+    EXPECT_EQ(store.value("k"), StoredValue::ofInteger(7));
+}
+
+// The start holds QSettings' scheduled save until its first frame is up; a
+// held write reaches the disk on resuming or when the store goes away.
+TEST_F(QSettingsStoreTest, AHeldSaveWaitsAndIsNeverLost) {
+    testing::ensureCoreApplication();
+    const auto onDisk = [this](const QString& path) { return QSettingsStore(copyOf(path)); };
+    const QString resumed = newPath();
+    const QString dropped = newPath();
+    {
+        QSettingsStore store(resumed);
+        store.holdSaving();
+        store.setInteger("APP_OPENED_COUNT", 1);
+        QCoreApplication::processEvents(); // where QSettings would save on its own
+        EXPECT_FALSE(QFile::exists(resumed));
+        store.resumeSaving();
+        EXPECT_EQ(onDisk(resumed).value("APP_OPENED_COUNT"), StoredValue::ofInteger(1));
+        // Held no more: the next write goes out on QSettings' own schedule.
+        store.setText("unit0", "Foot (ft)");
+        QCoreApplication::processEvents();
+        EXPECT_EQ(onDisk(resumed).value("unit0"), StoredValue::ofText("Foot (ft)"));
+
+        QSettingsStore neverResumed(dropped);
+        neverResumed.holdSaving();
+        neverResumed.setText("unit1", "Inch (in)");
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(onDisk(dropped).value("unit1"), StoredValue::ofText("Inch (in)"));
 }
 
 HistoryEntry calculation(const std::string& text) {
@@ -129,13 +134,7 @@ TEST(HistoryFile, TwoWritersAtOnceLoseNoEntry) {
     std::thread first(write, "a"), second(write, "b");
     first.join();
     second.join();
-    const HistoryEntries entries = HistoryFile(folder.path()).load();
-    ASSERT_EQ(entries.size(), 80u);
-    EXPECT_EQ(std::count_if(entries.begin(), entries.end(),
-                            [](const HistoryEntry& e) { return e.calculation[0] == 'a'; }),
-              40);
-    EXPECT_TRUE(HistoryFile(folder.path()).clear());
-    EXPECT_TRUE(HistoryFile(folder.path()).load().empty());
+    EXPECT_EQ(HistoryFile(folder.path()).load().size(), 80u);
 }
 
 TEST(HistoryFile, ADamagedFileIsSetAsideAndTheHistoryStartsEmpty) {
