@@ -28,7 +28,10 @@ std::optional<QByteArray> acceptedBody(QNetworkReply& reply, std::string& failur
                                        int timeoutMilliseconds) {
     const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
     const int code = status.isValid() ? status.toInt() : 0;
-    if (isHttp(reply.url()) && status.isValid() && (code < 200 || code > 299)) {
+    // A refusal the server stated comes before any transfer error it caused;
+    // an HTTP answer without a status at all is refused after them.
+    const bool refused = isHttp(reply.url()) && (code < 200 || code > 299);
+    if (refused && status.isValid()) {
         failure = "HTTP status " + std::to_string(code);
         return std::nullopt;
     }
@@ -43,7 +46,7 @@ std::optional<QByteArray> acceptedBody(QNetworkReply& reply, std::string& failur
             failure = reply.errorString().toStdString();
         return std::nullopt;
     }
-    if (isHttp(reply.url()) && (code < 200 || code > 299)) {
+    if (refused) {
         failure = "HTTP status " + std::to_string(code);
         return std::nullopt;
     }
