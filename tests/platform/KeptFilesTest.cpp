@@ -92,6 +92,15 @@ TEST_F(QSettingsStoreTest, ReadsWhatAFileSaysAndLeavesItUntilAWrite) {
     EXPECT_EQ(store.value("k"), StoredValue::ofInteger(7));
 }
 
+// A file that cannot be written (its folder is a file) loses the write quietly
+// and damages nothing.
+TEST_F(QSettingsStoreTest, AWriteThatCannotBeKeptIsSwallowed) {
+    const QString blocker = fileWith("not a folder");
+    QSettingsStore(blocker + "/settings.ini").setText("unit0", "Mile (mi)");
+    EXPECT_TRUE(QSettingsStore(blocker + "/settings.ini").value("unit0").isAbsent());
+    EXPECT_EQ(fileBytes(blocker), "not a folder");
+}
+
 // The start holds QSettings' scheduled save until its first frame is up; a
 // held write reaches the disk on resuming or when the store goes away.
 TEST_F(QSettingsStoreTest, AHeldSaveWaitsAndIsNeverLost) {
