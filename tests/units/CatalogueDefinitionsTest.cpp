@@ -1,6 +1,6 @@
-// The built catalogue against what references state: relations between its
-// units, exact, and every unit's value in its category's base unit beside
-// GNU units'.
+// The built catalogue against what references state: every unit's value in
+// its category's base unit beside GNU units', and relations between its units,
+// exact.
 #include "units/UnitCatalogueBuilder.h"
 
 #include "engine/ConversionChain.h"
@@ -38,73 +38,39 @@ const UnitDefinition* unitIn(std::size_t category, const std::string& shortName)
     return nullptr;
 }
 
-// The unit with that short name, in `category` first (the Chinese fēn, lí and
-// háo are lengths and areas), else in any.
-const UnitDefinition* unitNamed(const std::string& shortName, std::size_t category) {
-    const UnitDefinition* unit = unitIn(category, shortName);
-    for (std::size_t c = 1; !unit && c < catalogue().size(); ++c)
-        unit = unitIn(c, shortName);
-    EXPECT_TRUE(unit) << "no unit " << shortName;
-    return unit;
-}
-
 BDouble decimal(const std::string& text) {
     const std::optional<BDouble> number = BDouble::fromText(text);
     EXPECT_TRUE(number) << text;
     return number.value_or(BDouble());
 }
 
-// "count unit*unit": `count` of the first unit times one of each further unit,
-// in base units. Base units are coherent (m, m², m/s, W, J, s), so a product of
-// units of several categories compares as the quantity it is: 1 kn*h = 1 M.
+// "count name": that many of the unit of `category` so named, in base units.
 BDouble inBaseUnits(const std::string& quantity, std::size_t category) {
-    std::size_t at = quantity.find(' ') + 1;
-    BDouble value = decimal(quantity.substr(0, at - 1));
-    for (bool first = true; at <= quantity.size(); first = false) {
-        const std::size_t end = std::min(quantity.find('*', at), quantity.size());
-        const UnitDefinition* unit = unitNamed(quantity.substr(at, end - at), category);
-        const auto base =
-            unit ? applyForwards(unit->metricsCalculations, first ? value : 1) : std::nullopt;
-        value = first ? base.value_or(BDouble()) : value * base.value_or(BDouble());
-        at = end + 1;
-    }
-    return value;
+    const std::size_t space = quantity.find(' ');
+    const UnitDefinition* unit = unitIn(category, quantity.substr(space + 1));
+    EXPECT_TRUE(unit) << "no unit in " << quantity;
+    const BDouble count = decimal(quantity.substr(0, space));
+    return unit ? applyForwards(unit->metricsCalculations, count).value_or(BDouble()) : BDouble();
 }
 
+// Thirds, fifteenths and ninths, which no comparison of decimals could hold.
 TEST(CatalogueDefinitions, RelationsReferencesStateHoldExactly) {
     const struct {
         std::size_t category;
         std::string left, right;
     } relations[] = {
         // clang-format off
-        {length, "1 yd", "0.9144 m"}, {length, "1 M", "1852 m"}, {length, "1 ls", "299792458 m"},
-        {length, "1760 yd", "1 mile"}, {length, "3 市尺", "1 m"}, {length, "30000 毫", "1 m"},
-        {length, "1 ly", "365.25 ld"}, {length, "1 lh", "60 lm"}, {mass, "1 lb", "0.45359237 kg"},
-        {mass, "16 oz.", "1 lb"}, {mass, "1 tn. l.", "1.12 tn. sh."},
-        {volume, "1 Imp.gal.", "4.54609 l"}, {volume, "1 in3", "16.387064 ml"},
-        {volume, "3 US tsp.", "1 US Tbsp."}, {volume, "231 in3", "1 US.liq.gal."},
-        {volume, "128 US fl.oz.", "1 US.liq.gal."}, {volume, "32 Imp.Tbsp.", "1 Imp.pt."},
-        {volume, "8 Imp.pt.", "1 Imp.gal."}, {speed, "1 kn*h", "1 M"}, {speed, "3.6 km/h", "1 m/s"},
-        {area, "1 ac", "4840 yd²"}, {area, "1 in²", "1 in*in"}, {area, "15 亩 / 畝", "1 ha"},
-        {area, "1000 毫", "1 亩 / 畝"}, {area, "121 Pêⁿ", "400 m²"}, {area, "1 Kah", "2934 Pêⁿ"},
-        {information, "1 YiB", "1208925819614629174706176 B"},
-        {information, "1 TB", "8000000000000 bit"}, {pressure, "760 Torr", "1 atm"},
-        {pressure, "1 atm", "101325 Pa"}, {pressure, "1 mmHg", "133.322387415 Pa"},
-        {pressure, "1 psi*in²", "4.4482216152605 Pa*m²"}, // a pound-force
-        {power, "1 hp(M)", "735.49875 W"}, {power, "1 kW*h", "3600 kJ"},
-        {energy, "1 kcal", "4184 J"}, {energy, "1 W*s", "1 J"}, {time, "1 y", "365 d"},
-        {time, "1 d", "86400000 ms"}, {temperature, "212 °F", "100 °C"},
-        {temperature, "0 °C", "273.15 K"}, {fuel, "1 mpgUS*US.liq.gal.", "1 mpl*l"},
+        {length, "3 市尺", "1 m"}, {length, "30000 毫", "1 m"}, {area, "15 亩 / 畝", "1 ha"},
+        {area, "1000 毫", "1 亩 / 畝"}, {area, "121 Pêⁿ", "400 m²"},
+        {volume, "3 US tsp.", "1 US Tbsp."}, {volume, "32 Imp.Tbsp.", "1 Imp.pt."},
+        {temperature, "212 °F", "100 °C"},
         // clang-format on
     };
-    std::set<std::size_t> categories;
     for (const auto& [category, left, right] : relations) {
         SCOPED_TRACE(left + " = " + right);
-        categories.insert(category);
         const BDouble l = inBaseUnits(left, category), r = inBaseUnits(right, category);
         EXPECT_TRUE(l == r) << l.fractionText() << " against " << r.fractionText();
     }
-    EXPECT_EQ(categories.size(), catalogue().size() - 1); // every category but currencies
 }
 
 // Per category, "ours=GNU units' name" (or the one name both use), or where GNU
