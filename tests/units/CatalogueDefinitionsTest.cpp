@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -75,14 +74,10 @@ TEST(CatalogueDefinitions, RelationsReferencesStateHoldExactly) {
 
 // Per category, "ours=GNU units' name" (or the one name both use), or where GNU
 // units lacks the unit "ours=its definition in GNU units' terms"; as `units`
-// reads "You have": one of the unit.
-struct GnuUnit {
-    std::size_t category;
-    std::string shortName, gnu;
-};
-using GnuTable = std::vector<std::pair<std::size_t, std::string>>;
-
-const GnuTable gnuNames{
+// reads "You have": one of the unit. GNU units lacks the Chinese market units
+// of 1984 (市尺 = 1|3 m, 15 亩 = 1 ha), defines the parsec as au / tan(arcsec),
+// 8e-12 shorter, and the Imperial tablespoon as 15 ml.
+const std::pair<std::size_t, std::string> gnuNames[] = {
     // clang-format off
     {length, "mile; km; m; yd=yard; ft; dm; in=inch; cm; mm; thou; μm=micrometer; nm; "
              "Å=angstrom; M=nauticalmile; fth=fathom; ls=lightsecond; lm=lightminute; "
@@ -104,14 +99,6 @@ const GnuTable gnuNames{
     {time, "y=commonyear; w=week; d=day; h=hour; min; s; ms; μs=microsecond; ns"},
     {temperature, "°C=tempC(1); °F=tempF(1); K"},
     {fuel, "mpgUS=mile/usgallon; mpl=mile/liter"},
-    // clang-format on
-};
-
-// The Chinese market units of 1984 (市尺 = 1|3 m, 15 亩 = 1 ha); GNU units
-// defines the parsec as au / tan(arcsec), 8e-12 shorter, and the Imperial
-// tablespoon as 15 ml.
-const GnuTable lackedByGnu{
-    // clang-format off
     {length, "市里=500 m; 引=100|3 m; 市丈=10|3 m; 市尺=1|3 m; 市寸=1|30 m; 市分=1|300 m; 厘 / 釐=1|3000 m; "
              "毫=1|30000 m; lh=c hour; ld=c day; pc=648000 au / pi"},
     {volume, "Imp.Tbsp.=5|8 brfloz; Metric Tbsp.=15 ml"},
@@ -120,20 +107,8 @@ const GnuTable lackedByGnu{
     // clang-format on
 };
 
-void appendRows(const GnuTable& table, std::vector<GnuUnit>& rows) {
-    for (const auto& [category, list] : table)
-        for (std::size_t at = 0; at < list.size();) {
-            const std::size_t end = std::min(list.find("; ", at), list.size());
-            const std::string row = list.substr(at, end - at);
-            const std::size_t equals = row.find('=');
-            rows.push_back({category, row.substr(0, equals),
-                            row.substr(equals == std::string::npos ? 0 : equals + 1)});
-            at = end + 2;
-        }
-}
-
-// GNU units' value of each "have" in `want`, from one process: the lines as
-// it prints them with -t, each expected to be a number.
+// GNU units' value of each "have" in its "want", from one process: the
+// numbers it prints with -t, one a line.
 std::vector<std::string>
 gnuUnitsValues(const std::vector<std::pair<std::string, std::string>>& ask) {
     // Only the standard definitions (-f ''), never a user's ~/.units; 40
@@ -142,27 +117,33 @@ gnuUnitsValues(const std::vector<std::pair<std::string, std::string>>& ask) {
     for (const auto& [have, want] : ask)
         command += have + "\n" + want + "\n";
     command += "END\n";
-    std::vector<std::string> lines;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return lines;
-    char buffer[256];
-    while (fgets(buffer, sizeof buffer, pipe)) {
-        std::istringstream line(buffer);
-        lines.emplace_back();
-        line >> lines.back();
+    std::vector<std::string> values;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        for (char value[128]; fscanf(pipe, "%127s", value) == 1;)
+            values.emplace_back(value);
+        pclose(pipe);
     }
-    pclose(pipe);
-    return lines;
+    return values;
 }
 
 // GNU units computes in doubles: within 1e-12 of the exact value.
 TEST(CatalogueDefinitions, EveryUnitAgreesWithGnuUnits) {
     const std::string baseUnit[] = {"",    "m", "g", "l", "m/s", "m^2",   "bit",
                                     "bar", "W", "J", "s", "K",   "mile/l"};
+    struct GnuUnit {
+        std::size_t category;
+        std::string shortName, gnu;
+    };
     std::vector<GnuUnit> rows;
-    appendRows(gnuNames, rows);
-    appendRows(lackedByGnu, rows);
+    for (const auto& [category, list] : gnuNames)
+        for (std::size_t at = 0; at < list.size();) {
+            const std::size_t end = std::min(list.find("; ", at), list.size());
+            const std::string row = list.substr(at, end - at);
+            const std::size_t equals = row.find('=');
+            rows.push_back({category, row.substr(0, equals),
+                            row.substr(equals == std::string::npos ? 0 : equals + 1)});
+            at = end + 2;
+        }
     std::vector<std::pair<std::string, std::string>> ask;
     std::set<std::pair<std::size_t, std::string>> named;
     for (const GnuUnit& row : rows) {
