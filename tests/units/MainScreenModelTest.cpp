@@ -207,16 +207,5 @@ TEST_F(MainScreenModelTest, PasteReadsEitherRowsUnit) {
     }
 }
 
-TEST(MainScreenModel, MultiByteSeparatorsShowInTheRows) {
-    OperatorMode operatorMode;
-    MainScreenModel arabic("\u066B", "\u066C", operatorMode);
-    arabic.switchToCalculatorMode();
-    arabic.press("12345.");
-    EXPECT_EQ(arabic.row0(), "12\u066C345\u066B");
-    EXPECT_EQ(arabic.number0(), "12345\u066B");
-    arabic.press("/4=");
-    EXPECT_EQ(arabic.row0(), "3\u066C086\u066B25");
-}
-
 } // namespace
 } // namespace ratio
