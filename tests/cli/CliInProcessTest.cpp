@@ -85,8 +85,6 @@ TEST(CliUsage, ErrorsNameTheProblemAndExitWithTwo) {
         {{"--rates", "/nonexistent/rates.xml", "1"},
          "cannot read rates file '/nonexistent/rates.xml': No such file"},
         {{"--rates", fifo, "1"}, "not a regular file"},
-        {rates("<Cube><Cube currency='USD' rate='0'/><Cube currency='JPY' rate='1'/></Cube>"),
-         "skipped rate for USD: a rate of zero"},
         {rates("\x01\x02not xml at all"), "is not a usable rate document: not a well-formed XML"},
         {rates(QByteArray(1024 * 1024 + 1, ' ')), "larger than 1 MiB"},
         {{"--locale", "xx_NOWHERE", "1"}, "unknown locale"},
@@ -118,7 +116,6 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
         {"Mile (mile, mi)", "Kilometre (km)", "en-GB", "1.609344 km\n"}, // long names
         {"Mile", "kilometre", "en-GB", "1.609344 km\n"}, // long names without brackets
         {"mi", "km", "en-GB", "1.609344 km\n"}, // a symbol
-        {"mile", "km", "en-GB", "1.609344 km\n"}, // short name
         {"degF", "degC", "en-GB", "-17.22222222 °C\n"}, {"km2", "m2", "en-GB", "1,000,000 m²\n"},
         {"um", "nm", "en-GB", "1,000 nm\n"},
         {"[US] Miles per gallon", "Miles per litre", "en-GB", "0.26417205 mpl\n"}, // no-break space
@@ -149,27 +146,23 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
 
 // Keys print both rows as the main screen shows them; conversions one row.
 TEST(CliOutput, KeysPlainPlacesAndExactDigits) {
-    // The leu, and two rates whose inverses have long periods.
+    // The leu, and a rate whose inverse has a long period.
     const std::string rates = ratesFile(testing::rateDocument(
-        "2026-12-04", "<Cube currency='RON' rate='5'/><Cube currency='JPY' rate='1019'/>"
-                      "<Cube currency='USD' rate='1021'/>"));
+        "2026-12-04", "<Cube currency='RON' rate='5'/><Cube currency='JPY' rate='1019'/>"));
     // clang-format off
     const Case cases[] = {
         {{}, "0 mile\n0 km\n"},
         {{"--", "-5"}, "5 mile\n8.04672 km\n"}, {{"--calculator", "X"}, "0 km\n0 mile\n"},
         {{"--calculator", "1/3="}, "0.33333333\n0.536448 km\n"},
-        {{"2+X3="}, "3 km\n1.86411358 mile\n"}, {{"--from", "°C", "--to", "°F", "C"}, "0 °C\n32 °F\n"},
+        {{"--from", "°C", "--to", "°F", "C"}, "0 °C\n32 °F\n"},
         {{"convert", "1", "mg", "t"}, "0 t\n"}, // the row's 8 places
         {{"--plain", "convert", "1000", "km", "m"}, "1000000\n"},
         {{"--places", "0", "convert", "-2.5", "m", "m"}, "-3 m\n"}, // half away from zero
-        {{"--places", "3", "convert", "2", "ft", "yd"}, "0.667 yd\n"},
         {{"--plain", "--exact", "--batch"}, "0.(3)\n"},
-        {{"--exact", "convert", "10000", "ft", "yd"}, "3,333.(3) yd\n"},
         {{"--exact", "--locale", "de_DE", "convert", "1", "degF", "degC"}, "-17,(2) °C\n"},
         {{"--locale", "de_DE", "convert", "1.000,5", "km", "m"}, "1.000.500 m\n"},
         // 1/1019 repeats after 1018 digits: too long a period, so the fraction.
         {{"--rates", rates, "--exact", "convert", "-3", "JPY", "EUR"}, "-3/1019 €\n"},
-        {{"--rates", rates, "--exact", "--plain", "convert", "1021", "usd", "eur"}, "1\n"}, // any case
         // With rates, "L" is first the leu's symbol; beside a volume it is the litre.
         {{"--rates", rates, "convert", "1", "L", "ml"}, "1,000 ml\n"},
         {{"--rates", rates, "convert", "1", "ml", "L"}, "0.001 l\n"},
