@@ -99,7 +99,7 @@ TEST(HistoryTapeText, ReadsBackWhatItWritesAndRefusesTheRest) {
     EXPECT_EQ(HistoryTape::read("ratio-history 1"), HistoryEntries{});
     const std::string damaged[] = {
         "",
-        "ratio-history 10\n",
+        "ratio-history 10",                         // a later version, however short
         text.substr(0, text.size() - 1),            // cut short
         "ratio-history 1\nt\t\t36\t\t\t\n",         // too few fields
         "ratio-history 1\nt\t1 + 2\t3x\t\t\t\t\n",  // not a number
