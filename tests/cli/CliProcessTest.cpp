@@ -124,14 +124,6 @@ class CliProcessTest : public ::testing::Test {
     QTemporaryDir home;
 };
 
-TEST_F(CliProcessTest, StandardOutputCarriesOnlyResults) {
-    const Result result = run({"1.25"});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.output, "1.25 mile\n2.01168 km\n");
-    EXPECT_EQ(result.errors, ""); // the diagnostic lines only with --trace
-    EXPECT_TRUE(run({"--help"}).output.startsWith("Usage: ratio-cli"));
-}
-
 // Kept: rates of 4 January 2024. A failed or oversized answer is refused and
 // says why; an older one is no failure but changes nothing (which answers
 // replace the kept rates is KeptRatesTest's). The kept file stays byte for
