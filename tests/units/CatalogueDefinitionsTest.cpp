@@ -135,6 +135,8 @@ TEST(CatalogueDefinitions, EveryUnitAgreesWithGnuUnits) {
         std::string shortName, gnu;
     };
     std::vector<GnuUnit> rows;
+    std::vector<std::pair<std::string, std::string>> ask;
+    std::set<std::pair<std::size_t, std::string>> named;
     for (const auto& [category, list] : gnuNames)
         for (std::size_t at = 0; at < list.size();) {
             const std::size_t end = std::min(list.find("; ", at), list.size());
@@ -142,15 +144,10 @@ TEST(CatalogueDefinitions, EveryUnitAgreesWithGnuUnits) {
             const std::size_t equals = row.find('=');
             rows.push_back({category, row.substr(0, equals),
                             row.substr(equals == std::string::npos ? 0 : equals + 1)});
+            EXPECT_TRUE(named.emplace(category, rows.back().shortName).second) << row;
+            ask.emplace_back(rows.back().gnu, baseUnit[category]);
             at = end + 2;
         }
-    std::vector<std::pair<std::string, std::string>> ask;
-    std::set<std::pair<std::size_t, std::string>> named;
-    for (const GnuUnit& row : rows) {
-        EXPECT_TRUE(unitIn(row.category, row.shortName)) << "no unit " << row.shortName;
-        EXPECT_TRUE(named.emplace(row.category, row.shortName).second) << row.shortName;
-        ask.emplace_back(row.gnu, baseUnit[row.category]);
-    }
     std::size_t builtIn = 0;
     for (std::size_t c = 1; c < catalogue().size(); ++c)
         builtIn += catalogue()[c].unitDefinitions.size();
@@ -163,7 +160,7 @@ TEST(CatalogueDefinitions, EveryUnitAgreesWithGnuUnits) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         SCOPED_TRACE(rows[i].shortName + " as " + rows[i].gnu + " = " + values[i]);
         const UnitDefinition* unit = unitIn(rows[i].category, rows[i].shortName);
-        ASSERT_TRUE(unit);
+        ASSERT_TRUE(unit) << "no unit " << rows[i].shortName;
         const BDouble ours = applyForwards(unit->metricsCalculations, 1).value_or(BDouble());
         const BDouble theirs = decimal(values[i]);
         BDouble difference = ours - theirs;

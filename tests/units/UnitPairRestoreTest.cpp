@@ -50,14 +50,6 @@ struct LanguageRun {
         return catalogue[position.category].unitDefinitions[position.unit];
     }
 
-    // Stores the pair as the main screen does.
-    void store(UnitPosition unit0, UnitPosition unit1, KeyValueStore& store) const {
-        SelectedUnits selected;
-        selected.storeSelectedUnits(unit(unit0).longName, unit(unit0).shortName,
-                                    unit(unit1).longName, unit(unit1).shortName, names(), store,
-                                    nullptr);
-    }
-
     Language language;
     std::unique_ptr<LocalizedStrings> strings;
     UnitCatalogue catalogue;
@@ -88,7 +80,9 @@ TEST(StoredPairAcrossLanguages, FindsTheSameUnits) {
         const UnitPosition unit1 = from.at(row.category, row.unit1);
         SCOPED_TRACE(from.unit(unit0).longName);
         MemoryKeyValueStore store;
-        from.store(unit0, unit1, store);
+        SelectedUnits().storeSelectedUnits(from.unit(unit0).longName, from.unit(unit0).shortName,
+                                           from.unit(unit1).longName, from.unit(unit1).shortName,
+                                           from.names(), store, nullptr); // as the main screen does
         const UnitPair expected{to.at(row.category, row.unit0), to.at(row.category, row.unit1)};
         EXPECT_EQ(lookUpStoredPair(to.names(), SelectedUnits().storedPair(store)).pair, expected);
         // The two keys keep the names of the language they were stored in.
