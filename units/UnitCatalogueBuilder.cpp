@@ -132,12 +132,6 @@ bool initiallyAdded(UnitRow::InCompactList rule, Language language) {
     return false;
 }
 
-Category* categoryAt(UnitCatalogue& catalogue, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= catalogue.size())
-        return nullptr;
-    return &catalogue[static_cast<std::size_t>(index)];
-}
-
 } // namespace
 
 void buildUnitCatalogue(UnitCatalogue& catalogue, const LocalizedStrings& strings,
@@ -177,25 +171,6 @@ void buildUnitCatalogue() {
     const Localization& localization = Localization::shared();
     buildUnitCatalogue(unitCatalogue(), localization.strings(), localization.language,
                        Localization::sharedBritishStrings());
-}
-
-bool addUnit(UnitCatalogue& catalogue, std::string longName, std::string_view numberText,
-             std::string shortName, bool added, int categoryIndex) {
-    Category* category = categoryAt(catalogue, categoryIndex);
-    std::optional<BDouble> number = BDouble::fromText(numberText);
-    if (!category || !number)
-        return false;
-    category->unitDefinitions.emplace_back(
-        std::move(shortName), std::move(longName), added, -1,
-        MetricsCalculations{{Operator::Multiplication, std::move(*number)}});
-    return true;
-}
-
-bool addUnitWithEnglishName(UnitCatalogue& catalogue, std::string_view longName,
-                            std::string_view numberText, std::string shortName,
-                            std::string_view englishName, bool added, int categoryIndex) {
-    return addUnit(catalogue, appendEnglishName(longName, englishName), numberText,
-                   std::move(shortName), added, categoryIndex);
 }
 
 } // namespace ratio

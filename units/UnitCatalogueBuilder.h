@@ -21,15 +21,4 @@ void buildUnitCatalogue(UnitCatalogue& catalogue, const LocalizedStrings& string
 // The process-wide catalogue from the shared language choice; run once at start.
 void buildUnitCatalogue();
 
-// Appends a unit whose chain is the single multiplication by numberText.
-// Returns false and changes nothing when the category does not exist or the
-// text is not a decimal number.
-bool addUnit(UnitCatalogue& catalogue, std::string longName, std::string_view numberText,
-             std::string shortName, bool added, int categoryIndex);
-
-// As addUnit, with the long name joined to its British English form.
-bool addUnitWithEnglishName(UnitCatalogue& catalogue, std::string_view longName,
-                            std::string_view numberText, std::string shortName,
-                            std::string_view englishName, bool added, int categoryIndex);
-
 } // namespace ratio
