@@ -115,9 +115,7 @@ TEST_F(MainScreenTest, ModeKeysMoveTheUnitSymbolAndTheirColours) {
 // what is typed next is a new number converted the other way (the model's
 // tests go through the key sequences). Twice is back.
 TEST_F(MainScreenTest, TypingAfterASwapConvertsTheOtherWay) {
-    applyRates("<Cube currency='USD' rate='1.25'/>", QDate(2026, 12, 4));
     const std::string mile = "Mile (mile, mi)", km = "Kilometre (km)";
-    const std::string euro = "Euro (\u20ac, EUR)", dollar = "United States dollar ($, USD)";
     const struct {
         std::string unit0, unit1;
         const char* keys;
@@ -126,8 +124,7 @@ TEST_F(MainScreenTest, TypingAfterASwapConvertsTheOtherWay) {
     } cases[] = {
         {mile, km, "5W2", "2 km", "1.24274238 mile", true},
         {mile, km, "5KW", "8.04672 km", "5 mile", true},
-        {mile, km, "5WW2", "2 mile", "3.218688 km", false},
-        {euro, dollar, "8W5", "5 $", "4 \u20ac", true},
+        {km, mile, "5WW2", "2 km", "1.24274238 mile", false},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.unit0 + " " + row.keys);
