@@ -31,9 +31,13 @@ QString litOperators(const CalculatorViewController& screen) {
 
 // Every key of the keypad, and a keyboard's keys for the same, reach the
 // calculator; both rows follow each key, exactly the pending operator's key
-// is lit, and after a result both numbers vanish, then come back white.
+// is lit, and after a result both numbers vanish, then come back white. The
+// mode keys add or remove the unit symbol once, keep row 1 up to date while
+// it is hidden, and swap their colours; a mode key of the current mode
+// changes nothing.
 TEST_F(MainScreenTest, KeysGiveBothRowsLightThePendingOperatorAndBlinkAResult) {
-    // Keys on the keypad (C S are its keys) and typed (\r \b \x1b are keyboard keys).
+    const QColor dark(0x55, 0x55, 0x55), light(0xaa, 0xaa, 0xaa);
+    // Keys on the keypad (C S K V are its keys) and typed (\r \b \x1b are keyboard keys).
     const struct {
         const char* keys;
         QString row0, row1, lit;
@@ -50,11 +54,14 @@ TEST_F(MainScreenTest, KeysGiveBothRowsLightThePendingOperatorAndBlinkAResult) {
         {"12\x1b", "0 mile", "0 km", ""},
         {"5S", "-5 mile", "-8.04672 km", ""},
         {"2*3=.5", "0.5 mile", "0.804672 km", ""},
+        {"12KK", "12", "19.312128 km", ""},
+        {"12K3V", "123 mile", "197.949312 km", ""},
+        {"12KVV", "12 mile", "19.312128 km", ""},
     };
     for (const auto& row : cases) {
         const QString keys = QString::fromLatin1(row.keys);
         for (const bool typed : {false, true}) {
-            if (keys.contains(QRegularExpression(typed ? "[CS]" : "[\r\b\x1b]")))
+            if (keys.contains(QRegularExpression(typed ? "[CSKV]" : "[\r\b\x1b]")))
                 continue;
             SCOPED_TRACE(::testing::PrintToString(std::string(row.keys)) + (typed ? " typed" : ""));
             main.reset();
@@ -74,6 +81,10 @@ TEST_F(MainScreenTest, KeysGiveBothRowsLightThePendingOperatorAndBlinkAResult) {
             EXPECT_EQ(row0(), row.row0);
             EXPECT_EQ(row1(), row.row1);
             EXPECT_EQ(litOperators(screen()), row.lit);
+            const bool calculator = !row.row0.contains(u' ');
+            EXPECT_EQ(screen().Number1Label->isHidden(), calculator);
+            EXPECT_EQ(screen().CalculatorButton->backgroundColor(), calculator ? dark : light);
+            EXPECT_EQ(screen().ConverterButton->backgroundColor(), calculator ? light : dark);
             if (!result)
                 continue;
             EXPECT_TRUE(QTest::qWaitFor([&] {
@@ -81,33 +92,6 @@ TEST_F(MainScreenTest, KeysGiveBothRowsLightThePendingOperatorAndBlinkAResult) {
                                    [](NumberRowLabel* r) { return r->textColor() == Qt::white; });
             }));
         }
-    }
-}
-
-// The mode keys add or remove the unit symbol once, show row 1 up to date,
-// and swap their colours; a mode key of the current mode changes nothing.
-TEST_F(MainScreenTest, ModeKeysMoveTheUnitSymbolAndTheirColours) {
-    const QColor dark(0x55, 0x55, 0x55), light(0xaa, 0xaa, 0xaa);
-    const struct {
-        const char* keys;
-        QString row0;
-        bool row1Shown;
-        QColor calculator, converter;
-        QString row1;
-    } cases[] = {
-        {"12KK", "12", false, dark, light, "19.312128 km"},
-        {"12K3V", "123 mile", true, light, dark, "197.949312 km"},
-        {"12KVV", "12 mile", true, light, dark, "19.312128 km"},
-    };
-    for (const auto& row : cases) {
-        SCOPED_TRACE(row.keys);
-        main.reset();
-        press(row.keys);
-        EXPECT_EQ(row0(), row.row0);
-        EXPECT_EQ(screen().Number1Label->isHidden(), !row.row1Shown);
-        EXPECT_EQ(screen().CalculatorButton->backgroundColor(), row.calculator);
-        EXPECT_EQ(screen().ConverterButton->backgroundColor(), row.converter);
-        EXPECT_EQ(row1(), row.row1); // kept up to date while hidden
     }
 }
 
