@@ -70,9 +70,9 @@ TEST(Paste, ReadsTheLocalesNumbersAndTheRowsUnitsAsTheSecondOperand) {
 
 // A row menu's Copy gives the number alone, as a spreadsheet of the locale
 // reads it. Ctrl+C copies the visible result as the screen shows it, as Share
-// does: in converter mode row 1 with its grouping and unit, which Ctrl+V after
-// other keys takes back as the row-0 value that gives it, so both rows come back.
-TEST(CopyPaste, MenusCopyTheNumberAndCtrlCThenCtrlVGivesTheShownRowsBack) {
+// does: in converter mode row 1 with its grouping and unit (that pasting it
+// gives both rows back is the model's test).
+TEST(CopyPaste, MenusCopyTheNumberAndCtrlCTheShownResult) {
     const struct {
         const char* locale;
         const char* keys;
@@ -86,7 +86,6 @@ TEST(CopyPaste, MenusCopyTheNumberAndCtrlCThenCtrlVGivesTheShownRowsBack) {
         SCOPED_TRACE(std::string(row.locale) + " " + row.keys);
         Screen screen(row.locale);
         screen.typeKeys(row.keys);
-        const QString row0 = screen.row0(), row1 = screen.row1();
         for (auto [number, copied] :
              {std::pair<QWidget*, const char*>(screen.main->Number0Label, row.copied0),
               {screen.main->Number1Label, row.copied1}}) {
@@ -97,10 +96,6 @@ TEST(CopyPaste, MenusCopyTheNumberAndCtrlCThenCtrlVGivesTheShownRowsBack) {
         }
         QTest::keyClick(screen.main.get(), Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(row.copied));
-        QTest::keyClicks(screen.main.get(), "9+");
-        QTest::keyClick(screen.main.get(), Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(screen.row0(), row0);
-        EXPECT_EQ(screen.row1(), row1);
     }
 }
 
