@@ -218,33 +218,30 @@ class ShareAndMenus : public MainScreenTest {
     }
 };
 
-TEST_F(ShareAndMenus, TheShareControlOffersTheVisibleResultButATabletSharesNothing) {
-    type("12.5");
+// The share control offers the visible result, each row's menu its own row;
+// row 1 rests in calculator mode, and a tablet shares nothing.
+TEST_F(ShareAndMenus, TheShareControlAndEachRowsMenuShareWhatIsShown) {
+    type("3");
     click(screen().ShareButton);
     EXPECT_EQ(sharedText(), row1());
     EXPECT_TRUE(row1().endsWith(" km"));
-    click(screen().CalculatorButton);
-    click(screen().ShareButton);
-    EXPECT_EQ(sharedText(), "12.5");
-
-    DeviceFacts::setModel("iPad14,1");
-    click(screen().ShareButton);
-    choose(screen().Number0Label, "Share");
-    EXPECT_EQ(sharedText(), std::nullopt);
-}
-
-TEST_F(ShareAndMenus, RowMenusShareTheirRowAndRowOneRestsInCalculatorMode) {
-    type("3");
     choose(screen().Number0Label, "Share");
     EXPECT_EQ(sharedText(), "3 mile");
     choose(screen().Number1Button, "Share");
     EXPECT_EQ(sharedText(), row1());
 
     click(screen().CalculatorButton);
+    click(screen().ShareButton);
+    EXPECT_EQ(sharedText(), "3");
     choose(screen().Number0Button, "Share");
     EXPECT_EQ(sharedText(), "3");
     choose(screen().Number1Button, "Share");
     EXPECT_EQ(sharedText(), std::nullopt);
+    DeviceFacts::setModel("iPad14,1");
+    click(screen().ShareButton);
+    choose(screen().Number0Label, "Share");
+    EXPECT_EQ(sharedText(), std::nullopt);
+
     choose(screen().Number1Button, "Unit"); // the unit entry too
     EXPECT_TRUE(screen().Number1Label->isHidden());
     choose(screen().Number0Button, "Unit"); // opens the units in converter mode
