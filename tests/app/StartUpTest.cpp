@@ -1,12 +1,10 @@
 // Start-up as main() runs it, over stores and rate files in a temporary
 // folder: the stored pair, damaged files and a rate server that misbehaves.
 #include "MainScreenFixture.h"
-#include "platform/QSettingsStore.h"
 #include "support/CannedHttpServer.h"
 #include "support/SampleRates.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace ratio {
 namespace {
@@ -135,24 +133,6 @@ TEST_F(StartUpTest, NewerRatesConvertThePairOnScreenAtOnce) {
     launch.press("5=");
     EXPECT_EQ(launch.row0(), "15 \u20ac");
     EXPECT_EQ(launch.row1(), "30 $");
-}
-
-// A settings file of garbage, or one that cannot be written, starts as a first launch.
-TEST_F(StartUpTest, SurvivesCorruptAndUnwritableSettings) {
-    const QString corrupt = folder.filePath("corrupt.ini");
-    ASSERT_TRUE(
-        testing::writeFile(corrupt, QByteArray("\x00\xff[unit0\n=\n\x01\x02garbage=[[[\n", 24) +
-                                        QByteArray(5000, '\xfe')));
-    ASSERT_TRUE(QFile(folder.filePath("blocker")).open(QIODevice::WriteOnly));
-    const QString unwritable = folder.filePath("blocker/settings.ini"); // its folder is a file
-    for (const QString& path : {corrupt, unwritable}) {
-        SCOPED_TRACE(path.toStdString());
-        QSettingsStore settings(path);
-        Launch launch(settings, dataFolder());
-        QTest::keyClick(launch.main.get(), '2');
-        EXPECT_EQ(launch.row0(), "2 mile");
-        EXPECT_EQ(launch.row1(), "3.218688 km");
-    }
 }
 
 // A good answer is kept for an offline start and the next request asks for a
