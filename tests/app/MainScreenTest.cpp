@@ -219,7 +219,8 @@ class ShareAndMenus : public MainScreenTest {
 };
 
 // The share control offers the visible result, each row's menu its own row;
-// row 1 rests in calculator mode, and a tablet shares nothing.
+// row 1 rests in calculator mode (its menu neither shares nor copies), and a
+// tablet shares nothing.
 TEST_F(ShareAndMenus, TheShareControlAndEachRowsMenuShareWhatIsShown) {
     type("3");
     click(screen().ShareButton);
@@ -237,6 +238,9 @@ TEST_F(ShareAndMenus, TheShareControlAndEachRowsMenuShareWhatIsShown) {
     EXPECT_EQ(sharedText(), "3");
     choose(screen().Number1Button, "Share");
     EXPECT_EQ(sharedText(), std::nullopt);
+    QGuiApplication::clipboard()->setText("kept"); // nor copies it
+    choose(screen().Number1Button, "Copy");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
     DeviceFacts::setModel("iPad14,1");
     click(screen().ShareButton);
     choose(screen().Number0Label, "Share");
