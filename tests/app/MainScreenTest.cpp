@@ -31,34 +31,37 @@ QString litOperators(const CalculatorViewController& screen) {
 
 // Every key of the keypad, and a keyboard's keys for the same, reach the
 // calculator; both rows follow each key, exactly the pending operator's key
-// is lit, and after a result both numbers vanish, then come back white.
+// is lit, and after a result both numbers vanish, then come back white. The
+// mode keys add or remove the unit symbol once, keep row 1 up to date while
+// it is hidden, and swap their colours; a mode key of the current mode
+// changes nothing.
 TEST_F(MainScreenTest, KeysGiveBothRowsLightThePendingOperatorAndBlinkAResult) {
-    // Keys on the keypad (C S are its keys) and typed (\r \b \x1b are keyboard keys).
+    const QColor dark(0x55, 0x55, 0x55), light(0xaa, 0xaa, 0xaa);
+    // Keys on the keypad (C S K V are its keys) and typed (\r \b \x1b are keyboard keys).
     const struct {
         const char* keys;
         QString row0, row1, lit;
     } cases[] = {
         {"1234567890", "1,234,567,890 mile", "1,986,844,426.36416 km", ""},
-        {"7-2=", "5 mile", "8.04672 km", ""},
         {"7-2\r", "5 mile", "8.04672 km", ""},
         {"6*3=", "18 mile", "28.968192 km", ""},
         {"8/2=", "4 mile", "6.437376 km", ""},
-        {"2+3+4=", "9 mile", "14.484096 km", ""},
         {"7+1", "1 mile", "1.609344 km", "+"},
         {"6*", "6 mile", "9.656064 km", "*"},
-        {"6*/", "6 mile", "9.656064 km", "/"},
         {"6*-1", "1 mile", "1.609344 km", "-"},
-        {"12C", "0 mile", "0 km", ""},
+        {"6*C", "0 mile", "0 km", ""},
         {"12\b", "0 mile", "0 km", ""},
         {"12\x1b", "0 mile", "0 km", ""},
-        {"6*C", "0 mile", "0 km", ""},
         {"5S", "-5 mile", "-8.04672 km", ""},
         {"2*3=.5", "0.5 mile", "0.804672 km", ""},
+        {"12KK", "12", "19.312128 km", ""},
+        {"12K3V", "123 mile", "197.949312 km", ""},
+        {"12KVV", "12 mile", "19.312128 km", ""},
     };
     for (const auto& row : cases) {
         const QString keys = QString::fromLatin1(row.keys);
         for (const bool typed : {false, true}) {
-            if (keys.contains(QRegularExpression(typed ? "[CS]" : "[\r\b\x1b]")))
+            if (keys.contains(QRegularExpression(typed ? "[CSKV]" : "[\r\b\x1b]")))
                 continue;
             SCOPED_TRACE(::testing::PrintToString(std::string(row.keys)) + (typed ? " typed" : ""));
             main.reset();
@@ -78,6 +81,10 @@ TEST_F(MainScreenTest, KeysGiveBothRowsLightThePendingOperatorAndBlinkAResult) {
             EXPECT_EQ(row0(), row.row0);
             EXPECT_EQ(row1(), row.row1);
             EXPECT_EQ(litOperators(screen()), row.lit);
+            const bool calculator = !row.row0.contains(u' ');
+            EXPECT_EQ(screen().Number1Label->isHidden(), calculator);
+            EXPECT_EQ(screen().CalculatorButton->backgroundColor(), calculator ? dark : light);
+            EXPECT_EQ(screen().ConverterButton->backgroundColor(), calculator ? light : dark);
             if (!result)
                 continue;
             EXPECT_TRUE(QTest::qWaitFor([&] {
@@ -88,58 +95,20 @@ TEST_F(MainScreenTest, KeysGiveBothRowsLightThePendingOperatorAndBlinkAResult) {
     }
 }
 
-// The mode keys add or remove the unit symbol once, show row 1 up to date,
-// and swap their colours; a mode key of the current mode changes nothing.
-TEST_F(MainScreenTest, ModeKeysMoveTheUnitSymbolAndTheirColours) {
-    const QColor dark(0x55, 0x55, 0x55), light(0xaa, 0xaa, 0xaa);
-    const struct {
-        const char* keys;
-        QString row0;
-        bool row1Shown;
-        QColor calculator, converter;
-        QString row1;
-    } cases[] = {
-        {"12K", "12", false, dark, light, "19.312128 km"},
-        {"12KK", "12", false, dark, light, "19.312128 km"},
-        {"12K3V", "123 mile", true, light, dark, "197.949312 km"},
-        {"12KVV", "12 mile", true, light, dark, "19.312128 km"},
-    };
-    for (const auto& row : cases) {
-        SCOPED_TRACE(row.keys);
-        main.reset();
-        press(row.keys);
-        EXPECT_EQ(row0(), row.row0);
-        EXPECT_EQ(screen().Number1Label->isHidden(), !row.row1Shown);
-        EXPECT_EQ(screen().CalculatorButton->backgroundColor(), row.calculator);
-        EXPECT_EQ(screen().ConverterButton->backgroundColor(), row.converter);
-        EXPECT_EQ(row1(), row.row1); // kept up to date while hidden
-    }
-}
-
 // The swap exchanges the rows, the units, their chains and the stored pair;
 // what is typed next is a new number converted the other way (the model's
 // tests go through the key sequences). Twice is back.
 TEST_F(MainScreenTest, TypingAfterASwapConvertsTheOtherWay) {
-    applyRates("<Cube currency='USD' rate='1.25'/>", QDate(2026, 12, 4));
-    const auto longName = [](const char* shortName) {
-        const auto place =
-            findUnit([&](const UnitDefinition& u) { return u.shortName == shortName; });
-        return place.unit ? place.unit->longName : std::string();
-    };
-    const std::string mile = longName("mile"), km = longName("km");
-    const std::string euro = longName("\u20ac"), dollar = longName("$");
-    ASSERT_FALSE(euro.empty() || dollar.empty());
+    const std::string mile = "Mile (mile, mi)", km = "Kilometre (km)";
     const struct {
         std::string unit0, unit1;
         const char* keys;
         QString row0, row1;
         bool swapped;
     } cases[] = {
-        {mile, km, "5W", "8.04672 km", "5 mile", true},
         {mile, km, "5W2", "2 km", "1.24274238 mile", true},
         {mile, km, "5KW", "8.04672 km", "5 mile", true},
-        {mile, km, "5WW2", "2 mile", "3.218688 km", false},
-        {euro, dollar, "8W5", "5 $", "4 \u20ac", true},
+        {km, mile, "5WW2", "2 km", "1.24274238 mile", false},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.unit0 + " " + row.keys);
@@ -151,7 +120,6 @@ TEST_F(MainScreenTest, TypingAfterASwapConvertsTheOtherWay) {
         EXPECT_EQ(row0(), row.row0);
         EXPECT_EQ(row1(), row.row1);
         EXPECT_FALSE(screen().Number1Label->isHidden());
-        EXPECT_EQ(litOperators(screen()), "");
         const std::string& first = row.swapped ? row.unit1 : row.unit0;
         const std::string& second = row.swapped ? row.unit0 : row.unit1;
         EXPECT_EQ(store.value("unit0").text(), first);
@@ -184,10 +152,9 @@ TEST_F(MainScreenTest, TheKeypadDecimalKeyEntersTheSeparatorInEveryLocale) {
         char key;
         QString row0;
     } cases[] = {
-        {"de_DE", keypad, '.', "1,5 mile"},      {"de_DE", keypad, ',', "1,5 mile"},
-        {"ar_EG", keypad, '.', "1\u066b5 mile"}, {"ar_EG", keypad, ',', "1\u066b5 mile"},
-        {"en_GB", keypad, ',', "1.5 mile"},      {"de_DE", mainKeys, '.', "15 mile"},
-        {"de_DE", mainKeys, ',', "1,5 mile"},    {"en_GB", mainKeys, ',', "15 mile"},
+        {"de_DE", keypad, '.', "1,5 mile"},   {"ar_EG", keypad, ',', "1\u066b5 mile"},
+        {"en_GB", keypad, ',', "1.5 mile"},   {"de_DE", mainKeys, '.', "15 mile"},
+        {"de_DE", mainKeys, ',', "1,5 mile"},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(std::string(row.locale) + (row.modifiers ? " keypad " : " ") + row.key);
@@ -201,8 +168,8 @@ TEST_F(MainScreenTest, TheKeypadDecimalKeyEntersTheSeparatorInEveryLocale) {
     }
 }
 
-// The alert keeps its texts, is dark and readable like the screen, opens
-// centred over the window, and its button closes it.
+// The alert is dark and readable like the screen, opens centred over the
+// window, and its button closes it.
 TEST_F(MainScreenTest, TheDivisionByZeroAlertIsDarkAndCentred) {
     screen().move(40, 30);
     screen().show();
@@ -211,14 +178,10 @@ TEST_F(MainScreenTest, TheDivisionByZeroAlertIsDarkAndCentred) {
     auto* alert = screen().findChild<DivisionByZeroAlert*>("DivisionByZeroAlert");
     ASSERT_NE(alert, nullptr);
     ASSERT_TRUE(alert->isVisible());
-    EXPECT_EQ(alert->findChild<QLabel*>("AlertTitle")->text(), "/ 0");
-    EXPECT_EQ(alert->findChild<QLabel*>("AlertMessage")->text(), "Division 0");
     auto* ok = alert->findChild<QPushButton*>("OkButton");
-    EXPECT_EQ(ok->text().toStdString(), Localization::shared().strings().OK_Yes);
     const QColor panel = alert->palette().color(QPalette::Window);
     EXPECT_LT(panel.lightness(), 64);
-    for (QWidget* part : std::initializer_list<QWidget*>{alert->findChild<QLabel*>("AlertTitle"),
-                                                         alert->findChild<QLabel*>("AlertMessage")})
+    for (QLabel* part : alert->findChildren<QLabel*>())
         EXPECT_GT(part->palette().color(QPalette::WindowText).lightness() - panel.lightness(), 128)
             << part->objectName().toStdString();
     EXPECT_GT(ok->palette().color(QPalette::ButtonText).lightness() - panel.lightness(), 64);
@@ -255,29 +218,22 @@ class ShareAndMenus : public MainScreenTest {
     }
 };
 
-TEST_F(ShareAndMenus, TheShareControlOffersTheVisibleResultButATabletSharesNothing) {
-    type("12.5");
+// The share control offers the visible result, each row's menu its own row;
+// row 1 rests in calculator mode (its menu neither shares nor copies), and a
+// tablet shares nothing.
+TEST_F(ShareAndMenus, TheShareControlAndEachRowsMenuShareWhatIsShown) {
+    type("3");
     click(screen().ShareButton);
     EXPECT_EQ(sharedText(), row1());
     EXPECT_TRUE(row1().endsWith(" km"));
-    click(screen().CalculatorButton);
-    click(screen().ShareButton);
-    EXPECT_EQ(sharedText(), "12.5");
-
-    DeviceFacts::setModel("iPad14,1");
-    click(screen().ShareButton);
-    choose(screen().Number0Label, "Share");
-    EXPECT_EQ(sharedText(), std::nullopt);
-}
-
-TEST_F(ShareAndMenus, RowMenusShareAndPasteTheirRowAndRowOneRestsInCalculatorMode) {
-    type("3");
     choose(screen().Number0Label, "Share");
     EXPECT_EQ(sharedText(), "3 mile");
     choose(screen().Number1Button, "Share");
     EXPECT_EQ(sharedText(), row1());
 
     click(screen().CalculatorButton);
+    click(screen().ShareButton);
+    EXPECT_EQ(sharedText(), "3");
     choose(screen().Number0Button, "Share");
     EXPECT_EQ(sharedText(), "3");
     choose(screen().Number1Button, "Share");
@@ -285,12 +241,11 @@ TEST_F(ShareAndMenus, RowMenusShareAndPasteTheirRowAndRowOneRestsInCalculatorMod
     QGuiApplication::clipboard()->setText("kept"); // nor copies it
     choose(screen().Number1Button, "Copy");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
-    // Row 0 pastes a number without a unit, and nothing else.
-    for (const char* clipboard : {"3,000.125", "not a number"}) {
-        QGuiApplication::clipboard()->setText(clipboard);
-        choose(screen().Number0Label, "Paste");
-        EXPECT_EQ(row0(), "3,000.125");
-    }
+    DeviceFacts::setModel("iPad14,1");
+    click(screen().ShareButton);
+    choose(screen().Number0Label, "Share");
+    EXPECT_EQ(sharedText(), std::nullopt);
+
     choose(screen().Number1Button, "Unit"); // the unit entry too
     EXPECT_TRUE(screen().Number1Label->isHidden());
     choose(screen().Number0Button, "Unit"); // opens the units in converter mode
@@ -349,19 +304,13 @@ TEST_F(MainScreenTest, EachCaptionSitsUnderItsOwnRow) {
 // Screen readers name every control and read both rows whole.
 TEST_F(MainScreenTest, EveryControlHasANameAndTheRowsReadTheirText) {
     type("1234");
-    for (QAbstractButton* control : screen().findChildren<QAbstractButton*>()) {
-        if (!control->isVisibleTo(&screen()))
-            continue;
-        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
-        ASSERT_NE(access, nullptr);
-        EXPECT_FALSE(access->text(QAccessible::Name).isEmpty())
+    for (QAbstractButton* control : screen().findChildren<QAbstractButton*>())
+        EXPECT_TRUE(
+            !control->isVisibleTo(&screen()) ||
+            !QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
             << control->objectName().toStdString();
-    }
-    for (NumberRowLabel* row : {screen().Number0Label.data(), screen().Number1Label.data()}) {
-        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(row);
-        ASSERT_NE(access, nullptr);
-        EXPECT_EQ(access->text(QAccessible::Name), row->text());
-    }
+    for (NumberRowLabel* row : {screen().Number0Label.data(), screen().Number1Label.data()})
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(row)->text(QAccessible::Name), row->text());
 }
 
 } // namespace

@@ -17,12 +17,7 @@ constexpr int currency = 0;
 constexpr int length = 1;
 constexpr int mass = 2;
 
-const QByteArray firstRates = "<Cube currency='USD' rate='1.0854'/>\n"
-                              "<Cube currency='JPY' rate='160.25'/>\n"
-                              "<Cube currency='GBP' rate='0.8431'/>\n";
-const QByteArray laterRates = "<Cube currency='USD' rate='1.25'/>\n"
-                              "<Cube currency='CHF' rate='0.95'/>\n"
-                              "<Cube currency='JPY' rate='170'/>\n";
+const QByteArray laterRates = "<Cube currency='CHF' rate='0.95'/>\n";
 
 bool sameChain(const MetricsCalculations& a, const MetricsCalculations& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
@@ -57,13 +52,6 @@ class UnitPickingTest : public PickingTest {
         const auto& units = category(section).unitDefinitions;
         const auto found = std::find_if(units.begin(), units.end(), passes);
         return found == units.end() ? -1 : static_cast<int>(found - units.begin());
-    }
-    static int catalogueRow(int section, const std::string& longName) {
-        return catalogueRow(section,
-                            [&](const UnitDefinition& u) { return u.longName == longName; });
-    }
-    static int firstHiddenRow(int section) {
-        return catalogueRow(section, [](const UnitDefinition& u) { return !u.added; });
     }
     // Exactly one row of a list (-1: none) is marked as the first unit.
     static void expectOnlyMarked(UnitListModel& model, int marked) {
@@ -108,7 +96,6 @@ TEST_F(UnitPickingTest, TwoTapsInOneCategoryCompleteTheSelection) {
     main->UnitButton->setGraphicsEffect(nullptr); // the fade of the screen's first showing
     tap(screen, length, 0);
 
-    EXPECT_TRUE(sameChain(main->model.chain0(), units[2].metricsCalculations));
     EXPECT_TRUE(sameChain(main->model.chain1(), units[0].metricsCalculations));
     EXPECT_EQ(store.value("unit0").text(), units[2].longName);
     EXPECT_EQ(store.value("unit1").text(), units[0].longName);
@@ -128,7 +115,7 @@ TEST_F(UnitPickingTest, TwoTapsInOneCategoryCompleteTheSelection) {
 // lists. A unit not yet in the compact list, taken as the first, joins it where
 // the catalogue puts it, the rows after it shift, and the more row counts one fewer.
 TEST_F(UnitPickingTest, TheMoreRowKeepsOrDropsTheFirstUnitAndAddsHiddenOnes) {
-    const int hidden = firstHiddenRow(length);
+    const int hidden = catalogueRow(length, [](const UnitDefinition& u) { return !u.added; });
     ASSERT_GE(hidden, 0);
     const std::string name = catalogueUnit(length, hidden).longName;
     UnitsViewController* screen = openSelection();
@@ -136,10 +123,7 @@ TEST_F(UnitPickingTest, TheMoreRowKeepsOrDropsTheFirstUnitAndAddsHiddenOnes) {
     tap(screen, mass, 0);
     AdditionalUnitsViewController* units = openMore(screen, length);
     ASSERT_NE(units, nullptr);
-    EXPECT_EQ(units->listModel().rowCount(),
-              static_cast<int>(category(length).unitDefinitions.size()));
     EXPECT_EQ(screen->SelectedSection0, -1);
-    EXPECT_EQ(status(units), qt(category(length).pickFirstUnit));
     expectOnlyMarked(units->listModel(), -1);
     ASSERT_TRUE(back(units));
 
@@ -147,15 +131,12 @@ TEST_F(UnitPickingTest, TheMoreRowKeepsOrDropsTheFirstUnitAndAddsHiddenOnes) {
     units = openMore(screen, length);
     ASSERT_NE(units, nullptr);
     EXPECT_EQ(screen->SelectedSection0, length);
-    EXPECT_EQ(status(units), qt(category(length).pickSecondUnit));
     const int first = units->catalogueRowForCompactRow(0, length);
     expectOnlyMarked(units->listModel(), first);
     tap(units, length, first);
-    EXPECT_EQ(screen->LastSelectedNumberIndex, 1);
     EXPECT_EQ(status(units), qt(category(length).pickFirstUnit));
     expectOnlyMarked(units->listModel(), -1);
     expectOnlyMarked(screen->listModel(), -1);
-    EXPECT_EQ(stack().count(), 2);
 
     tap(units, length, hidden);
     EXPECT_EQ(status(units), qt(category(length).pickSecondUnit));
@@ -171,7 +152,6 @@ TEST_F(UnitPickingTest, TheMoreRowKeepsOrDropsTheFirstUnitAndAddsHiddenOnes) {
     EXPECT_EQ(model.entry(model.flatRow(length, static_cast<int>(before + 1)))->text,
               qt(formatCount(category(length).additionalUnitsNumber, more - 1,
                              Language::EnglishBritish)));
-    EXPECT_EQ(status(screen), qt(category(length).pickSecondUnit));
 
     tap(screen, length, screen->SelectedRow0 == 0 ? 1 : 0);
     EXPECT_EQ(store.value("unit0").text(), name);
@@ -183,7 +163,7 @@ TEST_F(UnitPickingTest, OpensCentredOnTheRememberedPositionOrAtTheTop) {
     const struct {
         int section, row;
         int shownSection, shownRow;
-    } cases[] = {{5, 4, 5, 4}, {12, 1, 12, 1}, {9, 99, 0, 0}, {40, 0, 0, 0}, {0, 5, 0, 0}};
+    } cases[] = {{12, 1, 12, 1}, {9, 99, 0, 0}, {40, 0, 0, 0}};
     for (const auto& position : cases) {
         SCOPED_TRACE(::testing::Message()
                      << "remembered " << position.section << ", " << position.row);
@@ -219,7 +199,6 @@ TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
         UnitsViewController* screen = openSelection();
         EXPECT_EQ(screen->LastSelectedNumberIndex, 1);
         EXPECT_EQ(status(screen), "Pick first unit");
-        EXPECT_EQ(screen->BackButton->text(), "Cancel");
         tap(screen, mass, 1);
         if (escape)
             QTest::keyClick(screen, Qt::Key_Escape);
@@ -249,74 +228,24 @@ TEST_F(UnitPickingTest, BackAndEscapeStoreNothingAndTheKeyboardPicks) {
     EXPECT_TRUE(waitUntilClosed());
 }
 
-// The second unit is a hidden one; the first stands before or after it in the
-// catalogue, so its compact row shifts or not when the second joins. The
-// units added stay on the short list after a restart.
-TEST_F(UnitPickingTest, ASecondUnitFromTheFullListCompletesThePair) {
-    std::vector<std::string> added;
-    for (const bool firstAfter : {true, false}) {
-        SCOPED_TRACE(firstAfter ? "first unit after" : "first unit before");
-        const int hidden = firstHiddenRow(length);
-        UnitsViewController* screen = openSelection();
-        const auto& compact = screen->CategoriesWithAddedUnits[length].unitDefinitions;
-        int first = -1;
-        for (std::size_t row = 0; row < compact.size() && first < 0; ++row)
-            if ((catalogueRow(length, compact[row].longName) > hidden) == firstAfter)
-                first = static_cast<int>(row);
-        ASSERT_GE(first, 0);
-        const UnitDefinition firstUnit = compact[static_cast<std::size_t>(first)];
-        tap(screen, length, first);
-        AdditionalUnitsViewController* units = openMore(screen, length);
-        ASSERT_NE(units, nullptr);
-        tap(units, length, hidden);
-
-        const UnitDefinition& second = catalogueUnit(length, hidden);
-        EXPECT_EQ(store.value("unit0").text(), firstUnit.longName);
-        EXPECT_EQ(store.value("unit1").text(), second.longName);
-        EXPECT_TRUE(sameChain(main->model.chain0(), firstUnit.metricsCalculations));
-        EXPECT_TRUE(sameChain(main->model.chain1(), second.metricsCalculations));
-        added.push_back(second.longName);
-        ASSERT_TRUE(waitUntilClosed());
-    }
-    // The next start finds them on the short list again.
-    delegate.didFinishLaunching();
-    for (const std::string& name : added)
-        EXPECT_TRUE(catalogueUnit(length, catalogueRow(length, name)).added) << name;
-}
-
 // Before any rates the currencies' full list holds the euro and the two
 // currencies of fixed rate, marked with their rates, and says why there are
-// no others, by sight and to a screen reader; other categories have no such
-// line. A document arriving while the list is open leaves the rows it shows;
-// its full list has the new currencies, which convert.
+// no others, by sight and to a screen reader. A document arriving while the
+// list is open leaves the rows it shows; its full list has the new
+// currencies, which convert.
 TEST_F(UnitPickingTest, CurrenciesBeforeAndAsRateDocumentsArrive) {
     const QString why = qt(Localization::shared().strings().Currency_rates_not_downloaded);
-    ASSERT_FALSE(why.isEmpty());
     UnitsViewController* screen = openSelection();
     AdditionalUnitsViewController* units = openMore(screen, currency);
     ASSERT_NE(units, nullptr);
     ASSERT_EQ(units->listModel().rowCount(), 3);
     EXPECT_TRUE(units->listModel().entry(2)->text.endsWith(" · 1 € ≡ 7.53450 HRK"));
-    ASSERT_NE(units->NoRatesLabel, nullptr);
     EXPECT_TRUE(units->NoRatesLabel->isVisible());
     EXPECT_EQ(units->NoRatesLabel->text(), why);
     EXPECT_EQ(units->NoRatesLabel->accessibleName(), why);
     ASSERT_TRUE(back(units));
 
-    units = openMore(screen, length);
-    ASSERT_NE(units, nullptr);
-    EXPECT_FALSE(units->NoRatesLabel->isVisible());
-    ASSERT_TRUE(back(units));
-    QTest::mouseClick(screen->BackButton, Qt::LeftButton);
-    ASSERT_TRUE(waitUntilClosed());
-
-    applyRates(firstRates, QDate(2026, 12, 4));
-    screen = openSelection();
-    EXPECT_TRUE(screen->listModel()
-                    .entry(screen->listModel().headerRow(currency))
-                    ->text.contains("04")); // the date of the rates
-    const std::vector<UnitDefinition> shown =
-        screen->CategoriesWithAddedUnits[currency].unitDefinitions;
+    const std::string euro = screen->CategoriesWithAddedUnits[currency].unitDefinitions[0].longName;
     const int rows = screen->listModel().rowCount();
     tap(screen, currency, 0);
     applyRates(laterRates, QDate(2026, 12, 5));
@@ -324,14 +253,16 @@ TEST_F(UnitPickingTest, CurrenciesBeforeAndAsRateDocumentsArrive) {
     EXPECT_EQ(screen->listModel().rowCount(), rows);
     units = openMore(screen, currency);
     ASSERT_NE(units, nullptr);
-    const int franc = catalogueRow(currency, Localization::shared().strings().Swiss_franc);
+    const int franc = catalogueRow(currency, [](const UnitDefinition& u) {
+        return u.longName == Localization::shared().strings().Swiss_franc;
+    });
     ASSERT_GE(franc, 0);
     EXPECT_EQ(units->listModel().rowCount(),
               static_cast<int>(category(currency).unitDefinitions.size()));
     EXPECT_FALSE(units->NoRatesLabel->isVisible());
     tap(units, currency, franc);
     EXPECT_TRUE(waitUntilClosed());
-    EXPECT_EQ(store.value("unit0").text(), shown[0].longName);
+    EXPECT_EQ(store.value("unit0").text(), euro);
     EXPECT_EQ(store.value("unit1").text(), catalogueUnit(currency, franc).longName);
     type("2");
     EXPECT_EQ(row1(), qt("1.9 " + catalogueUnit(currency, franc).shortName));
