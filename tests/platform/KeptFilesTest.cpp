@@ -92,12 +92,16 @@ TEST_F(QSettingsStoreTest, ReadsWhatAFileSaysAndLeavesItUntilAWrite) {
     EXPECT_EQ(store.value("k"), StoredValue::ofInteger(7));
 }
 
-// A file that cannot be written (its folder is a file) loses the write quietly
-// and damages nothing.
-TEST_F(QSettingsStoreTest, AWriteThatCannotBeKeptIsSwallowed) {
+// A folder that is a file: a settings write is lost quietly, a history write
+// fails, and neither damages the file.
+TEST_F(QSettingsStoreTest, WritesUnderAnUnwritableFolderFailSoundly) {
     const QString blocker = fileWith("not a folder");
     QSettingsStore(blocker + "/settings.ini").setText("unit0", "Mile (mi)");
     EXPECT_TRUE(QSettingsStore(blocker + "/settings.ini").value("unit0").isAbsent());
+    const HistoryFile history(blocker + "/data");
+    EXPECT_FALSE(history.append({{"t", "1 + 0", "1", "", {}}}));
+    EXPECT_FALSE(history.clear());
+    EXPECT_TRUE(history.load().empty());
     EXPECT_EQ(fileBytes(blocker), "not a folder");
 }
 
@@ -161,16 +165,6 @@ TEST(HistoryFile, ADamagedFileIsSetAsideAndTheHistoryStartsEmpty) {
         ASSERT_TRUE(file.append({calculation("1 + 0")}));
         EXPECT_EQ(file.load().size(), 1u);
     }
-}
-
-TEST(HistoryFile, AnUnwritableFolderFailsSoundly) {
-    QTemporaryDir folder;
-    const QString blocker = folder.filePath("blocker");
-    ASSERT_TRUE(QFile(blocker).open(QIODevice::WriteOnly));
-    const HistoryFile file(blocker + "/data");
-    EXPECT_FALSE(file.append({calculation("1 + 0")}));
-    EXPECT_FALSE(file.clear());
-    EXPECT_TRUE(file.load().empty());
 }
 
 } // namespace
