@@ -30,7 +30,7 @@ std::string addedShortNames(const Category& category) {
     return names;
 }
 
-TEST(CatalogueShape, CompactListsPerLanguage) {
+TEST(CatalogueShape, CompactListsAndNamesPerLanguage) {
     const std::tuple<Language, size_t, std::string> compactLists[] = {
         {Language::EnglishBritish, 1, "mile,km,m,yd,ft,in,cm"},
         {Language::ChineseSimplified, 1, "mile,km,m,yd,ft,in,cm,市里,市寸,市分"},
@@ -40,9 +40,7 @@ TEST(CatalogueShape, CompactListsPerLanguage) {
     for (const auto& [language, category, added] : compactLists)
         EXPECT_EQ(addedShortNames(builtCatalogue(language)[category]), added)
             << static_cast<int>(language) << ", category " << category;
-}
-
-TEST(CatalogueNames, TranslatedTableKeepsTheEnglishNameAlongside) {
+    // A translated name keeps the English one alongside.
     EnglishBritishStrings german;
     german.Inch = "Zoll";
     const UnitCatalogue catalogue = builtCatalogue(Language::German, german);

@@ -125,22 +125,9 @@ TEST(StoredPairBeforeRates, WaitsOnlyForCurrenciesRatesMayBring) {
     }
 }
 
-// The British names always belong to the pair under "unit0" and "unit1": a
-// pair the catalogue does not know clears them rather than leave old ones.
-TEST(StoredPairBritishNames, FollowTheStoredPair) {
-    const LanguageRun german(Language::German);
-    MemoryKeyValueStore store;
-    SelectedUnits selected;
-    selected.storeSelectedUnits("Meter (m)", "m", "Fuß (ft)", "ft", german.names(), store, nullptr);
-    EXPECT_EQ(store.value("unit1BritishName").text(), "Foot (ft)");
-    selected.storeSelectedUnits("Meter (m)", "m", "Elle", "", german.names(), store, nullptr);
-    EXPECT_EQ(store.value("unit0BritishName").text(), "");
-    EXPECT_EQ(store.value("unit1BritishName").text(), "");
-}
-
 // Units added to the short lists come back after a restart in another
 // language; a currency today's rates lack is skipped but stays kept.
-TEST(AddedUnitsAcrossRestarts, ComeBackByTheirBritishNames) {
+TEST(BritishNamesAcrossRestarts, BringBackAddedUnitsAndFollowTheStoredPair) {
     MemoryKeyValueStore store;
     {
         const LanguageRun british(Language::EnglishBritish);
@@ -161,6 +148,14 @@ TEST(AddedUnitsAcrossRestarts, ComeBackByTheirBritishNames) {
     AddedUnits::add(german.catalogue, german.at(pressure, &LocalizedStrings::Bar), german.names(),
                     store);
     EXPECT_EQ(AddedUnits::stored.storedValue(store), kept + "\nBar (bar)");
+    // The British names always belong to the stored pair: a pair the catalogue
+    // does not know clears them rather than leave old ones.
+    SelectedUnits selected;
+    selected.storeSelectedUnits("Meter (m)", "m", "Fuß (ft)", "ft", german.names(), store, nullptr);
+    EXPECT_EQ(store.value("unit1BritishName").text(), "Foot (ft)");
+    selected.storeSelectedUnits("Meter (m)", "m", "Elle", "", german.names(), store, nullptr);
+    EXPECT_EQ(store.value("unit0BritishName").text(), "");
+    EXPECT_EQ(store.value("unit1BritishName").text(), "");
 }
 
 } // namespace
