@@ -45,7 +45,7 @@ void expectChoice(const std::vector<std::string>& preferred, Language expected,
               typeid(*Localization::makeStrings(expected, variant)));
 }
 
-TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnlyAndRawValuesInRange) {
+TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnlyAndHongKongItsWords) {
     // Code i picks the language whose raw value is i.
     // clang-format off
     const char* const codes[] = {
@@ -68,7 +68,8 @@ TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnlyAndRawValuesInRange) {
         // win over the shorter ones they begin with; Norwegian is only Bokmål's code.
         {{"en-US-POSIX"}, EnglishUSA}, {{"en-us"}, EnglishBritish}, {{"DE"}, EnglishBritish},
         {{"pt-BR"}, PortugueseBrazil}, {{"zh-Hant-TW"}, ChineseTraditional},
-        {{"zh-Han"}, ChineseSimplified}, {{"nb-NO"}, Norwegian}, {{"nn-NO"}, EnglishBritish},
+        {{"zh-Han"}, ChineseSimplified}, {{"zh-HK"}, ChineseSimplified}, {{"nb-NO"}, Norwegian},
+        {{"nn-NO"}, EnglishBritish},
         // Unknown, shorter than any code, or no code at all; later entries never count.
         {{"e"}, EnglishBritish}, {{std::string("\0de", 3)}, EnglishBritish}, {{}, EnglishBritish},
         {{"xx", "de"}, EnglishBritish}, {{"de", "fr"}, German},
@@ -84,15 +85,11 @@ TEST(LanguageChoice, PicksByPrefixOfTheFirstEntryOnlyAndRawValuesInRange) {
         const std::unique_ptr<S> table = Localization::makeStrings(static_cast<Language>(raw));
         EXPECT_EQ(typeid(*table), typeid(EnglishBritishStrings)) << raw;
     }
-}
-
-// Hong Kong and Macau keep Traditional Chinese as their language (plural rules,
-// settings, units shown first) with Hong Kong's words over Taiwan's; a tag
-// without the script is Simplified Chinese by the prefix rule.
-TEST(LanguageChoice, HongKongAndMacauGetHongKongWordsInTraditionalChinese) {
+    // Hong Kong and Macau keep Traditional Chinese as their language (plural
+    // rules, settings, units shown first) with Hong Kong's words over Taiwan's;
+    // a tag without the script is Simplified Chinese by the prefix rule.
     for (const char* code : {"zh-Hant-HK", "zh-Hant-MO"})
         expectChoice({code}, Language::ChineseTraditional, Variant::ChineseHongKong);
-    expectChoice({"zh-HK"}, Language::ChineseSimplified);
     const auto taiwan = Localization::makeStrings(Language::ChineseTraditional);
     const auto hongKong =
         Localization::makeStrings(Language::ChineseTraditional, Variant::ChineseHongKong);

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -136,7 +135,6 @@ TEST(CatalogueDefinitions, EveryUnitAgreesWithGnuUnits) {
     };
     std::vector<GnuUnit> rows;
     std::vector<std::pair<std::string, std::string>> ask;
-    std::set<std::pair<std::size_t, std::string>> named;
     for (const auto& [category, list] : gnuNames)
         for (std::size_t at = 0; at < list.size();) {
             const std::size_t end = std::min(list.find("; ", at), list.size());
@@ -144,7 +142,6 @@ TEST(CatalogueDefinitions, EveryUnitAgreesWithGnuUnits) {
             const std::size_t equals = row.find('=');
             rows.push_back({category, row.substr(0, equals),
                             row.substr(equals == std::string::npos ? 0 : equals + 1)});
-            EXPECT_TRUE(named.emplace(category, rows.back().shortName).second) << row;
             ask.emplace_back(rows.back().gnu, baseUnit[category]);
             at = end + 2;
         }
