@@ -11,7 +11,6 @@
 #include "support/CurrencyCategory.h"
 #include "support/SampleRates.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -116,7 +115,7 @@ class KeptRatesTest : public ::testing::Test {
 
 TEST_F(KeptRatesTest, UnsavableOrDamagedFilesAreNothing) {
     const QString blocker = folder.filePath("blocker");
-    ASSERT_TRUE(QFile(blocker).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(testing::writeFile(blocker, ""));
     EXPECT_FALSE(KeptRatesDocument(blocker).save(sampleRates, downloadDay));
     EXPECT_FALSE(kept.save(sampleRates, QDate()));
     EXPECT_FALSE(kept.save(QByteArray(2 << 20, ' '), downloadDay));
