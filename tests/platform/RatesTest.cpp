@@ -149,14 +149,13 @@ TEST_F(KeptRatesTest, OnlyASoundDocumentNotOlderThanTheKeptOneReplacesIt) {
         const char* what;
         QByteArray document;
         bool replaces;
-        const char* name; // of the category afterwards
+        const char* name = "Currency 04/12/2026"; // of the category afterwards
     } cases[] = {
-        {"older", rateDocument("1999-01-04", other), false, "Currency 04/12/2026"},
+        {"older", rateDocument("1999-01-04", other), false},
         {"newer, one rate zero",
-         rateDocument("2026-12-05", other + "<Cube currency='GBP' rate='0.000'/>"), false,
-         "Currency 04/12/2026"},
-        {"dated after tomorrow", rateDocument("2026-12-12", other), false, "Currency 04/12/2026"},
-        {"the same day", rateDocument("2026-12-04", other), true, "Currency 04/12/2026"},
+         rateDocument("2026-12-05", other + "<Cube currency='GBP' rate='0.000'/>"), false},
+        {"dated after tomorrow", rateDocument("2026-12-12", other), false},
+        {"the same day", rateDocument("2026-12-04", other), true},
         {"newer", rateDocument("2026-12-05", other), true, "Currency 05/12/2026"},
         {"dated tomorrow", rateDocument("2026-12-11", other), true, "Currency 11/12/2026"},
         {"undated", other, true, "Currency 10/12/2026"},

@@ -17,7 +17,7 @@ const StoredValue absent;
 // The first launch finds no count to add to, and the main screen then stores 1;
 // a count at the top of the range stays there; another kind is replaced only
 // by the main screen's set-up.
-TEST(LaunchCountTest, WhatEachOperationDoesWithAStoredValue) {
+TEST(StoredValues, WhatTheLaunchCountAndTheLastSelectionMakeOfEach) {
     constexpr long long maximum = std::numeric_limits<long long>::max();
     struct Case {
         StoredValue stored, afterIncrement, afterEnsure;
@@ -37,22 +37,19 @@ TEST(LaunchCountTest, WhatEachOperationDoesWithAStoredValue) {
         EXPECT_EQ(incremented.value(launchCountKey), c.afterIncrement) << c.stored;
         EXPECT_EQ(ensured.value(launchCountKey), c.afterEnsure) << c.stored;
     }
-}
-
-// What a last-selection index makes of each kind of value a settings file may
-// hold: only an integer in the int range is an index, anything else reads as 0.
-TEST(LastSelectionTest, ReadsOnlyAnIntInRange) {
+    // A last-selection index is only an integer in the int range; anything
+    // else a settings file may hold reads as 0.
     constexpr long long intMin = std::numeric_limits<int>::min();
     constexpr long long intMax = std::numeric_limits<int>::max();
     // clang-format off
-    const std::pair<StoredValue, int> cases[] = {
+    const std::pair<StoredValue, int> indices[] = {
         {StoredValue::ofText("3"), 0}, {StoredValue::other(), 0},
         {StoredValue::ofInteger(7), 7}, // past a short list: the screen corrects it
         {StoredValue::ofInteger(intMax), static_cast<int>(intMax)},
         {StoredValue::ofInteger(intMax + 1), 0}, {StoredValue::ofInteger(intMin - 1), 0},
     };
     // clang-format on
-    for (const auto& [stored, index] : cases) {
+    for (const auto& [stored, index] : indices) {
         MemoryKeyValueStore row, section;
         row.put(lastSelectedRowKey, stored);
         section.put(lastSelectedSectionKey, stored);
