@@ -1,6 +1,8 @@
 // ratio-cli run in-process with a pinned locale and language: keys, units as
-// people type them, values as scripts write them, usage errors, batch, list.
+// people type them, values as scripts write them, usage errors, batch, list,
+// and the bounded memory of the pairs a batch failed on.
 #include "cli/CliApplication.h"
+#include "cli/FailedPairs.h"
 #include "localization/Localization.h"
 #include "localization/TextFolding.h"
 #include "support/SampleRates.h"
@@ -228,6 +230,22 @@ TEST(CliList, EveryUnitUnderItsCategoryHeadingOrOneCategoryByName) {
     EXPECT_NE(run({"--list"}).output.find(length), std::string::npos);
     // A tag as people type it chooses the script its region writes.
     EXPECT_TRUE(run({"--language", "zh-TW", "--list", "1"}).output.starts_with("#\t1\t長度\n"));
+}
+
+// The memory of failed pairs stays within its bytes, whatever it is given.
+TEST(FailedPairs, StayWithinTheirBytesAndKeepTheNewest) {
+    FailedPairs failed(4096);
+    for (int i = 0; i < 1000; ++i) {
+        const std::string key = "name" + std::to_string(i) + "\tkm";
+        failed.remember(key, "unknown unit '" + key + "'");
+        EXPECT_LE(failed.bytes(), 4096u);
+        ASSERT_NE(failed.find(key), nullptr) << key;
+        EXPECT_EQ(*failed.find(key), "unknown unit '" + key + "'");
+    }
+    const std::string huge(5000, 'x');
+    failed.remember(huge, "unknown unit");
+    EXPECT_EQ(failed.find(huge), nullptr);
+    EXPECT_NE(failed.find("name999\tkm"), nullptr); // nothing given up for it
 }
 
 } // namespace
