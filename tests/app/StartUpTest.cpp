@@ -2,7 +2,6 @@
 // folder: the stored pair, damaged files and a rate server that misbehaves.
 #include "MainScreenFixture.h"
 #include "support/CannedHttpServer.h"
-#include "support/SampleRates.h"
 
 #include <QDir>
 

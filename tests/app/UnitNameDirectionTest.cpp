@@ -8,7 +8,6 @@
 
 #include "app/ShareSheet.h"
 #include "units/SelectedUnits.h"
-#include <QListView>
 
 #include <QClipboard>
 
