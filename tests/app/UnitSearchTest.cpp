@@ -139,14 +139,14 @@ TEST_F(UnitSearchTest, TypingFiltersAndEscapeRestoresThenGoesBack) {
 // Return takes the first unit found, completing the pair.
 TEST_F(UnitSearchTest, PicksFromTheFoundUnitsAddingHiddenOnes) {
     const std::string dry = "US dry gallon (US.dry.gal.)";
-    const UnitDefinition* dryUnit =
-        findUnit([&](const UnitDefinition& u) { return u.longName == dry; }).unit;
-    ASSERT_NE(dryUnit, nullptr);
-    ASSERT_FALSE(dryUnit->added);
+    const CataloguePlace dryUnit =
+        findUnit([&](const UnitDefinition& u) { return u.longName == dry; });
+    ASSERT_NE(dryUnit.unit, nullptr);
+    ASSERT_FALSE(dryUnit.unit->added);
     UnitsViewController* screen = openSelection();
     QTest::keyClicks(screen->TableView, "gal");
-    tapUnit(screen, dry);
-    EXPECT_TRUE(dryUnit->added);
+    tap(screen, dryUnit.section, dryUnit.row);
+    EXPECT_TRUE(dryUnit.unit->added);
     const auto& compact = screen->CategoriesWithAddedUnits[volume].unitDefinitions;
     EXPECT_EQ(compact[static_cast<std::size_t>(screen->SelectedRow0)].longName, dry);
 
