@@ -54,9 +54,7 @@ class DrawnText : public QImage {
 
   private:
     struct Run {
-        qreal x;
-        qreal width;
-        qreal baseline;
+        qreal x, width, baseline;
         QString text;
         bool rightToLeft;
 

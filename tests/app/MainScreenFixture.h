@@ -58,15 +58,6 @@ inline void tap(UnitsBaseViewController* screen, int section, int row) {
     QTest::mouseClick(screen->TableView->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
-// Clicks the shown row of the unit with that long name.
-inline void tapUnit(UnitsBaseViewController* screen, const std::string& name) {
-    UnitListModel& model = screen->listModel();
-    for (int row = 0; row < model.rowCount(); ++row)
-        if (model.entry(row)->text.toStdString() == name)
-            return tap(screen, model.entry(row)->section, model.entry(row)->row);
-    FAIL() << name << " not shown";
-}
-
 // The entry titled `title` of a row's menu, opened with a right click, or null.
 inline QAction* menuEntry(QWidget* row, const QString& title) {
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), row->mapToGlobal(QPoint(5, 5)));

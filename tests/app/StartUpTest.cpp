@@ -2,7 +2,6 @@
 // folder: the stored pair, damaged files and a rate server that misbehaves.
 #include "MainScreenFixture.h"
 #include "support/CannedHttpServer.h"
-#include "support/SampleRates.h"
 
 #include <QDir>
 
@@ -12,6 +11,8 @@ namespace {
 using testing::CannedHttpServer;
 using testing::httpAnswer;
 using testing::sampleRates;
+
+const std::string euro = "Euro (\u20ac, EUR)", dollar = "United States dollar ($, USD)";
 
 // One launch over the test's store and data folder, as main() starts it.
 struct Launch : MainScreen {
@@ -23,6 +24,13 @@ struct Launch : MainScreen {
 class StartUpTest : public ::testing::Test {
   protected:
     QString dataFolder() const { return folder.filePath("data"); }
+    // Stores a pair as a British English run leaves it.
+    void storePair(const std::string& unit0, const std::string& unit1) {
+        for (const char* key : {"unit0", "unit0BritishName"})
+            store.setText(key, unit0);
+        for (const char* key : {"unit1", "unit1BritishName"})
+            store.setText(key, unit1);
+    }
 
     QTemporaryDir folder;
     testing::MemoryKeyValueStore store;
@@ -31,7 +39,6 @@ class StartUpTest : public ::testing::Test {
 TEST_F(StartUpTest, RestoresAStoredPairOrFallsBackToTheDefault) {
     ASSERT_TRUE(KeptRatesDocument(dataFolder()).save(sampleRates, QDate(2026, 12, 4)));
     { Launch first(store, dataFolder()); } // nothing stored yet
-    const std::string euro = "Euro (\u20ac, EUR)", dollar = "United States dollar ($, USD)";
     // Which stored pairs are found is the lookup's business (tested with it); these
     // show the start hands it the kept rates and stores what it shows.
     const struct {
@@ -43,10 +50,7 @@ TEST_F(StartUpTest, RestoresAStoredPairOrFallsBackToTheDefault) {
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.what);
-        for (const char* key : {"unit0", "unit0BritishName"})
-            store.setText(key, row.unit0);
-        for (const char* key : {"unit1", "unit1BritishName"})
-            store.setText(key, row.unit1);
+        storePair(row.unit0, row.unit1);
         Launch launch(store, dataFolder());
         EXPECT_EQ(launch.main->Unit0LongNameLabel->text().toStdString(), row.shown0);
         EXPECT_EQ(launch.main->Unit1LongNameLabel->text().toStdString(), row.shown1);
@@ -65,7 +69,6 @@ TEST_F(StartUpTest, RestoresAStoredPairOrFallsBackToTheDefault) {
 // arrive, with whatever was typed; units the user chose meanwhile stay. Rates
 // that arrive without a stored currency end the wait, and a line says why.
 TEST_F(StartUpTest, AStoredCurrencyPairWaitsForItsRates) {
-    const std::string euro = "Euro (\u20ac, EUR)", dollar = "United States dollar ($, USD)";
     const std::string mile = "Mile (mile, mi)", km = "Kilometre (km)";
     const std::string ruble = "Russian ruble (₽, RUB, руб)";
     const struct {
@@ -82,10 +85,7 @@ TEST_F(StartUpTest, AStoredCurrencyPairWaitsForItsRates) {
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.what);
-        store.setText("unit0", row.unit0);
-        store.setText("unit1", row.unit1);
-        store.setText("unit0BritishName", row.unit0);
-        store.setText("unit1BritishName", row.unit1);
+        storePair(row.unit0, row.unit1);
         // A kept document cut off in the middle of a rate reads as none.
         ASSERT_TRUE(QDir().mkpath(dataFolder()) &&
                     testing::writeFile(KeptRatesDocument(dataFolder()).filePath(),
@@ -110,44 +110,32 @@ TEST_F(StartUpTest, AStoredCurrencyPairWaitsForItsRates) {
 }
 
 // Newer rates reach the pair on screen at once: the typed number and the
-// pending operation stay, and row 1 converts with the new rate.
-TEST_F(StartUpTest, NewerRatesConvertThePairOnScreenAtOnce) {
-    const std::string euro = "Euro (\u20ac, EUR)", dollar = "United States dollar ($, USD)";
-    for (const char* key : {"unit0", "unit0BritishName"})
-        store.setText(key, euro);
-    for (const char* key : {"unit1", "unit1BritishName"})
-        store.setText(key, dollar);
+// pending operation stay, and row 1 converts with the new rate. A good answer
+// is kept for an offline start and the next request asks for a newer document.
+TEST_F(StartUpTest, NewerRatesConvertThePairOnScreenAtOnceAndAreKept) {
+    storePair(euro, dollar);
     ASSERT_TRUE(KeptRatesDocument(dataFolder())
                     .save(testing::rateDocument("2020-01-02", "<Cube currency='USD' rate='1.5'/>"),
                           QDate(2020, 1, 2)));
-    CannedHttpServer server(httpAnswer(
-        "200 OK", testing::rateDocument("2020-01-03", "<Cube currency='USD' rate='2'/>")));
+    CannedHttpServer server(httpAnswer("200 OK", sampleRates));
     Launch launch(store, dataFolder());
     launch.press("10+");
     EXPECT_EQ(launch.row1(), "15 $");
-    launch.delegate.applicationDidBecomeActive();
-    ASSERT_TRUE(launch.settles());
-    EXPECT_EQ(unitCatalogue()[0].nameSingle, "Currency 03/01/2020");
-    EXPECT_EQ(launch.row0(), "10 \u20ac");
-    EXPECT_EQ(launch.row1(), "20 $");
-    launch.press("5=");
-    EXPECT_EQ(launch.row0(), "15 \u20ac");
-    EXPECT_EQ(launch.row1(), "30 $");
-}
-
-// A good answer is kept for an offline start and the next request asks for a
-// newer document.
-TEST_F(StartUpTest, AGoodAnswerIsKeptAndTheNextRequestAsksForNewer) {
-    CannedHttpServer server(httpAnswer("200 OK", sampleRates));
-    Launch launch(store, dataFolder());
     for (int request = 0; request < 2; ++request) {
         launch.delegate.applicationDidBecomeActive();
         ASSERT_TRUE(launch.settles());
     }
     EXPECT_EQ(unitCatalogue()[0].nameSingle, "Currency 04/12/2026"); // the rates' own day
+    EXPECT_EQ(launch.row0(), "10 \u20ac");
+    EXPECT_EQ(launch.row1(), "10.854 $");
+    launch.press("5=");
+    EXPECT_EQ(launch.row0(), "15 \u20ac");
+    EXPECT_EQ(launch.row1(), "16.281 $");
     ASSERT_EQ(server.requestHeads.size(), 2u);
-    EXPECT_FALSE(server.requestHeads[0].contains("If-Modified-Since"));
+    // The second asks for rates newer than the first one's answer.
+    EXPECT_TRUE(server.requestHeads[0].contains("If-Modified-Since: Thu, 02 Jan 2020"));
     EXPECT_TRUE(server.requestHeads[1].contains("If-Modified-Since"));
+    EXPECT_FALSE(server.requestHeads[1].contains("2020"));
     const auto kept = KeptRatesDocument(dataFolder()).load();
     ASSERT_TRUE(kept);
     EXPECT_EQ(kept->document, sampleRates);

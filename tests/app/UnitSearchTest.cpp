@@ -96,8 +96,8 @@ TEST_F(UnitSearchTest, FindsByLongNameSymbolOrShortNameInTheWholeCatalogue) {
 
 // Typed letters go to the field; the list shows only categories with a match,
 // without more rows; Escape clears the search and restores the list where it
-// was, a second Escape goes back.
-TEST_F(UnitSearchTest, TypingFiltersAndEscapeRestoresThenGoesBack) {
+// was. Picking from the found units adds hidden ones and completes the pair.
+TEST_F(UnitSearchTest, TypingFiltersEscapeRestoresAndPickingCompletesThePair) {
     UnitsViewController* screen = openSelection();
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(screen->SearchField->accessibleName(), "Search");
@@ -118,51 +118,38 @@ TEST_F(UnitSearchTest, TypingFiltersAndEscapeRestoresThenGoesBack) {
     EXPECT_EQ(model.rowCount(), allRows);
     EXPECT_EQ(list->verticalScrollBar()->value(), scrolled);
 
-    QTest::keyClicks(list, "m");
+    // A rate document arriving while a search is shown: a found currency that
+    // no longer exists is not picked; the list shows the new units instead.
+    QTest::keyClicks(list, "forint");
+    ASSERT_EQ(shownUnits(model), (Names{"Hungarian forint (Ft, HUF)"}));
+    const QRect forint = list->rowRect(currency, model.entry(1)->row);
+    ASSERT_FALSE(forint.isEmpty());
+    applyRates("<Cube currency='USD' rate='1.2'/>\n", QDate(2026, 12, 5));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, forint.center());
+    EXPECT_EQ(screen->LastSelectedNumberIndex, 1);
+    EXPECT_TRUE(shownUnits(model).empty());
     QTest::keyClick(screen, Qt::Key_Escape); // from the screen, the back button focused, say
     EXPECT_FALSE(screen->isFiltered());
     EXPECT_EQ(stack().count(), 1);
-    QTest::keyClick(screen->SearchField, Qt::Key_Escape);
-    EXPECT_TRUE(waitUntilClosed());
-}
 
-// Picking in the found list: a unit outside the compact list joins it, and
-// Return takes the first unit found, completing the pair.
-TEST_F(UnitSearchTest, PicksFromTheFoundUnitsAddingHiddenOnes) {
+    // Picking in the found list: a unit outside the compact list joins it, and
+    // Return takes the first unit found, completing the pair.
     const std::string dry = "US dry gallon (US.dry.gal.)";
-    const UnitDefinition* dryUnit =
-        findUnit([&](const UnitDefinition& u) { return u.longName == dry; }).unit;
-    ASSERT_NE(dryUnit, nullptr);
-    ASSERT_FALSE(dryUnit->added);
-    UnitsViewController* screen = openSelection();
-    QTest::keyClicks(screen->TableView, "gal");
-    tapUnit(screen, dry);
-    EXPECT_TRUE(dryUnit->added);
+    const CataloguePlace dryUnit =
+        findUnit([&](const UnitDefinition& u) { return u.longName == dry; });
+    ASSERT_NE(dryUnit.unit, nullptr);
+    ASSERT_FALSE(dryUnit.unit->added);
+    QTest::keyClicks(list, "gal");
+    tap(screen, dryUnit.section, dryUnit.row);
+    EXPECT_TRUE(dryUnit.unit->added);
     const auto& compact = screen->CategoriesWithAddedUnits[volume].unitDefinitions;
     EXPECT_EQ(compact[static_cast<std::size_t>(screen->SelectedRow0)].longName, dry);
-
     screen->SearchField->setText("imperial gal");
     QTest::keyClick(screen->SearchField, Qt::Key_Return);
     EXPECT_EQ(store.value("unit0").text(), dry);
     EXPECT_EQ(store.value("unit1").text(), "Imperial gallon (Imp.gal.)");
     EXPECT_EQ(row0(), "0 US.dry.gal.");
     EXPECT_TRUE(waitUntilClosed());
-}
-
-// A rate document arriving while a search is shown: a found currency that
-// no longer exists is not picked; the list shows the new units instead.
-TEST_F(UnitSearchTest, ARateDocumentDuringASearchNeverPicksAGoneUnit) {
-    UnitsViewController* screen = openSelection();
-    QTest::keyClicks(screen->TableView, "forint");
-    ASSERT_EQ(shownUnits(screen->listModel()), (Names{"Hungarian forint (Ft, HUF)"}));
-    const UnitListModel::Entry* forint = screen->listModel().entry(1);
-    ASSERT_NE(forint, nullptr);
-    const QRect rect = screen->TableView->rowRect(currency, forint->row);
-    ASSERT_FALSE(rect.isEmpty());
-    applyRates("<Cube currency='USD' rate='1.2'/>\n", QDate(2026, 12, 5));
-    QTest::mouseClick(screen->TableView->viewport(), Qt::LeftButton, {}, rect.center());
-    EXPECT_EQ(screen->LastSelectedNumberIndex, 1);
-    EXPECT_TRUE(shownUnits(screen->listModel()).empty());
 }
 
 // In German: the German names without their accents, the British ones, ß as ss.
