@@ -1,8 +1,11 @@
 // ratio-cli --batch's peak memory against hostile input: lines whose FROM is
 // a distinct unknown name of 1 MB, piped into the real process, whose peak
 // resident size the kernel reports when it ends (ru_maxrss). A batch of many
-// such names should peak about where a batch of one does.
-//   cli_batch_memory [NAME_COUNT...]    (default: 1 10000)
+// such names should peak about where a batch of one does. With --good the
+// lines are short ones that convert, whose output must stream rather than
+// pile up: a million of them should peak about where a thousand do.
+//   cli_batch_memory [NAME_COUNT...]           (default: 1 10000)
+//   cli_batch_memory --good [LINE_COUNT...]    (default: 1000 1000000)
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -34,8 +37,9 @@ bool writeAll(int fd, const std::string& text) {
 }
 
 // The peak resident size of ratio-cli, in KiB, after a batch of `count`
-// lines "1<TAB>name<TAB>km", each name distinct; -1 when it could not run.
-long peakKibFor(long count) {
+// lines "1<TAB>name<TAB>km", each name distinct, or with `good` of `count`
+// lines "i.5<TAB>mile<TAB>km"; -1 when it could not run.
+long peakKibFor(long count, bool good) {
     int toChild[2];
     if (pipe(toChild) != 0)
         return -1;
@@ -61,11 +65,17 @@ long peakKibFor(long count) {
         return -1;
     }
     std::string line = "1\t" + std::string(nameBytes, 'q') + "\tkm\n";
+    std::string lines; // good lines, written 64 KiB at a time
     bool written = true;
     for (long i = 0; i < count && written; ++i) {
         const std::string tag = std::to_string(i); // makes each name distinct
-        line.replace(2, tag.size(), tag);
-        written = writeAll(toChild[1], line);
+        if (!good) {
+            line.replace(2, tag.size(), tag);
+            written = writeAll(toChild[1], line);
+        } else if ((lines += tag + ".5\tmile\tkm\n").size() > 65536 || i + 1 == count) {
+            written = writeAll(toChild[1], lines);
+            lines.clear();
+        }
     }
     close(toChild[1]);
     int status = 0;
@@ -78,15 +88,16 @@ long peakKibFor(long count) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    const bool good = argc > 1 && std::string(argv[1]) == "--good";
     std::vector<long> counts;
-    for (int i = 1; i < argc; ++i)
+    for (int i = good ? 2 : 1; i < argc; ++i)
         counts.push_back(std::strtol(argv[i], nullptr, 10));
     if (counts.empty())
-        counts = {1, 10000};
+        counts = good ? std::vector<long>{1000, 1000000} : std::vector<long>{1, 10000};
     long first = 0;
-    std::printf("%10s %14s %8s\n", "names", "peak RSS KiB", "x first");
+    std::printf("%10s %14s %8s\n", good ? "lines" : "names", "peak RSS KiB", "x first");
     for (long count : counts) {
-        const long peak = peakKibFor(count);
+        const long peak = peakKibFor(count, good);
         if (peak < 0) {
             std::fprintf(stderr, "cli_batch_memory: ratio-cli did not run to the end\n");
             return 1;
