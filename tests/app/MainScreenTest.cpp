@@ -268,8 +268,9 @@ TEST_F(ShareAndMenus, ARowMenuClosedStaysClosedAndAHeldFingerOpensIt) {
     QTest::touchEvent(&screen(), finger.get()).release(0, QPoint(5, 5), screen().Number1Label);
 }
 
-// Screen readers name every control and read both rows whole.
-TEST_F(MainScreenTest, EveryControlHasANameAndTheRowsReadTheirText) {
+// Screen readers name every control and read both rows whole; each caption
+// sits right under its own row.
+TEST_F(MainScreenTest, EveryControlHasANameTheRowsReadTheirTextAndCaptionsSitUnderThem) {
     type("1234");
     for (QAbstractButton* control : screen().findChildren<QAbstractButton*>())
         EXPECT_TRUE(
@@ -278,6 +279,11 @@ TEST_F(MainScreenTest, EveryControlHasANameAndTheRowsReadTheirText) {
             << control->objectName().toStdString();
     for (NumberRowLabel* row : {screen().Number0Label.data(), screen().Number1Label.data()})
         EXPECT_EQ(QAccessible::queryAccessibleInterface(row)->text(QAccessible::Name), row->text());
+    // Each unit's long name sits right under its own row, where the row draws its number.
+    screen().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen()));
+    EXPECT_EQ(screen().Unit0LongNameLabel->y(), screen().Number0Label->geometry().bottom() + 1);
+    EXPECT_EQ(screen().Unit1LongNameLabel->y(), screen().Number1Label->geometry().bottom() + 1);
 }
 
 constexpr int maximumSize = 72, minimumSize = 24;
